@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, if any are missing. Sourced by run.sh and test.sh.
+set -euo pipefail
+
+pakete=(build-essential cmake qt6-base-dev libgl1-mesa-dev googletest libgtest-dev
+        libbenchmark-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core)
+
+fehlend=()
+for p in "${pakete[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+
+if [ ${#fehlend[@]} -gt 0 ]; then
+  echo "Installiere: ${fehlend[*]}"
+  als_root=()
+  [ "$(id -u)" -ne 0 ] && als_root=(sudo)
+  "${als_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}"
+fi

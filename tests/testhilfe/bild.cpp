@@ -1,0 +1,39 @@
+#include "testhilfe/bild.h"
+
+namespace testhilfe {
+
+void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string>& bild) {
+    for (int zeile = 0; zeile < static_cast<int>(bild.size()); ++zeile) {
+        for (int spalte = 0; spalte < static_cast<int>(bild[zeile].size()); ++spalte) {
+            const char c = bild[zeile][spalte];
+            int wert = -1;
+            if (c == '.') wert = 0;
+            if (c == 'O' || c == '1') wert = 1;
+            if (c == '2') wert = 2;
+            if (c == '3') wert = 3;
+            if (wert >= 0) w.zelle[engine::speicherIndex(links + spalte)][engine::speicherIndex(oben + zeile)] = wert;
+        }
+    }
+}
+
+std::vector<std::string> lies(const engine::Welt& w, int links, int oben, int breite, int hoehe) {
+    std::vector<std::string> bild;
+    for (int zeile = 0; zeile < hoehe; ++zeile) {
+        std::string s;
+        for (int spalte = 0; spalte < breite; ++spalte) {
+            const int v = w.zelle[engine::speicherIndex(links + spalte)][engine::speicherIndex(oben + zeile)];
+            s += v == 0 ? '.' : static_cast<char>('0' + v);
+        }
+        bild.push_back(s);
+    }
+    return bild;
+}
+
+int lebende(const engine::Welt& w) {
+    int n = 0;
+    for (const auto& spalte : w.zelle)
+        for (int v : spalte) n += v != 0;
+    return n;
+}
+
+}  // namespace testhilfe

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include "view/farbe.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace ui {
+
+/// Pixels of a length in twips (15 twips to a pixel at 96 dots per inch).
+int tw(int twips);
+/// Places a widget at a twips rectangle of its parent.
+void platziere(QWidget* w, int links, int oben, int breite, int hoehe);
+/// The platform colour of a colour value, as a QColor.
+QColor qFarbe(view::Farbe farbe);
+
+/// Sets the background (and, if valid, the text colour) of a widget through its palette.
+void faerbe(QWidget* w, QColor hintergrund, QColor text = QColor());
+
+/// A label; name is its objectName.
+QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, int links,
+                     int oben, int breite, int hoehe);
+/// A heading bar: white text on a coloured bar.
+QLabel* balken(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+               int breite, int hoehe, QColor farbe);
+/// A push button with a caption.
+QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+                   int breite, int hoehe);
+/// A one-line text box.
+QLineEdit* textfeld(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+                    int breite, int hoehe);
+QCheckBox* kaestchen(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe);
+QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& text, int links,
+                          int oben, int breite, int hoehe);
+
+}  // namespace ui

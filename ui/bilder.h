@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace ui {
+
+// Pictures of the program, all drawn here in code.
+
+/// The digit 1 in a circle: one generation.
+QPixmap bildEinzelschritt(int groesse);
+/// A right-pointing arrow: "becomes".
+QPixmap bildPfeil(int groesse);
+
+}  // namespace ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+/// Every modal dialog of the program goes through this interface, so tests can answer them.
+class Dialoge {
+public:
+    virtual ~Dialoge() = default;
+    /// Open dialog; the chosen path, or nothing on cancel.
+    virtual std::optional<QString> dateiOeffnen(QWidget* eltern, const QString& ordner,
+                                                const QString& muster) = 0;
+    /// Save dialog; the chosen path, or nothing on cancel.
+    virtual std::optional<QString> dateiSpeichern(QWidget* eltern, const QString& ordner,
+                                                  const QString& name) = 0;
+    /// Colour dialog; the chosen colour, or nothing on cancel.
+    virtual std::optional<QColor> farbe(QWidget* eltern) = 0;
+    /// Input box at a screen position; the entered text, or nothing on cancel.
+    virtual std::optional<QString> eingabe(QWidget* eltern, const QString& titel,
+                                           const QString& frage, const QString& vorgabe,
+                                           QPoint ort) = 0;
+    /// Information box with an OK button.
+    virtual void information(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    /// Warning box with an OK button.
+    virtual void warnung(QWidget* eltern, const QString& titel, const QString& text) = 0;
+};
+
+/// The real dialogs of the platform.
+class QtDialoge : public Dialoge {
+public:
+    std::optional<QString> dateiOeffnen(QWidget* eltern, const QString& ordner,
+                                        const QString& muster) override;
+    std::optional<QString> dateiSpeichern(QWidget* eltern, const QString& ordner,
+                                          const QString& name) override;
+    std::optional<QColor> farbe(QWidget* eltern) override;
+    std::optional<QString> eingabe(QWidget* eltern, const QString& titel, const QString& frage,
+                                   const QString& vorgabe, QPoint ort) override;
+    void information(QWidget* eltern, const QString& titel, const QString& text) override;
+    void warnung(QWidget* eltern, const QString& titel, const QString& text) override;
+
+private:
+    QColor letzteFarbe_ = Qt::black;  // the dialog keeps its last colour between uses
+};
+
+}  // namespace ui
