@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,9 +61,32 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
 frmVireo::~frmVireo() = default;
 
 void frmVireo::baueMenue() {
+    auto eintrag = [this](QMenu* menue, const char* name, const QString& text) {
+        QAction* a = menue->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    cmdDatei = menuBar()->addMenu(QStringLiteral("Datei"));
+    cmdDatei->setObjectName(QStringLiteral("cmdDatei"));
+    cmdNeu = eintrag(cmdDatei, "cmdNeu", QStringLiteral("neu"));
+    cmdLaden = eintrag(cmdDatei, "cmdLaden", QStringLiteral("öffnen"));
+    cmdSpeichern = eintrag(cmdDatei, "cmdSpeichern", QStringLiteral("speichern"));
+    cmdEnde = eintrag(cmdDatei, "cmdEnde", QStringLiteral("beenden"));
+
+    cmdRaster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
+    cmdRaster->setObjectName(QStringLiteral("cmdRaster"));
+    cmd30 = eintrag(cmdRaster, "cmd30", QStringLiteral("30 x 30"));
+    cmd50 = eintrag(cmdRaster, "cmd50", QStringLiteral("60 x 60 "));
+    cmd90 = eintrag(cmdRaster, "cmd90", QStringLiteral("90 x 90 "));
+    cmdfrei = eintrag(cmdRaster, "cmdfrei", QStringLiteral("frei"));
+    for (QAction* a : {cmd30, cmd50, cmd90}) a->setCheckable(true);
+    cmd30->setChecked(true);
+
     cmdRea = menuBar()->addAction(QStringLiteral("Raster ein/aus"));
     cmdRea->setObjectName(QStringLiteral("cmdRea"));
     connect(cmdRea, &QAction::triggered, this, &frmVireo::cmdRea_Click);
+    cmdMatrixdef = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
+    cmdMatrixdef->setObjectName(QStringLiteral("cmdMatrixdef"));
 }
 
 void frmVireo::baueFeld() {

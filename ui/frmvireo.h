@@ -14,6 +14,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -87,8 +88,19 @@ private:
     // Section "Randoptionen".
     std::array<QRadioButton*, 3> Option1{};
 
-    // Menu.
+    // Menu bar.
+    QMenu* cmdDatei = nullptr;
+    QAction* cmdNeu = nullptr;
+    QAction* cmdLaden = nullptr;
+    QAction* cmdSpeichern = nullptr;
+    QAction* cmdEnde = nullptr;
+    QMenu* cmdRaster = nullptr;
+    QAction* cmd30 = nullptr;
+    QAction* cmd50 = nullptr;
+    QAction* cmd90 = nullptr;
+    QAction* cmdfrei = nullptr;
     QAction* cmdRea = nullptr;
+    QAction* cmdMatrixdef = nullptr;
 };
 
 }  // namespace ui
