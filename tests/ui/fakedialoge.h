@@ -8,9 +8,10 @@
 /// Dialogs answered by the test: each call takes the next prepared answer (cancel when none).
 class FakeDialoge : public ui::Dialoge {
 public:
-    std::deque<std::optional<QString>> pfade;
-    std::deque<std::optional<QColor>> farben;
-    std::deque<std::optional<QString>> eingaben;
+    // Prepared answers; a null QString or an invalid QColor answers "cancel".
+    std::deque<QString> pfade;
+    std::deque<QColor> farben;
+    std::deque<QString> eingaben;
     QStringList meldungen;  // "titel|text" of every message box shown
     QStringList aufrufe;    // what was asked, with its arguments
 
@@ -37,11 +38,18 @@ public:
     void warnung(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
 
 private:
-    template <typename T>
-    static std::optional<T> naechste(std::deque<std::optional<T>>& q) {
+    static std::optional<QString> naechste(std::deque<QString>& q) {
         if (q.empty()) return std::nullopt;
-        auto a = q.front();
+        const QString a = q.front();
         q.pop_front();
+        if (a.isNull()) return std::nullopt;
+        return a;
+    }
+    static std::optional<QColor> naechste(std::deque<QColor>& q) {
+        if (q.empty()) return std::nullopt;
+        const QColor a = q.front();
+        q.pop_front();
+        if (!a.isValid()) return std::nullopt;
         return a;
     }
 };
