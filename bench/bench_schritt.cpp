@@ -16,7 +16,7 @@ void BM_Schritt(benchmark::State& state) {
     for (auto _ : state) {
         engine::schritt(*w, engine::Regel::standard(), rand);
         // Keep the soup alive: start again before it settles.
-        if (++schritte == 200) {
+        if (++schritte == 1000) {
             state.PauseTiming();
             *w = *start;
             schritte = 0;

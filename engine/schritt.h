@@ -45,4 +45,9 @@ int nachbarn(const Welt& w, Rand rand, int i, int j);
 /// value counts as living and dies. Allocates nothing.
 void schritt(Welt& w, const Regel& regel, Rand rand);
 
+/// The step with the vector kernel switched on or off; both give the same world.
+void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd);
+/// Whether this processor runs the vector kernel.
+bool simdVerfuegbar();
+
 }  // namespace engine

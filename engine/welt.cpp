@@ -1,5 +1,7 @@
 #include "engine/welt.h"
 
+#include "engine/vektor.h"
+
 #include <cstring>
 
 namespace engine {
@@ -9,13 +11,13 @@ void Welt::loescheZellen() {
         for (int y = 0; y < kDim - 1; ++y) zelle[x][y] = 0;
 }
 
-void Welt::speichereInSlot(int slot) {
+MORLIX_VEKTOR void Welt::speichereInSlot(int slot) {
     const std::int32_t* von = &zelle[0][0];
     std::int16_t* nach = &gedaechtnisDaten[slot][0][0];
     for (int k = 0; k < kDim * kDim; ++k) nach[k] = static_cast<std::int16_t>(von[k]);
 }
 
-void Welt::ladeAusSlot(int slot) {
+MORLIX_VEKTOR void Welt::ladeAusSlot(int slot) {
     const std::int16_t* von = &gedaechtnisDaten[slot][0][0];
     std::int32_t* nach = &zelle[0][0];
     for (int k = 0; k < kDim * kDim; ++k) nach[k] = von[k];

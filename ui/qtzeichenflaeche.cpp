@@ -31,48 +31,54 @@ QRgb aufloesen(view::Farbe farbe) {
 view::Farbe alsFarbe(QRgb farbe) { return view::rgb(qRed(farbe), qGreen(farbe), qBlue(farbe)); }
 
 QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe, view::Farbe hintergrund)
-    : bild_(breite, hoehe, QImage::Format_RGB32), hintergrund_(hintergrund) {
+    : bild_(breite, hoehe, QImage::Format_RGB32), breite_(breite), hoehe_(hoehe), hintergrund_(hintergrund) {
     leeren();
 }
 
-void QtZeichenflaeche::leeren() { bild_.fill(aufloesen(hintergrund_)); }
+void QtZeichenflaeche::pixelHolen() {
+    pixel_ = reinterpret_cast<QRgb*>(bild_.bits());
+    zeilenLaenge_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+}
+
+void QtZeichenflaeche::leeren() {
+    bild_.fill(aufloesen(hintergrund_));
+    pixelHolen();
+}
 
 void QtZeichenflaeche::setzeKoordinaten(double x1, double y1, double x2, double y2) {
     x0_ = x1;
     y0_ = y1;
-    sx_ = bild_.width() / (x2 - x1);
-    sy_ = bild_.height() / (y2 - y1);
+    sx_ = breite_ / (x2 - x1);
+    sy_ = hoehe_ / (y2 - y1);
 }
 
 void QtZeichenflaeche::setzeStift(view::Farbe farbe) { stift_ = aufloesen(farbe); }
 
-int QtZeichenflaeche::spalte(double x) const { return static_cast<int>(std::floor((x - x0_) * sx_ + 0.5)); }
-int QtZeichenflaeche::zeile(double y) const { return static_cast<int>(std::floor((y - y0_) * sy_ + 0.5)); }
-
 void QtZeichenflaeche::spanne(int y, int x1, int x2) {
-    if (y < 0 || y >= bild_.height()) return;
+    if (y < 0 || y >= hoehe_) return;
     if (x1 > x2) std::swap(x1, x2);
     x1 = std::max(x1, 0);
-    x2 = std::min(x2, bild_.width() - 1);
+    x2 = std::min(x2, breite_ - 1);
     if (x1 > x2) return;
-    auto* z = reinterpret_cast<QRgb*>(bild_.scanLine(y));
+    QRgb* z = pixel_ + y * zeilenLaenge_;
     std::fill(z + x1, z + x2 + 1, stift_);
 }
 
 void QtZeichenflaeche::senkrecht(int x, int y1, int y2) {
-    if (x < 0 || x >= bild_.width()) return;
+    if (x < 0 || x >= breite_) return;
     if (y1 > y2) std::swap(y1, y2);
     y1 = std::max(y1, 0);
-    y2 = std::min(y2, bild_.height() - 1);
-    for (int y = y1; y <= y2; ++y) reinterpret_cast<QRgb*>(bild_.scanLine(y))[x] = stift_;
+    y2 = std::min(y2, hoehe_ - 1);
+    for (int y = y1; y <= y2; ++y) pixel_[y * zeilenLaenge_ + x] = stift_;
 }
 
 void QtZeichenflaeche::punkt(int x, int y) {
-    if (x >= 0 && y >= 0 && x < bild_.width() && y < bild_.height())
-        reinterpret_cast<QRgb*>(bild_.scanLine(y))[x] = stift_;
+    if (x >= 0 && y >= 0 && x < breite_ && y < hoehe_)
+        pixel_[y * zeilenLaenge_ + x] = stift_;
 }
 
 void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2) {
+    pixelHolen();
     int ax = spalte(x1), ay = zeile(y1);
     const int bx = spalte(x2), by = zeile(y2);
     if (ay == by) return spanne(ay, ax, bx);
@@ -90,13 +96,23 @@ void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2) {
 }
 
 void QtZeichenflaeche::rechteck(double x1, double y1, double x2, double y2) {
-    int a = zeile(y1), b = zeile(y2);
-    if (a > b) std::swap(a, b);
-    const int l = spalte(x1), r = spalte(x2);
-    for (int y = a; y <= b; ++y) spanne(y, l, r);
+    pixelHolen();
+    int o = zeile(y1), u = zeile(y2), l = spalte(x1), r = spalte(x2);
+    if (o > u) std::swap(o, u);
+    if (l > r) std::swap(l, r);
+    o = std::max(o, 0);
+    u = std::min(u, hoehe_ - 1);
+    l = std::max(l, 0);
+    r = std::min(r, breite_ - 1);
+    const QRgb farbe = stift_;
+    for (int y = o; y <= u; ++y) {
+        QRgb* z = pixel_ + y * zeilenLaenge_;
+        for (int x = l; x <= r; ++x) z[x] = farbe;
+    }
 }
 
 void QtZeichenflaeche::rahmen(double x1, double y1, double x2, double y2) {
+    pixelHolen();
     const int l = spalte(x1), r = spalte(x2), o = zeile(y1), u = zeile(y2);
     spanne(o, l, r);
     spanne(u, l, r);

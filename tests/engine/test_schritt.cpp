@@ -223,9 +223,15 @@ TEST(Schritt, FastStepAgreesWithTheCellByCellCountsOnRandomSoups) {
         const Rand rand = raender[fall % 3];
         auto erwartet = std::make_unique<Welt>(*w);
         referenzSchritt(*erwartet, r, rand);
+        auto skalar = std::make_unique<Welt>(*w);
         engine::schritt(*w, r, rand);
+        engine::schrittMit(*skalar, r, rand, false);
         for (int x = 0; x < engine::kDim; ++x)
-            for (int y = 0; y < engine::kDim; ++y)
+            for (int y = 0; y < engine::kDim; ++y) {
                 ASSERT_EQ(w->zelle[x][y], erwartet->zelle[x][y]) << "n=" << n << " x=" << x << " y=" << y;
+                ASSERT_EQ(skalar->zelle[x][y], erwartet->zelle[x][y]) << "scalar n=" << n;
+                ASSERT_EQ(w->zelleNeu[x][y], w->zelle[x][y]);
+                ASSERT_EQ(w->gedaechtnis(x, y, w->gedIndex), w->zelle[x][y]);
+            }
     }
 }
