@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "engine/zahltext.h"
 #include "ui/bausteine.h"
@@ -42,6 +43,10 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(tw(kClientBreite), tw(kClientHoehe));
+    // Small captions as on the designed panels; logical pixels scale with the screen's dpi.
+    QFont schrift(QStringLiteral("DejaVu Sans"));
+    schrift.setPixelSize(11);
+    client_->setFont(schrift);
     setCentralWidget(client_);
 
     Picture1 = new QWidget(client_);
@@ -55,6 +60,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueHilfe();
+    hilfeEinrichten();
     Form_Load();
 }
 
@@ -142,7 +149,7 @@ void frmVireo::baueWahl() {
     // Digit rows over the boxes, in a fixed-pitch font so the digits stand over their boxes.
     QFont fest(QStringLiteral("DejaVu Sans Mono"));
     fest.setStyleHint(QFont::Monospace);
-    fest.setPixelSize(12);
+    fest.setPixelSize(13);
     const char* ziffern[3] = {"0 1 2 ", "3 4 5  ", "6 7 8"};
     const int ziffernLinks[3] = {120, 900, 1680};
     const int ueberIndex[3] = {1, 2, 3};
@@ -150,13 +157,9 @@ void frmVireo::baueWahl() {
     for (int k = 0; k < 3; ++k) {
         for (int zeile = 0; zeile < 2; ++zeile) {
             const int index = zeile == 0 ? ueberIndex[k] : geburtIndex[k];
-            QLineEdit* t = textfeld(Picture1, indexName("Text1", index), QString::fromLatin1(ziffern[k]),
-                                    ziffernLinks[k], zeile == 0 ? 3780 : 5460, 720, 216);
+            QLabel* t = beschriftung(Picture1, indexName("Text1", index), QString::fromLatin1(ziffern[k]),
+                                     ziffernLinks[k], zeile == 0 ? 3750 : 5430, 780, 240);
             t->setFont(fest);
-            t->setReadOnly(true);
-            t->setFrame(false);
-            t->setFocusPolicy(Qt::NoFocus);
-            faerbe(t, kGrauPanel, Qt::black);
         }
     }
 
@@ -178,7 +181,9 @@ void frmVireo::baueFarbe() {
         f->setObjectName(QString::fromLatin1(name));
         platziere(f, links, oben, 255, 255);
         f->setzeFarbe(farbe);
-        beschriftung(Picture1, QString::fromLatin1(label), text, links + 300, oben, labelBreite, 252);
+        // Captions may use the room up to the panel's edge, so none is cut off.
+        beschriftung(Picture1, QString::fromLatin1(label), text, links + 300, oben,
+                     std::max(labelBreite, kPanelBreite - links - 330), 252);
         return f;
     };
     Picture5 = feld("Picture5_0", "Label7", QStringLiteral("Schirm"), 120, 7920, 672, view::rgb(255, 255, 255));

@@ -49,6 +49,14 @@ public:
     // Field view.
     void cmdRea_Click();
 
+    // Help line.
+    /// Writes text into the help line.
+    void zeigeHilfe(const QString& text);
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+public:
 private:
     void baueMenue();
     void baueFeld();
@@ -56,6 +64,9 @@ private:
     void baueWahl();
     void baueFarbe();
     void baueRand();
+    void baueHilfe();
+    /// Lets every control of the help table explain itself on hover; call after all controls exist.
+    void hilfeEinrichten();
 
     Dialoge& dialoge_;
     std::unique_ptr<engine::Welt> welt_;
@@ -87,6 +98,9 @@ private:
 
     // Section "Randoptionen".
     std::array<QRadioButton*, 3> Option1{};
+
+    // Help line.
+    QLineEdit* txthilfe = nullptr;
 
     // Menu bar.
     QMenu* cmdDatei = nullptr;
