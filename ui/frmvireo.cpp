@@ -61,6 +61,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueFarbe();
     baueRand();
     baueHilfe();
+    baueShell();
     hilfeEinrichten();
     Form_Load();
 }

@@ -49,12 +49,19 @@ public:
     // Field view.
     void cmdRea_Click();
 
+    // Shell actions.
+    void cmdNeu_Click();
+    void cmdEnde_Click();
+    void Command7_Click();
+
     // Help line.
     /// Writes text into the help line.
     void zeigeHilfe(const QString& text);
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    /// The close box ends the program like "beenden".
+    void closeEvent(QCloseEvent* ereignis) override;
 
 public:
 private:
@@ -65,6 +72,7 @@ private:
     void baueFarbe();
     void baueRand();
     void baueHilfe();
+    void baueShell();
     /// Lets every control of the help table explain itself on hover; call after all controls exist.
     void hilfeEinrichten();
 
@@ -99,8 +107,9 @@ private:
     // Section "Randoptionen".
     std::array<QRadioButton*, 3> Option1{};
 
-    // Help line.
+    // Help line and credits.
     QLineEdit* txthilfe = nullptr;
+    QPushButton* Command7 = nullptr;
 
     // Menu bar.
     QMenu* cmdDatei = nullptr;
