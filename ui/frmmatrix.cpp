@@ -26,8 +26,6 @@ const QColor kAngekreuzt(255, 255, 0);
 const QColor kFrei(255, 255, 255);
 const QColor kZelle(128, 128, 128);
 
-QString indexName(const char* name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
-
 }  // namespace
 
 Figur::Figur(QWidget* eltern) : QWidget(eltern) {}
