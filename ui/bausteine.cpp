@@ -11,6 +11,8 @@
 
 namespace ui {
 
+QString indexName(const char* name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
+
 int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 void platziere(QWidget* w, int links, int oben, int breite, int hoehe) {

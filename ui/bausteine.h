@@ -14,6 +14,8 @@ class QWidget;
 
 namespace ui {
 
+/// objectName of element `index` of a control array: "Name_Index".
+QString indexName(const char* name, int index);
 /// Pixels of a length in twips (15 twips to a pixel at 96 dots per inch).
 int tw(int twips);
 /// Places a widget at a twips rectangle of its parent.

@@ -29,8 +29,6 @@ const QColor kBalkenGrau(64, 64, 64);
 const QColor kBalkenBlau(0, 0, 128);
 const QColor kBalkenRot(200, 0, 0);
 
-QString indexName(const char* name, int index) { return QStringLiteral("%1_%2").arg(name).arg(index); }
-
 }  // namespace
 
 frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
@@ -60,6 +58,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueMatrix();
     baueHilfe();
     baueShell();
     hilfeEinrichten();

@@ -124,6 +124,15 @@ private:
     QAction* cmdfrei = nullptr;
     QAction* cmdRea = nullptr;
     QAction* cmdMatrixdef = nullptr;
+
+    // Neighbour matrix.
+public:
+    /// Opens the neighbour-matrix window modal; it is made at the first opening and then kept.
+    void cmdMatrixdef_Click();
+
+private:
+    void baueMatrix();
+    class frmMatrix* matrix_ = nullptr;  // a window of its own, owned as a child
 };
 
 }  // namespace ui
