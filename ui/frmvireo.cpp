@@ -55,6 +55,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueMaus();
+    baueAnzeige();
     Form_Load();
 }
 
