@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QWidget>
+#include <cmath>
+
+#include "ui/frmvireo.h"
+
+namespace fensterhilfe {
+
+/// The control named name of the window; the test ends when it is missing.
+template <typename T>
+T* finde(ui::frmVireo& f, const char* name) {
+    T* w = f.findChild<T*>(QString::fromLatin1(name));
+    if (!w) qFatal("control %s missing", name);
+    return w;
+}
+
+/// Pixel of the field view as the user sees it, at the point (x, y) of a field of size n.
+inline QRgb pixel(QWidget* feld, int n, double x, double y) {
+    const QImage bild = feld->grab().toImage();
+    return bild.pixel(static_cast<int>(std::lround((x + n / 2.0) * bild.width() / n)),
+                      static_cast<int>(std::lround((y + n / 2.0) * bild.height() / n))) &
+           0xFFFFFF;
+}
+
+/// Pixel at the centre of field cell (i, j).
+inline QRgb zellPixel(QWidget* feld, int n, int i, int j) { return pixel(feld, n, i + 0.5, j + 0.5); }
+
+/// Widget position of the pointer whose pencil tip (eraser = false) or eraser end lies in the
+/// middle of cell (i, j).
+inline QPoint zeigerAuf(QWidget* feld, int n, int i, int j, bool radierer = false) {
+    const double d = radierer ? -0.02 * n : 0.02 * n;
+    const double x = i + 0.5 + d + n / 2.0, y = j + 0.5 - d + n / 2.0;
+    return {static_cast<int>(x * feld->width() / n), static_cast<int>(y * feld->height() / n)};
+}
+
+}  // namespace fensterhilfe
