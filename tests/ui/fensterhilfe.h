@@ -2,20 +2,41 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTest>
 #include <QWidget>
 #include <cmath>
+#include <memory>
 
+#include "fakedialoge.h"
 #include "ui/frmvireo.h"
 
 namespace fensterhilfe {
 
-/// The control named name of the window; the test ends when it is missing.
-template <typename T>
-T* finde(ui::frmVireo& f, const char* name) {
-    T* w = f.findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("control %s missing", name);
-    return w;
-}
+/// The main window of one test function, its dialogs answered by the test.
+struct Fenster {
+    FakeDialoge dialoge;
+    std::unique_ptr<ui::frmVireo> f;
+    QWidget* feld = nullptr;  // the field view
+
+    /// Opens a fresh window with fresh dialogs; false when it is never shown.
+    bool oeffne() {
+        dialoge = FakeDialoge();
+        f = std::make_unique<ui::frmVireo>(dialoge);
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) return false;
+        feld = finde<QWidget>("picAusgabe");
+        return true;
+    }
+    void schliesse() { f.reset(); }
+
+    /// The control named name; the test ends when it is missing.
+    template <typename T>
+    T* finde(const char* name) {
+        T* w = f->findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("control %s missing", name);
+        return w;
+    }
+};
 
 /// Pixel of the field view as the user sees it, at the point (x, y) of a field of size n.
 inline QRgb pixel(QWidget* feld, int n, double x, double y) {

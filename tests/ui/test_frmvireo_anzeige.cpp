@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "fakedialoge.h"
 #include "fensterhilfe.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
@@ -11,15 +10,9 @@
 
 using fensterhilfe::zellPixel;
 
-class TestAnzeige : public QObject {
+class TestAnzeige : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-    QWidget* feld = nullptr;
-
-    template <typename T>
-    T* finde(const char* name) { return fensterhilfe::finde<T>(*f, name); }
     QAction* menue(const char* name) { return finde<QAction>(name); }
     // The captions of the fixed size items that carry a check mark, joined by "|".
     QString haken() {
@@ -31,14 +24,8 @@ class TestAnzeige : public QObject {
     QRgb gitterPixel(int n) { return fensterhilfe::pixel(feld, n, -5.0, -7.5); }
 
 private slots:
-    void init() {
-        dialoge = FakeDialoge();
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        feld = finde<QWidget>("picAusgabe");
-    }
-    void cleanup() { f.reset(); }
+    void init() { QVERIFY(oeffne()); }
+    void cleanup() { schliesse(); }
 
     void fixedSizesMoveTheCheckMark() {
         QCOMPARE(haken(), QStringLiteral("30 x 30"));

@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "fakedialoge.h"
 #include "fensterhilfe.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
@@ -12,15 +11,9 @@
 using fensterhilfe::zeigerAuf;
 using fensterhilfe::zellPixel;
 
-class TestMaus : public QObject {
+class TestMaus : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-    QWidget* feld = nullptr;
-
-    template <typename T>
-    T* finde(const char* name) { return fensterhilfe::finde<T>(*f, name); }
     QString text(const char* name) { return finde<QLineEdit>(name)->text(); }
     std::vector<std::string> lies(int links, int oben, int breite, int hoehe) {
         return testhilfe::lies(f->welt(), links, oben, breite, hoehe);
@@ -28,13 +21,8 @@ class TestMaus : public QObject {
     void links(int i, int j) { QTest::mouseClick(feld, Qt::LeftButton, {}, zeigerAuf(feld, 30, i, j)); }
 
 private slots:
-    void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        feld = finde<QWidget>("picAusgabe");
-    }
-    void cleanup() { f.reset(); }
+    void init() { QVERIFY(oeffne()); }
+    void cleanup() { schliesse(); }
 
     void controlsOfMouseEditingAreWhereDesigned() {
         auto* balken = finde<QLabel>("Label19");
