@@ -7,7 +7,9 @@
 
 namespace engine {
 
-double leseZahl(std::string_view text) {
+double leseZahl(std::string_view text) { return fuehrendeZahl(text).value_or(0.0); }
+
+std::optional<double> fuehrendeZahl(std::string_view text) {
     std::size_t p = 0;
     while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
     const std::size_t start = p;
@@ -19,7 +21,7 @@ double leseZahl(std::string_view text) {
         ++p;
         while (ziffer(p)) ++p, ziffern = true;
     }
-    if (!ziffern) return 0.0;
+    if (!ziffern) return std::nullopt;
     if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
         std::size_t e = p + 1;
         if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;

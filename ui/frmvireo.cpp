@@ -58,6 +58,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueMaus();
+    baueAnzeige();
     baueMatrix();
     baueHilfe();
     baueShell();

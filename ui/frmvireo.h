@@ -4,12 +4,15 @@
 #include <array>
 #include <memory>
 
+#include "edit/maus.h"
 #include "engine/schritt.h"
 #include "engine/welt.h"
 #include "ui/dialoge.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/widgets.h"
+#include "view/farbwahl.h"
 #include "view/feldansicht.h"
+#include "view/feldgroesse.h"
 
 class QAction;
 class QCheckBox;
@@ -133,6 +136,50 @@ public:
 private:
     void baueMatrix();
     class frmMatrix* matrix_ = nullptr;  // a window of its own, owned as a child
+    // --- Mouse editing, field size and colour fields ---
+public:
+    edit::Maus& maus() { return maus_; }
+
+    void picAusgabe_MouseDown(int knopf, double x, double y);
+    void picAusgabe_MouseMove(int knopf, double x, double y);
+    void picAusgabe_MouseUp(int knopf, double x, double y);
+    void Command10_Click(int index);
+    void Command1_Click();
+
+    void cmd30_Click();
+    void cmd50_Click();
+    void cmd90_Click();
+    void cmdfrei_Click();
+
+    void Label17_Click();
+    void Picture9_Click();
+    void Label6_Click();
+    void Picture4_Click(int index);
+    void Label18_Click();
+    void Picture10_Click();
+    void Label7_Click();
+    void Picture5_Click(int index);
+    void Label22_Click();
+    void Picture13_Click();
+
+private:
+    void baueMaus();
+    void baueAnzeige();
+    /// Sets the field size, redraws and moves the check mark as the choice says.
+    void waehleGroesse(const view::Groessenwahl& wahl);
+    /// Asks for a colour for a colour field; on OK the field, what it stands for and the view change.
+    void waehleFarbe(Farbfeld* feld, view::FarbZiel ziel);
+
+    edit::Maus maus_;
+    QLabel* Label19 = nullptr;
+    std::array<QPushButton*, 2> Command10{};
+    QWidget* Shape4 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    std::unique_ptr<QtTextFeld> text2Ausgabe_;
+    std::unique_ptr<QtTextFeld> text3Ausgabe_;
+    // --- end of mouse editing, field size and colour fields ---
 };
 
 }  // namespace ui

@@ -30,3 +30,12 @@ TEST(ZahlText, CounterCountsPastTheInt32Range) {
     EXPECT_EQ(zahlText(leseZahl(" 2147483647") + 1), " 2147483648");
     EXPECT_EQ(zahlText(leseZahl("kein Zähler") + 1), " 1");
 }
+
+TEST(ZahlText, TellsANumberFromNoNumber) {
+    EXPECT_EQ(engine::fuehrendeZahl(" 0"), 0.0);
+    EXPECT_EQ(engine::fuehrendeZahl("89.5 Zellen"), 89.5);
+    EXPECT_EQ(engine::fuehrendeZahl(".5"), 0.5);
+    EXPECT_FALSE(engine::fuehrendeZahl("abc"));
+    EXPECT_FALSE(engine::fuehrendeZahl(""));
+    EXPECT_FALSE(engine::fuehrendeZahl(" -."));
+}

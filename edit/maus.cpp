@@ -1,0 +1,68 @@
+#include "edit/maus.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/zahltext.h"
+
+namespace edit {
+
+namespace {
+
+int ganz(double v) { return static_cast<int>(std::floor(v)); }
+
+double versatz(int n) { return 0.02 * n; }
+
+// Storage indices run 0..kDim - 1; no cell coordinate may leave them.
+Zelle imSpeicher(Zelle z) {
+    constexpr int kMin = -engine::kMitte, kMax = engine::kDim - 1 - engine::kMitte;
+    return {std::clamp(z.i, kMin, kMax), std::clamp(z.j, kMin, kMax)};
+}
+
+std::int32_t& zelle(engine::Welt& welt, Zelle z) {
+    return welt.zelle[engine::speicherIndex(z.i)][engine::speicherIndex(z.j)];
+}
+
+}  // namespace
+
+Zelle spitze(double x, double y, int n) { return {ganz(x - versatz(n)), ganz(y + versatz(n))}; }
+
+Zelle radierer(double x, double y, int n) { return {ganz(x + versatz(n)), ganz(y - versatz(n))}; }
+
+Zelle begrenzt(Zelle z) {
+    constexpr int kMin = -engine::kMaxFeld / 2, kMax = engine::kMaxFeld / 2 - 1;
+    return {std::clamp(z.i, kMin, kMax), std::clamp(z.j, kMin, kMax)};
+}
+
+void maleZelle(view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige, Zelle z, int wert) {
+    flaeche.setzeStift(wert == 0 ? flaeche.hintergrund() : anzeige.zellFarbe[2]);
+    flaeche.rechteck(z.i, z.j, z.i + 1, z.j + 1);
+    flaeche.setzeStift(anzeige.rasterFarbe);
+    flaeche.rahmen(z.i, z.j, z.i + 1, z.j + 1);
+}
+
+bool Maus::runter(engine::Welt& welt, int knopf, double x, double y) {
+    if (knopf != kLinks) {
+        linieAktiv = true;
+        return false;
+    }
+    // Near the left edge of the two largest fields the tip lies left of the storage array.
+    std::int32_t& v = zelle(welt, imSpeicher(spitze(x, y, welt.feldGroesse)));
+    v = v == 0 ? 2 : 0;
+    return true;
+}
+
+void Maus::bewegt(engine::Welt& welt, view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige,
+                  view::TextFeld& spalte, view::TextFeld& zeile, double x, double y) {
+    const int n = welt.feldGroesse;
+    const Zelle tip = spitze(x, y, n);
+    spalte.setzeText(engine::zahlText(tip.i));
+    zeile.setzeText(engine::zahlText(tip.j));
+    if (!linieAktiv) return;
+    const Zelle z = begrenzt(zeichenModus == 0 ? tip : radierer(x, y, n));
+    const int wert = 2 - 2 * zeichenModus;
+    zelle(welt, z) = wert;
+    maleZelle(flaeche, anzeige, z, wert);
+}
+
+}  // namespace edit

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QTest>
+#include <QWidget>
+#include <cmath>
+#include <memory>
+
+#include "fakedialoge.h"
+#include "ui/frmvireo.h"
+
+namespace fensterhilfe {
+
+/// The main window of one test function, its dialogs answered by the test.
+struct Fenster {
+    FakeDialoge dialoge;
+    std::unique_ptr<ui::frmVireo> f;
+    QWidget* feld = nullptr;  // the field view
+
+    /// Opens a fresh window with fresh dialogs; false when it is never shown.
+    bool oeffne() {
+        dialoge = FakeDialoge();
+        f = std::make_unique<ui::frmVireo>(dialoge);
+        f->show();
+        if (!QTest::qWaitForWindowExposed(f.get())) return false;
+        feld = finde<QWidget>("picAusgabe");
+        return true;
+    }
+    void schliesse() { f.reset(); }
+
+    /// The control named name; the test ends when it is missing.
+    template <typename T>
+    T* finde(const char* name) {
+        T* w = f->findChild<T*>(QString::fromLatin1(name));
+        if (!w) qFatal("control %s missing", name);
+        return w;
+    }
+};
+
+/// Pixel of the field view as the user sees it, at the point (x, y) of a field of size n.
+inline QRgb pixel(QWidget* feld, int n, double x, double y) {
+    const QImage bild = feld->grab().toImage();
+    return bild.pixel(static_cast<int>(std::lround((x + n / 2.0) * bild.width() / n)),
+                      static_cast<int>(std::lround((y + n / 2.0) * bild.height() / n))) &
+           0xFFFFFF;
+}
+
+/// Pixel at the centre of field cell (i, j).
+inline QRgb zellPixel(QWidget* feld, int n, int i, int j) { return pixel(feld, n, i + 0.5, j + 0.5); }
+
+/// Widget position of the pointer whose pencil tip (eraser = false) or eraser end lies in the
+/// middle of cell (i, j).
+inline QPoint zeigerAuf(QWidget* feld, int n, int i, int j, bool radierer = false) {
+    const double d = radierer ? -0.02 * n : 0.02 * n;
+    const double x = i + 0.5 + d + n / 2.0, y = j + 0.5 - d + n / 2.0;
+    return {static_cast<int>(x * feld->width() / n), static_cast<int>(y * feld->height() / n)};
+}
+
+}  // namespace fensterhilfe
