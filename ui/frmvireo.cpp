@@ -52,6 +52,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueMenue();
     baueFeld();
     baueStart();
+    baueUhr();
+    baueRueckblende();
     baueWahl();
     baueFarbe();
     baueRand();
