@@ -99,7 +99,13 @@ void frmVireo::baueRueckblende() {
                       history::kGegenwart);
     connect(HScroll2, &QScrollBar::valueChanged, this,
             [this] { HScroll2->isSliderDown() ? HScroll2_Scroll() : HScroll2_Change(); });
-    beschriftung(Picture1, QStringLiteral("Label20"), QStringLiteral(" Rückblende bis -99"), 120, 1920, 1872, 312);
+    QLabel* label20 =
+        beschriftung(Picture1, QStringLiteral("Label20"), QStringLiteral(" Rückblende bis -99"), 120, 1920, 1872, 312);
+    // The clear button covers the label's right end: the caption has to end before it.
+    QFont schrift = label20->font();
+    while (QFontMetrics(schrift).horizontalAdvance(label20->text()) > tw(1800 - 120) && schrift.pointSizeF() > 6)
+        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
+    label20->setFont(schrift);
     Command11 = knopf(Picture1, QStringLiteral("Command11"), QStringLiteral("x"), 1800, 1920, 372, 252);
     faerbe(Command11, kRot, Qt::white);
     connect(Command11, &QPushButton::clicked, this, &frmVireo::Command11_Click);

@@ -92,6 +92,10 @@ private slots:
         QCOMPARE(finde<QLabel>("Label21")->text(), QStringLiteral("schnell"));
         QCOMPARE(finde<QLabel>("Label20")->text(), QStringLiteral(" Rückblende bis -99"));
         QCOMPARE(finde<QPushButton>("Command11")->text(), QStringLiteral("x"));
+        // The clear button stands over the label's right end; the caption ends before it.
+        auto* label20 = finde<QLabel>("Label20");
+        QVERIFY(label20->fontMetrics().horizontalAdvance(label20->text()) <=
+                finde<QPushButton>("Command11")->x() - label20->x());
         QCOMPARE(finde<QPushButton>("Command8")->text(), QStringLiteral("+1"));
         QCOMPARE(finde<QPushButton>("Command9")->text(), QStringLiteral("-1"));
         QCOMPARE(tag(), QStringLiteral("0"));
