@@ -7,20 +7,14 @@
 #include <QtTest>
 #include <cstring>
 
-#include "fakedialoge.h"
+#include "fensterhilfe.h"
 #include "run/uhr.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
 namespace {
 
-/// Pixel of the field view as the user sees it, at the centre of field cell (i, j).
-QRgb zellPixel(QWidget* feld, int n, int i, int j) {
-    const QImage bild = feld->grab().toImage();
-    const int x = static_cast<int>((i + 0.5 + n / 2.0) * bild.width() / n);
-    const int y = static_cast<int>((j + 0.5 + n / 2.0) * bild.height() / n);
-    return bild.pixel(x, y) & 0xFFFFFF;
-}
+using fensterhilfe::zellPixel;
 
 /// Whether two worlds agree in cells, ring position and every memory slot.
 bool gleich(const engine::Welt& a, const engine::Welt& b) {
@@ -49,18 +43,8 @@ QRect daumen(QScrollBar* s) {
 
 }  // namespace
 
-class TestFrmVireoUhr : public QObject {
+class TestFrmVireoUhr : public QObject, fensterhilfe::Hauptfenster {
     Q_OBJECT
-
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-
-    template <typename T>
-    T* finde(const char* name) {
-        T* w = f->findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("control %s missing", name);
-        return w;
-    }
     QString text(const char* name) { return finde<QLineEdit>(name)->text(); }
     QString tag() { return finde<QPushButton>("cmdLauf")->property("Tag").toString(); }
     void klick(const char* name) { QTest::mouseClick(finde<QPushButton>(name), Qt::LeftButton); }
@@ -76,12 +60,8 @@ class TestFrmVireoUhr : public QObject {
     void rueckblende(int v) { finde<QScrollBar>("HScroll2")->setValue(v); }
 
 private slots:
-    void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
-    void cleanup() { f.reset(); }
+    void init() { oeffne(); }
+    void cleanup() { schliesse(); }
 
     void startSectionAsDesigned() {
         QCOMPARE(text("txtSchritt"), QStringLiteral("0"));
