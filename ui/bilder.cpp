@@ -33,6 +33,65 @@ QPixmap bildEinzelschritt(int groesse) {
     return bild;
 }
 
+QPixmap bildStoppuhr(int groesse) {
+    QPixmap bild = leeresBild(groesse);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal g = groesse;
+    const QPointF mitte(g * 0.5, g * 0.56);
+    const qreal r = g * 0.36;
+    // Crown and the two side buttons.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(g * 0.43, g * 0.06, g * 0.14, g * 0.1));
+    p.drawRect(QRectF(g * 0.47, g * 0.14, g * 0.06, g * 0.08));
+    p.save();
+    p.translate(mitte);
+    for (qreal winkel : {-45.0, 45.0}) {
+        p.save();
+        p.rotate(winkel);
+        p.drawRect(QRectF(-g * 0.04, -r - g * 0.09, g * 0.08, g * 0.08));
+        p.restore();
+    }
+    p.restore();
+    // Case and dial.
+    p.setPen(QPen(QColor(60, 60, 60), g * 0.06));
+    p.setBrush(Qt::white);
+    p.drawEllipse(mitte, r, r);
+    p.setPen(QPen(QColor(60, 60, 60), g * 0.03, Qt::SolidLine, Qt::RoundCap));
+    for (int k = 0; k < 12; ++k) {
+        p.save();
+        p.translate(mitte);
+        p.rotate(30.0 * k);
+        p.drawLine(QPointF(0, -r * 0.82), QPointF(0, -r * (k % 3 == 0 ? 0.62 : 0.72)));
+        p.restore();
+    }
+    // The hand.
+    p.setPen(QPen(QColor(200, 0, 0), g * 0.05, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(mitte, mitte + QPointF(r * 0.45, -r * 0.55));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    p.drawEllipse(mitte, g * 0.04, g * 0.04);
+    return bild;
+}
+
+QPixmap bildHaltKreuz(int groesse) {
+    QPixmap bild = leeresBild(groesse);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal g = groesse;
+    const qreal rand = g * 0.08;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 0, 0));
+    p.drawEllipse(QRectF(rand, rand, g - 2 * rand, g - 2 * rand));
+    p.setPen(QPen(Qt::white, g * 0.12, Qt::SolidLine, Qt::RoundCap));
+    const qreal a = g * 0.32;
+    const qreal b = g - a;
+    p.drawLine(QPointF(a, a), QPointF(b, b));
+    p.drawLine(QPointF(a, b), QPointF(b, a));
+    return bild;
+}
+
 QPixmap bildPfeil(int groesse) {
     QPixmap bild = leeresBild(groesse);
     QPainter p(&bild);

@@ -55,6 +55,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueMenue();
     baueFeld();
     baueStart();
+    baueUhr();
+    baueRueckblende();
     baueWahl();
     baueFarbe();
     baueRand();

@@ -7,6 +7,7 @@
 #include "edit/maus.h"
 #include "engine/schritt.h"
 #include "engine/welt.h"
+#include "run/uhr.h"
 #include "ui/dialoge.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/widgets.h"
@@ -21,6 +22,8 @@ class QMenu;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
+class QTimer;
 
 namespace ui {
 
@@ -67,6 +70,41 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 public:
+    // Clock, time-lapse and generation memory.
+    void cmdLauf_Click();
+    void Command2_Click();
+    void Timer1_Timer();
+    void HScroll1_Change();
+    void HScroll1_Scroll();
+    void Command8_Click();
+    void Command9_Click();
+    void HScroll2_Change();
+    void HScroll2_Scroll();
+    void Command11_Click();
+    /// The clock's timer; it ticks all the time, the run flag decides what a tick does.
+    QTimer* uhr() const { return Timer1; }
+
+private:
+    void baueUhr();
+    void baueRueckblende();
+    /// Runs the next slice of the current tick and shows its last state.
+    void zeitrafferWeiter();
+
+    QTimer* Timer1 = nullptr;
+    QTimer* zeitrafferTakt_ = nullptr;  // continues a tick that runs longer than one slice
+    run::Zeitraffer zeitraffer_;
+    QPushButton* cmdLauf = nullptr;
+    QPushButton* Command2 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command9 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QScrollBar* HScroll2 = nullptr;
+    QPushButton* Command11 = nullptr;
+    int rueckIndex = 0;  // the slot shown by the latest look-back
+
 private:
     void baueMenue();
     void baueFeld();

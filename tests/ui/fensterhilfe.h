@@ -31,12 +31,23 @@ struct Fenster {
 
     /// The control named name; the test ends when it is missing.
     template <typename T>
-    T* finde(const char* name) {
-        T* w = f->findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("control %s missing", name);
-        return w;
-    }
+    T* finde(const char* name);
 };
+
+/// The control of a window with the given objectName; a missing control ends the test run.
+template <typename T>
+T* finde(QObject* fenster, const char* name) {
+    T* w = fenster->findChild<T*>(QString::fromLatin1(name));
+    if (!w) qFatal("control %s missing", name);
+    return w;
+}
+
+template <typename T>
+T* Fenster::finde(const char* name) {
+    return fensterhilfe::finde<T>(f.get(), name);
+}
+
+using Hauptfenster = Fenster;
 
 /// Pixel of the field view as the user sees it, at the point (x, y) of a field of size n.
 inline QRgb pixel(QWidget* feld, int n, double x, double y) {

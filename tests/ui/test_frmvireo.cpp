@@ -5,42 +5,18 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "fakedialoge.h"
+#include "fensterhilfe.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
-namespace {
+using fensterhilfe::zellPixel;
 
-/// Pixel of the field view as the user sees it, at the centre of field cell (i, j).
-QRgb zellPixel(QWidget* feld, int n, int i, int j) {
-    const QImage bild = feld->grab().toImage();
-    const int x = static_cast<int>((i + 0.5 + n / 2.0) * bild.width() / n);
-    const int y = static_cast<int>((j + 0.5 + n / 2.0) * bild.height() / n);
-    return bild.pixel(x, y) & 0xFFFFFF;
-}
-
-}  // namespace
-
-class TestFrmVireo : public QObject {
+class TestFrmVireo : public QObject, fensterhilfe::Hauptfenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-
-    template <typename T>
-    T* finde(const char* name) {
-        T* w = f->findChild<T*>(QString::fromLatin1(name));
-        if (!w) qFatal("control %s missing", name);
-        return w;
-    }
-
 private slots:
-    void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
-    void cleanup() { f.reset(); }
+    void init() { oeffne(); }
+    void cleanup() { schliesse(); }
 
     void startsWithCaptionEmptyFieldAndDesignRule() {
         QCOMPARE(f->windowTitle(), QStringLiteral("MorLix 2.2"));

@@ -1,0 +1,105 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "run/uhr.h"
+#include "suppe.h"
+#include "ui/dialoge.h"
+#include "ui/frmvireo.h"
+
+namespace {
+
+constexpr int kN = 90;
+constexpr double kDichte = 0.35;
+
+/// One tick of 999 generations without the window: the generations alone.
+void BM_Zeitraffer999(benchmark::State& state) {
+    auto suppe = std::make_unique<engine::Welt>();
+    fuelleSuppe(*suppe, kN, kDichte);
+    auto w = std::make_unique<engine::Welt>(*suppe);
+    run::Zeitraffer z;
+    for (auto _ : state) {
+        state.PauseTiming();
+        *w = *suppe;
+        state.ResumeTiming();
+        z.beginne(999);
+        z.scheibe(*w, engine::Regel::standard(), engine::Rand::Torus);
+        benchmark::DoNotOptimize(w->zelle[45][45]);
+    }
+}
+BENCHMARK(BM_Zeitraffer999)->Unit(benchmark::kMillisecond);
+
+struct Fenster {
+    ui::QtDialoge dialoge;
+    ui::frmVireo f{dialoge};
+
+    Fenster() {
+        f.show();
+        fuelleSuppe(f.welt(), kN, kDichte);
+        f.zeichneFeld(kN);
+        QApplication::processEvents();
+    }
+    template <typename T>
+    T* finde(const char* name) { return f.findChild<T*>(QString::fromLatin1(name)); }
+};
+
+/// One tick of the window's clock with n = 999: generations, counter and the one redraw.
+void BM_Timer1Takt999(benchmark::State& state) {
+    Fenster fenster;
+    auto suppe = std::make_unique<engine::Welt>(fenster.f.welt());
+    fenster.finde<QLineEdit>("Text4")->setText(QStringLiteral("999"));
+    fenster.f.cmdLauf_Click();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fenster.f.welt() = *suppe;
+        state.ResumeTiming();
+        fenster.f.Timer1_Timer();
+    }
+}
+BENCHMARK(BM_Timer1Takt999)->Unit(benchmark::kMillisecond);
+
+/// The running clock at its shortest interval (10 ms) with n = 1 for three seconds of real
+/// event loop, every tick redrawn and painted. Reports generations per second and the
+/// longest gap between two generations.
+void BM_Dauerlauf10ms(benchmark::State& state) {
+    Fenster fenster;
+    fenster.finde<QScrollBar>("HScroll1")->triggerAction(QAbstractSlider::SliderToMaximum);
+    auto* zaehler = fenster.finde<QLineEdit>("txtSchritt");
+    QElapsedTimer uhr;
+    qint64 letzte = 0;
+    qint64 groessteLuecke = 0;
+    QObject::connect(zaehler, &QLineEdit::textChanged, [&] {
+        const qint64 jetzt = uhr.nsecsElapsed();
+        groessteLuecke = std::max(groessteLuecke, jetzt - letzte);
+        letzte = jetzt;
+    });
+    double generationen = 0;
+    double sekunden = 0;
+    for (auto _ : state) {
+        zaehler->setText(QStringLiteral("0"));
+        QEventLoop schleife;
+        QTimer::singleShot(3000, &schleife, &QEventLoop::quit);
+        uhr.start();
+        letzte = 0;
+        groessteLuecke = 0;
+        fenster.f.cmdLauf_Click();
+        schleife.exec();
+        fenster.f.cmdLauf_Click();
+        sekunden = uhr.nsecsElapsed() / 1e9;
+        generationen = zaehler->text().trimmed().toDouble();
+        state.SetIterationTime(sekunden);
+    }
+    state.counters["gen_pro_s"] = generationen / sekunden;
+    state.counters["groesste_luecke_ms"] = groessteLuecke / 1e6;
+}
+BENCHMARK(BM_Dauerlauf10ms)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,53 @@
+#include "run/uhr.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/zahltext.h"
+
+namespace run {
+
+namespace {
+
+constexpr double kBisPlus = 999;
+constexpr double kAbMinus = 1;
+
+}  // namespace
+
+bool laeuft(std::string_view tag) { return engine::leseZahl(tag) == 1; }
+
+std::string umgeschaltet(std::string_view tag) { return laeuft(tag) ? "0" : "1"; }
+
+long long generationenJeTakt(std::string_view text) {
+    // The default rounding mode sends halves to the even neighbour.
+    const double n = std::nearbyint(engine::leseZahl(text));
+    if (!(n >= 1)) return 0;
+    return n >= static_cast<double>(kMaxGenerationen) ? kMaxGenerationen : static_cast<long long>(n);
+}
+
+std::string zaehlerNach(std::string_view zaehler, long long n) {
+    return engine::zahlText(engine::leseZahl(zaehler) + static_cast<double>(n));
+}
+
+std::optional<std::string> plusEins(std::string_view text) {
+    const double n = engine::leseZahl(text);
+    if (!(n < kBisPlus)) return std::nullopt;
+    return engine::zahlText(n + 1);
+}
+
+std::optional<std::string> minusEins(std::string_view text) {
+    const double n = engine::leseZahl(text);
+    if (!(n > kAbMinus)) return std::nullopt;
+    return engine::zahlText(n - 1);
+}
+
+std::string tempoText(int wert) { return engine::ziffernText(kReglerLinks + kReglerRechts - wert); }
+
+long long Zeitraffer::scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand) {
+    const long long k = std::min(rest_, kScheibe);
+    for (long long s = 0; s < k; ++s) engine::schritt(w, regel, rand);
+    rest_ -= k;
+    return k;
+}
+
+}  // namespace run
