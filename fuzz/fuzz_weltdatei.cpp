@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "storage/invarianten.h"
+#include "storage/weltdatei_hilfe.h"
 #include "storage/weltdatei.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {

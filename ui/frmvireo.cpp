@@ -55,6 +55,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueDateien();
     Form_Load();
 }
 

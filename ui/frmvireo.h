@@ -19,6 +19,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace storage {
+struct WeltDatei;
+}
+
 namespace ui {
 
 /// The main window: owns the world and every control; handlers delegate to the libraries.
@@ -101,6 +105,19 @@ private:
     QAction* cmdfrei = nullptr;
     QAction* cmdRea = nullptr;
     QAction* cmdMatrixdef = nullptr;
+
+    // World files.
+public:
+    /// "öffnen": loads a chosen ".vir" file completely or, with a message, not at all.
+    void cmdLaden_Click();
+    /// "speichern": saves the world; an old file is replaced only by a complete new one.
+    void cmdSpeichern_Click();
+
+private:
+    void baueDateien();
+    std::unique_ptr<storage::WeltDatei> alsWeltDatei() const;
+    void uebernimm(const storage::WeltDatei& datei);
+    QString cdlDateiName_;  // what the file dialog's name field last held
 };
 
 }  // namespace ui

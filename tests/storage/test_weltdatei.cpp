@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "storage/invarianten.h"
+#include "storage/weltdatei_hilfe.h"
 #include "storage/weltdatei.h"
 #include "testhilfe/bild.h"
 
@@ -53,16 +53,9 @@ std::string mitZeile(const std::string& text, int nummer, const std::string& neu
 
 TEST(WeltDatei, WorkedExampleComesOutByteForByte) {
     const auto d = startWelt({"111"}, -1, 0);
-    std::string erwartet;
-    for (int n = 1; n <= 10201; ++n) erwartet += (n == 4490 || n == 4591 || n == 4692) ? " 1 \r\n" : " 0 \r\n";
-    erwartet += " 30 \r\n";
-    for (const char* b : {"0", "0", "0", "0", "1", "0", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})
-        erwartet += std::string(" ") + b + " \r\n";
-    erwartet += "True\r\nFalse\r\nFalse\r\n 9830400 \r\n 255 \r\n 0 \r\n-2147483643 \r\n";
-
     const std::string text = storage::weltDateiText(*d);
     EXPECT_EQ(zeilen(text).size(), 10227u);
-    EXPECT_TRUE(text == erwartet);
+    EXPECT_TRUE(text == testhilfe::beispielText());
 }
 
 TEST(WeltDatei, RoundTripKeepsEveryStateSizeBoxEdgeModeAndColour) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "storage/weltdatei.h"
 
 namespace testhilfe {
@@ -17,6 +19,18 @@ inline bool haeltInvarianten(const storage::WeltDatei& w) {
     for (view::Farbe f : {w.farben->alt1, w.farben->neu, w.farben->alt2, w.farben->schirm})
         if (f > 0xFFFFFF) return false;
     return true;
+}
+
+/// The bytes of the world with the start-up settings (size 30, survival 2 and 3, birth 3,
+/// "Torus", the start colours) whose only living cells are a row of three state-1 cells at
+/// field (-1, 0) to (1, 0), written out line by line from the format's description.
+inline std::string beispielText() {
+    std::string t;
+    for (int n = 1; n <= 10201; ++n) t += (n == 4490 || n == 4591 || n == 4692) ? " 1 \r\n" : " 0 \r\n";
+    t += " 30 \r\n";
+    for (const char* b : {"0", "0", "0", "0", "1", "0", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"})
+        t += std::string(" ") + b + " \r\n";
+    return t + "True\r\nFalse\r\nFalse\r\n 9830400 \r\n 255 \r\n 0 \r\n-2147483643 \r\n";
 }
 
 }  // namespace testhilfe
