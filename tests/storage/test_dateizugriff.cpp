@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
 
 #include "storage/dateizugriff.h"
+#include "testhilfe/dateigrenze.h"
 
 namespace fs = std::filesystem;
 
@@ -84,14 +84,8 @@ TEST_F(DateiZugriff, FailedSavesLeaveTheOldFileAndNoTemporaryFile) {
     // A write that breaks off half-way: the file-size limit makes the writes fail, as a full disk would.
     const fs::path ziel = ordner / "welt.vir";
     schreibe(ziel, weltText(2));
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit alt{};
-    getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit knapp = alt;
-    knapp.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &knapp), 0);
-    const std::string grund = storage::speichereSicher(ziel, weltText(3));
-    setrlimit(RLIMIT_FSIZE, &alt);
+    std::string grund;
+    ASSERT_TRUE(testhilfe::mitDateiGrenze(4096, [&] { grund = storage::speichereSicher(ziel, weltText(3)); }));
     EXPECT_EQ(grund, "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)");
     EXPECT_TRUE(inhaltVon(ziel) == weltText(2));
     EXPECT_EQ(namen(), (std::vector<std::string>{"datei", "welt.vir", "x.vir"}));

@@ -6,20 +6,9 @@
 #include <QtTest>
 
 #include "fakedialoge.h"
+#include "feldpixel.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
-
-namespace {
-
-/// Pixel of the field view as the user sees it, at the centre of field cell (i, j).
-QRgb zellPixel(QWidget* feld, int n, int i, int j) {
-    const QImage bild = feld->grab().toImage();
-    const int x = static_cast<int>((i + 0.5 + n / 2.0) * bild.width() / n);
-    const int y = static_cast<int>((j + 0.5 + n / 2.0) * bild.height() / n);
-    return bild.pixel(x, y) & 0xFFFFFF;
-}
-
-}  // namespace
 
 class TestFrmVireo : public QObject {
     Q_OBJECT

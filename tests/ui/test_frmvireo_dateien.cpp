@@ -1,5 +1,3 @@
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -8,14 +6,15 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
 #include "fakedialoge.h"
+#include "feldpixel.h"
 #include "storage/weltdatei.h"
 #include "storage/weltdatei_hilfe.h"
 #include "testhilfe/bild.h"
+#include "testhilfe/dateigrenze.h"
 #include "ui/frmvireo.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/widgets.h"
@@ -37,13 +36,6 @@ void schreibe(const QString& pfad, const std::string& text) {
 std::unique_ptr<storage::WeltDatei> gelesen(const QString& pfad) {
     std::ifstream ein(QFile::encodeName(pfad).toStdString(), std::ios::binary);
     return storage::liesWeltDatei(ein).welt;
-}
-
-QRgb zellPixel(QWidget* feld, int n, int i, int j) {
-    const QImage bild = feld->grab().toImage();
-    const int x = static_cast<int>((i + 0.5 + n / 2.0) * bild.width() / n);
-    const int y = static_cast<int>((j + 0.5 + n / 2.0) * bild.height() / n);
-    return bild.pixel(x, y) & 0xFFFFFF;
 }
 
 }  // namespace
@@ -312,14 +304,7 @@ private slots:
         schreibe(pfad("datei"), "x");
         speichern(pfad("datei/welt.vir"));
         // A write breaking off half-way, as on a full disk.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit grenze{};
-        getrlimit(RLIMIT_FSIZE, &grenze);
-        rlimit knapp = grenze;
-        knapp.rlim_cur = 8192;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &knapp), 0);
-        speichern(pfad("alt.vir"));
-        setrlimit(RLIMIT_FSIZE, &grenze);
+        QVERIFY(testhilfe::mitDateiGrenze(8192, [&] { speichern(pfad("alt.vir")); }));
 
         vergleiche(zustand(), vorher);
         QVERIFY(inhalt(pfad("alt.vir")) == alt);
