@@ -1,6 +1,7 @@
 #include "ui/dialoge.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -16,7 +17,8 @@ std::optional<QString> QtDialoge::dateiOeffnen(QWidget* eltern, const QString& o
 
 std::optional<QString> QtDialoge::dateiSpeichern(QWidget* eltern, const QString& ordner,
                                                  const QString& name) {
-    const QString start = name.isEmpty() ? ordner : ordner + "/" + name;
+    // The name field may hold a full path from an earlier use.
+    const QString start = name.isEmpty() ? ordner : QDir(ordner).filePath(name);
     const QString pfad = QFileDialog::getSaveFileName(eltern, QString(), start);
     if (pfad.isEmpty()) return std::nullopt;
     return pfad;

@@ -63,6 +63,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueMaus();
     baueAnzeige();
     baueMatrix();
+    baueDateien();
     baueHilfe();
     baueShell();
     hilfeEinrichten();

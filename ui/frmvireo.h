@@ -25,6 +25,10 @@ class QRadioButton;
 class QScrollBar;
 class QTimer;
 
+namespace storage {
+struct WeltDatei;
+}
+
 namespace ui {
 
 /// The main window: owns the world and every control; handlers delegate to the libraries.
@@ -218,6 +222,18 @@ private:
     std::unique_ptr<QtTextFeld> text2Ausgabe_;
     std::unique_ptr<QtTextFeld> text3Ausgabe_;
     // --- end of mouse editing, field size and colour fields ---
+    // World files.
+public:
+    /// "öffnen": loads a chosen ".vir" file completely or, with a message, not at all.
+    void cmdLaden_Click();
+    /// "speichern": saves the world; an old file is replaced only by a complete new one.
+    void cmdSpeichern_Click();
+
+private:
+    void baueDateien();
+    std::unique_ptr<storage::WeltDatei> alsWeltDatei() const;
+    void uebernimm(const storage::WeltDatei& datei);
+    QString cdlDateiName_;  // what the file dialog's name field last held
 };
 
 }  // namespace ui

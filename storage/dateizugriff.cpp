@@ -1,0 +1,77 @@
+#include "storage/dateizugriff.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace storage {
+
+namespace fs = std::filesystem;
+
+Gelesen ladeWeltDatei(const fs::path& pfad) {
+    std::error_code fehler;
+    Gelesen antwort;
+    if (fs::is_directory(pfad, fehler)) {
+        antwort.fehler = {0, "ist ein Ordner und keine Datei"};
+        return antwort;
+    }
+    if (!fs::exists(pfad, fehler)) {
+        antwort.fehler = {0, "ist nicht vorhanden"};
+        return antwort;
+    }
+    // Devices and pipes could block or never end.
+    if (!fs::is_regular_file(pfad, fehler)) {
+        antwort.fehler = {0, "ist keine gewöhnliche Datei"};
+        return antwort;
+    }
+    std::ifstream ein(pfad, std::ios::binary);
+    if (!ein) {
+        antwort.fehler = {0, "lässt sich nicht öffnen"};
+        return antwort;
+    }
+    return liesWeltDatei(ein);
+}
+
+std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt) {
+    std::error_code fehler;
+    fs::path ziel = zielPfad;
+    // Through a link the linked file is replaced, the link stays.
+    if (fs::is_symlink(ziel, fehler)) {
+        const fs::path echt = fs::canonical(ziel, fehler);
+        if (!fehler) ziel = echt;
+    }
+    if (fs::is_directory(ziel, fehler)) return "unter diesem Namen gibt es schon einen Ordner";
+    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+
+    std::random_device zufall;
+    fs::path temp;
+    std::FILE* datei = nullptr;
+    for (int versuch = 0; versuch < 100 && !datei; ++versuch) {
+        temp = ordner / ("." + ziel.filename().string() + "." + std::to_string(zufall() % 1000000) + ".tmp");
+        errno = 0;
+        datei = std::fopen(temp.c_str(), "wbx");
+        if (!datei && errno != EEXIST) break;
+    }
+    if (!datei) return "im Ordner lässt sich keine Datei anlegen";
+
+    bool geschrieben = std::fwrite(inhalt.data(), 1, inhalt.size(), datei) == inhalt.size();
+    geschrieben = std::fflush(datei) == 0 && geschrieben;
+    geschrieben = std::fclose(datei) == 0 && geschrieben;
+    if (!geschrieben) {
+        fs::remove(temp, fehler);
+        return "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)";
+    }
+    // The new file keeps the permissions of the one it replaces.
+    const fs::file_status alt = fs::status(ziel, fehler);
+    if (!fehler && fs::exists(alt)) fs::permissions(temp, alt.permissions(), fehler);
+    fs::rename(temp, ziel, fehler);
+    if (fehler) {
+        std::error_code egal;
+        fs::remove(temp, egal);
+        return "die neue Datei lässt sich nicht an die Stelle der alten setzen";
+    }
+    return {};
+}
+
+}  // namespace storage

@@ -1,0 +1,181 @@
+#include "storage/weltdatei.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "engine/zahltext.h"
+
+namespace storage {
+
+namespace {
+
+// Longer than any valid line with generous blanks; a longer line cannot hold a value.
+constexpr std::size_t kMaxZeile = 256;
+
+constexpr const char* kZelle = "keinen gültigen Zellzustand (0 bis 3)";
+constexpr const char* kGroesse = "keine gültige Feldgröße (gerade, 2 bis 90)";
+constexpr const char* kKasten = "keinen gültigen Kästchenwert (0 bis 2)";
+constexpr const char* kRand = "keinen gültigen Wahrheitswert für die Randoption";
+constexpr const char* kFarbe = "keine gültige Farbe";
+
+enum class Zeile { gelesen, ende, zuLang };
+
+// A line ends at CR LF, at a bare CR or at the end of the input; a bare LF belongs to it.
+Zeile liesZeile(std::streambuf& puffer, std::string& zeile) {
+    using T = std::streambuf::traits_type;
+    zeile.clear();
+    T::int_type c = puffer.sbumpc();
+    if (T::eq_int_type(c, T::eof())) return Zeile::ende;
+    while (!T::eq_int_type(c, T::eof())) {
+        if (c == '\r') {
+            if (T::eq_int_type(puffer.sgetc(), '\n')) puffer.sbumpc();
+            return Zeile::gelesen;
+        }
+        if (zeile.size() == kMaxZeile) return Zeile::zuLang;
+        zeile.push_back(T::to_char_type(c));
+        c = puffer.sbumpc();
+    }
+    return Zeile::gelesen;
+}
+
+std::string_view ohneBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// A signed 32-bit decimal integer with surrounding blanks, nothing else.
+std::optional<std::int64_t> ganzeZahl(std::string_view text) {
+    std::string_view s = ohneBlanks(text);
+    bool negativ = false;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+        negativ = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    if (s.empty() || s.size() > 10 || s.front() < '0' || s.front() > '9') return std::nullopt;
+    std::int64_t wert = 0;
+    const auto [ende, fehler] = std::from_chars(s.data(), s.data() + s.size(), wert);
+    if (fehler != std::errc() || ende != s.data() + s.size()) return std::nullopt;
+    if (negativ) wert = -wert;
+    if (wert < INT32_MIN || wert > INT32_MAX) return std::nullopt;
+    return wert;
+}
+
+bool gleichOhneFall(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        const char x = a[k] >= 'A' && a[k] <= 'Z' ? static_cast<char>(a[k] - 'A' + 'a') : a[k];
+        if (x != b[k]) return false;
+    }
+    return true;
+}
+
+// "True" or "False" in any letter case, or a number: 0 is false, any other true.
+std::optional<bool> wahrheitswert(std::string_view text) {
+    const std::string_view s = ohneBlanks(text);
+    if (gleichOhneFall(s, "true")) return true;
+    if (gleichOhneFall(s, "false")) return false;
+    if (const auto zahl = ganzeZahl(s)) return *zahl != 0;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool gueltigeFarbe(std::int64_t wert) { return wert >= INT32_MIN && wert <= 0xFFFFFF; }
+
+int gewaehlterRand(const WeltDatei& datei) {
+    for (int k = 2; k >= 0; --k)
+        if (datei.rand[k]) return k;
+    return -1;
+}
+
+std::string weltDateiText(const WeltDatei& datei) {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(kZeilen) * 8);
+    auto zahl = [&text](std::int32_t wert) {
+        text += engine::zahlText(wert);
+        text += " \r\n";
+    };
+    for (int x = 0; x < engine::kDim; ++x)
+        for (int y = 0; y < engine::kDim; ++y) zahl(datei.zelle[x][y]);
+    zahl(datei.feldGroesse);
+    for (int k = 0; k < 9; ++k) {
+        zahl(datei.ueberleben[k]);
+        zahl(datei.geburt[k]);
+    }
+    for (bool gesetzt : datei.rand) text += gesetzt ? "True\r\n" : "False\r\n";
+    if (datei.farben) {
+        zahl(datei.farben->alt1);
+        zahl(datei.farben->neu);
+        zahl(datei.farben->alt2);
+        zahl(datei.farben->schirm);
+    }
+    return text;
+}
+
+Gelesen liesWeltDatei(std::istream& ein) {
+    Gelesen antwort;
+    auto datei = std::make_unique<WeltDatei>();
+    std::streambuf* puffer = ein.rdbuf();
+    std::string zeile;
+    int nummer = 0;
+
+    auto ablehnen = [&](int zeilenNummer, std::string grund) {
+        antwort.fehler = {zeilenNummer, std::move(grund)};
+        return false;
+    };
+    auto ungueltig = [&](const char* was) {
+        return ablehnen(nummer, "enthält in Zeile " + std::to_string(nummer) + " " + was);
+    };
+    // Takes the next line; an over-long line is refused as an invalid value of its kind.
+    auto naechste = [&](const char* was) {
+        ++nummer;
+        switch (puffer ? liesZeile(*puffer, zeile) : Zeile::ende) {
+            case Zeile::gelesen: return true;
+            case Zeile::zuLang: return ungueltig(was);
+            case Zeile::ende: break;
+        }
+        if (nummer == 1) return ablehnen(0, "ist leer");
+        return ablehnen(nummer - 1, "endet vorzeitig nach Zeile " + std::to_string(nummer - 1));
+    };
+    auto zahlIn = [&](const char* was, std::int64_t von, std::int64_t bis, auto& ziel) {
+        if (!naechste(was)) return false;
+        const auto wert = ganzeZahl(zeile);
+        if (!wert || *wert < von || *wert > bis) return ungueltig(was);
+        ziel = static_cast<std::remove_reference_t<decltype(ziel)>>(*wert);
+        return true;
+    };
+
+    for (int x = 0; x < engine::kDim; ++x)
+        for (int y = 0; y < engine::kDim; ++y)
+            if (!zahlIn(kZelle, 0, 3, datei->zelle[x][y])) return antwort;
+    if (!zahlIn(kGroesse, 2, engine::kMaxFeld, datei->feldGroesse)) return antwort;
+    if (datei->feldGroesse % 2 != 0) {
+        ungueltig(kGroesse);
+        return antwort;
+    }
+    for (int k = 0; k < 9; ++k)
+        if (!zahlIn(kKasten, 0, 2, datei->ueberleben[k]) || !zahlIn(kKasten, 0, 2, datei->geburt[k]))
+            return antwort;
+    for (bool& gesetzt : datei->rand) {
+        if (!naechste(kRand)) return antwort;
+        const auto wert = wahrheitswert(zeile);
+        if (!wert) {
+            ungueltig(kRand);
+            return antwort;
+        }
+        gesetzt = *wert;
+    }
+
+    using T = std::streambuf::traits_type;
+    if (puffer && !T::eq_int_type(puffer->sgetc(), T::eof())) {
+        Farben farben;
+        for (view::Farbe* ziel : {&farben.alt1, &farben.neu, &farben.alt2, &farben.schirm})
+            if (!zahlIn(kFarbe, INT32_MIN, 0xFFFFFF, *ziel)) return antwort;
+        datei->farben = farben;
+    }
+    antwort.welt = std::move(datei);
+    return antwort;
+}
+
+}  // namespace storage
