@@ -55,6 +55,9 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueWahl();
     baueFarbe();
     baueRand();
+    baueScroll();
+    baueBeispiele();
+    baueRandBild();
     Form_Load();
 }
 
@@ -230,6 +233,7 @@ void frmVireo::Form_Load() {
     anzeige_.zellFarbe[3] = Picture10->farbe();
     welt_->feldGroesse = 30;
     zeichneFeld(30);
+    zeichneRaederStart();
 }
 
 void frmVireo::cmdEinzelschritt_Click() {
