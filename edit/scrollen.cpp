@@ -103,18 +103,22 @@ void Scrollen::radWaagerechtRunter(float x) {
     radWinkel = 0;
 }
 
-void Scrollen::radWaagerechtBewegt(float x) {
+void Scrollen::zug(bool zurueck, bool vor, int richtungZurueck, int richtungVor, RadZeichnen zeichneRad,
+                   view::Zeichenflaeche& rad) {
     hilfe_.setzeText("Scrollrad");
-    if (scrollGedrueckt) {
-        if (static_cast<float>(radLetztesX) > x) {
-            einzelSchritt(kLinks);
-            zeichneRadWaagerecht(radWaagerecht_, radWinkel, -1);
-        }
-        if (radLetztesX < x) {
-            zeichneRadWaagerecht(radWaagerecht_, radWinkel, 1);
-            einzelSchritt(kRechts);
-        }
+    if (!scrollGedrueckt) return;
+    if (zurueck) {
+        einzelSchritt(richtungZurueck);
+        zeichneRad(rad, radWinkel, -1);
     }
+    if (vor) {
+        zeichneRad(rad, radWinkel, 1);
+        einzelSchritt(richtungVor);
+    }
+}
+
+void Scrollen::radWaagerechtBewegt(float x) {
+    zug(static_cast<float>(radLetztesX) > x, radLetztesX < x, kLinks, kRechts, zeichneRadWaagerecht, radWaagerecht_);
     radLetztesX = x;
 }
 
@@ -125,17 +129,7 @@ void Scrollen::radSenkrechtRunter(float y) {
 }
 
 void Scrollen::radSenkrechtBewegt(float y) {
-    hilfe_.setzeText("Scrollrad");
-    if (scrollGedrueckt) {
-        if (y < radLetztesY) {
-            einzelSchritt(kHoch);
-            zeichneRadSenkrecht(radSenkrecht_, radWinkel, -1);
-        }
-        if (y > radLetztesY) {
-            zeichneRadSenkrecht(radSenkrecht_, radWinkel, 1);
-            einzelSchritt(kRunter);
-        }
-    }
+    zug(y < radLetztesY, y > radLetztesY, kHoch, kRunter, zeichneRadSenkrecht, radSenkrecht_);
     radLetztesY = y;
 }
 

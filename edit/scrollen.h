@@ -66,7 +66,11 @@ public:
     void losgelassen() { scrollGedrueckt = false; }
 
 private:
+    using RadZeichnen = void (*)(view::Zeichenflaeche&, double&, double);
     void drehe(int richtung, double grad);
+    // A drag step: towards smaller coordinates scroll first, then turn; towards larger the reverse.
+    void zug(bool zurueck, bool vor, int richtungZurueck, int richtungVor, RadZeichnen zeichneRad,
+             view::Zeichenflaeche& rad);
 
     engine::Welt& welt_;
     view::Zeichenflaeche& radWaagerecht_;

@@ -14,8 +14,8 @@ QPixmap leer(QSize groesse) {
     return bild;
 }
 
-// Two chevrons pointing right, within r.
-QPainterPath chevrons(QRectF r) {
+// Two chevrons within r, pointing right or left.
+void chevrons(QPainter& p, QRectF r, bool nachLinks) {
     QPainterPath weg;
     const double b = r.width() / 2;
     for (int k = 0; k < 2; ++k) {
@@ -24,7 +24,11 @@ QPainterPath chevrons(QRectF r) {
         weg.lineTo(x + b * 0.9, r.center().y());
         weg.lineTo(x, r.bottom());
     }
-    return weg;
+    p.save();
+    if (nachLinks) p.setTransform(QTransform(-1, 0, 0, 1, 2 * r.center().x(), 0));
+    p.setPen(QPen(QColor(30, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(weg);
+    p.restore();
 }
 
 }  // namespace
@@ -66,9 +70,7 @@ QPixmap bildPanelZu(QSize groesse) {
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const double h = groesse.height() * 0.55;
-    const QRectF r(groesse.width() / 2.0 - h * 0.55, (groesse.height() - h) / 2, h * 1.1, h);
-    p.setPen(QPen(QColor(30, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(chevrons(r));
+    chevrons(p, QRectF(groesse.width() / 2.0 - h * 0.55, (groesse.height() - h) / 2, h * 1.1, h), false);
     return bild;
 }
 
@@ -77,11 +79,7 @@ QPixmap bildPanelAuf(QSize groesse) {
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const double h = groesse.height() * 0.55;
-    const QRectF r(groesse.width() * 0.12, (groesse.height() - h) / 2, h * 1.0, h);
-    p.setPen(QPen(QColor(30, 30, 30), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setTransform(QTransform(-1, 0, 0, 1, 2 * r.center().x(), 0));
-    p.drawPath(chevrons(r));
-    p.resetTransform();
+    chevrons(p, QRectF(groesse.width() * 0.12, (groesse.height() - h) / 2, h, h), true);
     // A glider on a white tile.
     const double z = groesse.height() / 5.0;
     const QRectF kachel(groesse.width() - 3.6 * z - 2, (groesse.height() - 3.6 * z) / 2, 3.6 * z, 3.6 * z);

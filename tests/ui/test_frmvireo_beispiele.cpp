@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "fakedialoge.h"
+#include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
@@ -14,9 +15,7 @@ class TestFrmVireoBeispiele : public QObject {
 
     template <typename T>
     T* finde(const QString& name) {
-        T* w = f->findChild<T*>(name);
-        if (!w) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return ::finde<T>(f.get(), name);
     }
     // Pixel of the field as seen, at the centre of field cell (i, j) of a 30 x 30 field.
     QRgb zellPixel(int i, int j) {

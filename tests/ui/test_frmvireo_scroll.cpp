@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "fakedialoge.h"
+#include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
@@ -17,9 +18,7 @@ class TestFrmVireoScroll : public QObject {
 
     template <typename T>
     T* finde(const QString& name) {
-        T* w = f->findChild<T*>(name);
-        if (!w) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return ::finde<T>(f.get(), name);
     }
     Bild oberkante() { return testhilfe::lies(f->welt(), -15, -15, 30, 1); }
 
