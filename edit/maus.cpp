@@ -42,7 +42,7 @@ void maleZelle(view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige, Zell
 }
 
 bool Maus::runter(engine::Welt& welt, int knopf, double x, double y) {
-    if (knopf != kLinks) {
+    if (knopf != kLinkeTaste) {
         linieAktiv = true;
         return false;
     }

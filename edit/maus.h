@@ -14,7 +14,7 @@ struct Zelle {
 };
 
 /// Mouse button bits as the field view reports them.
-inline constexpr int kLinks = 1;
+inline constexpr int kLinkeTaste = 1;
 
 /// The cell under the pencil's tip, 2 % of the field size left of and below the pointer (x, y)
 /// in view coordinates of a field of size n.

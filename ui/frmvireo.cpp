@@ -54,6 +54,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
 
     baueMenue();
     baueFeld();
+    baueHilfe();
     baueStart();
     baueUhr();
     baueRueckblende();
@@ -62,9 +63,11 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueRand();
     baueMaus();
     baueAnzeige();
+    baueScroll();
+    baueBeispiele();
+    baueRandBild();
     baueMatrix();
     baueDateien();
-    baueHilfe();
     baueShell();
     hilfeEinrichten();
     Form_Load();
@@ -240,6 +243,7 @@ void frmVireo::Form_Load() {
     anzeige_.zellFarbe[3] = Picture10->farbe();
     welt_->feldGroesse = 30;
     zeichneFeld(30);
+    zeichneRaederStart();
 }
 
 void frmVireo::cmdEinzelschritt_Click() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
 #include "edit/maus.h"
+#include "edit/scrollen.h"
 #include "engine/schritt.h"
 #include "engine/welt.h"
 #include "run/uhr.h"
@@ -234,6 +236,63 @@ private:
     std::unique_ptr<storage::WeltDatei> alsWeltDatei() const;
     void uebernimm(const storage::WeltDatei& datei);
     QString cdlDateiName_;  // what the file dialog's name field last held
+    // ---- Examples, edge-mode picture and scrolling (frmvireo_beispiele.cpp, frmvireo_scroll.cpp) ----
+public:
+    /// Inserts example pattern `index` and redraws.
+    void cmdEinf_Click(int index);
+    /// Narrows the window so that the example panel is cut off.
+    void Command6_Click();
+    /// Widens the window so that the example panel shows whole.
+    void Command5_Click();
+    /// Shows the edge-mode picture over the field.
+    void Command4_Click();
+    /// Hides the edge-mode picture.
+    void Command3_Click();
+
+    /// Sets the wheels' coordinate systems and draws both wheels; part of start-up.
+    void zeichneRaederStart();
+    /// One scroll step in direction `index` by a "1" button (also used by the wheels).
+    void cmdScroll1_Click(int index);
+    /// Starts scrolling in direction `index` while the arrow is held; a press however short scrolls once.
+    void cmdScroll_MouseDown(int index);
+    void cmdScroll_MouseUp();
+    void Picture7_MouseDown(float x);
+    void Picture7_MouseMove(float x);
+    void Picture7_MouseUp();
+    void Picture11_MouseDown(float y);
+    void Picture11_MouseMove(float y);
+    void Picture11_MouseUp();
+    /// The wheels' state: scrollGedrueckt, radWinkel, radLetztesX, radLetztesY.
+    const edit::Scrollen& scrollen() const { return *scrollen_; }
+
+private:
+    void baueBeispiele();
+    void baueRandBild();
+    void baueScroll();
+    void scrollTakt();
+    void zeigeRaeder();
+
+    QWidget* Picture8 = nullptr;  // the example panel
+    std::array<QPushButton*, 17> cmdEinf{};
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QWidget* Picture6 = nullptr;  // the edge-mode picture
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+
+    std::array<QPushButton*, 4> cmdScroll{};
+    std::array<QPushButton*, 4> cmdScroll1{};
+    std::unique_ptr<QtZeichenflaeche> rad7_;
+    std::unique_ptr<QtZeichenflaeche> rad11_;
+    FeldBild* Picture7 = nullptr;   // horizontal wheel
+    FeldBild* Picture11 = nullptr;  // vertical wheel
+    std::array<QWidget*, 4> Picture12{};
+    std::unique_ptr<QtTextFeld> hilfeAusgabe_;
+    std::unique_ptr<edit::Scrollen> scrollen_;
+    // Hold-to-repeat of an arrow: the pause runs on a monotonic clock.
+    QTimer* scrollUhr_ = nullptr;
+    QElapsedTimer scrollPause_;
+    int scrollRichtung_ = 0;
 };
 
 }  // namespace ui

@@ -60,7 +60,7 @@ struct Feld {
     // Pointer position whose tip lies in the middle of cell (i, j).
     double xSpitze(int i) const { return i + 0.5 + 0.02 * welt->feldGroesse; }
     double ySpitze(int j) const { return j + 0.5 - 0.02 * welt->feldGroesse; }
-    bool links(int i, int j) { return maus.runter(*welt, edit::kLinks, xSpitze(i), ySpitze(j)); }
+    bool links(int i, int j) { return maus.runter(*welt, edit::kLinkeTaste, xSpitze(i), ySpitze(j)); }
     void bewegt(double x, double y) { maus.bewegt(*welt, flaeche, anzeige, spalte, zeile, x, y); }
 };
 
@@ -83,7 +83,7 @@ TEST(Maus, LeftClickTogglesEmptyToNewAndAnyLivingToEmpty) {
 
 TEST(Maus, LeftClickNearTheEdgeReachesTheCellJustOutsideTheField) {
     Feld f;
-    EXPECT_TRUE(f.maus.runter(*f.welt, edit::kLinks, -14.9, 14.9));
+    EXPECT_TRUE(f.maus.runter(*f.welt, edit::kLinkeTaste, -14.9, 14.9));
     EXPECT_EQ(f.welt->zelle[engine::speicherIndex(-16)][engine::speicherIndex(15)], 2);
     EXPECT_EQ(testhilfe::lebende(*f.welt), 1);
 }
@@ -91,7 +91,7 @@ TEST(Maus, LeftClickNearTheEdgeReachesTheCellJustOutsideTheField) {
 TEST(Maus, LeftClickLeftOfTheStorageArrayTakesItsFirstColumn) {
     Feld f;
     f.welt->feldGroesse = 90;
-    f.maus.runter(*f.welt, edit::kLinks, -44.9, 0.5);  // column -47
+    f.maus.runter(*f.welt, edit::kLinkeTaste, -44.9, 0.5);  // column -47
     EXPECT_EQ(f.welt->zelle[0][engine::speicherIndex(2)], 2);
     EXPECT_EQ(testhilfe::lebende(*f.welt), 1);
 }

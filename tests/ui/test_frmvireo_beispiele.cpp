@@ -1,0 +1,110 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "fakedialoge.h"
+#include "finde.h"
+#include "testhilfe/bild.h"
+#include "ui/frmvireo.h"
+
+class TestFrmVireoBeispiele : public QObject {
+    Q_OBJECT
+
+    FakeDialoge dialoge;
+    std::unique_ptr<ui::frmVireo> f;
+
+    template <typename T>
+    T* finde(const QString& name) {
+        return ::finde<T>(f.get(), name);
+    }
+    // Pixel of the field as seen, at the centre of field cell (i, j) of a 30 x 30 field.
+    QRgb zellPixel(int i, int j) {
+        const QImage bild = finde<QWidget>(QStringLiteral("picAusgabe"))->grab().toImage();
+        return bild.pixel(int((i + 15.5) * bild.width() / 30), int((j + 15.5) * bild.height() / 30)) & 0xFFFFFF;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<ui::frmVireo>(dialoge);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    }
+    void cleanup() { f.reset(); }
+
+    void panelShowsItsHeadingsAndSeventeenButtons() {
+        auto* panel = finde<QWidget>(QStringLiteral("Picture8"));
+        QCOMPARE(panel->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(panel->geometry(), QRect(836, 16, 149, 649));
+        const std::pair<const char*, const char*> texte[] = {
+            {"Label14", "Beispiele"},       {"Label15", "Vireos Welt:"},   {"Label9", "2-3 / 3 Welt"},
+            {"Label10", "statisch"},        {"Label16", "weitere Welten"}, {"Label12", "1-3 / 3 Welt"},
+            {"Label13", "3-5 / 3 Welt"},    {"Label11_0", "Blinker"},      {"Label11_2", "symmetrische Verläufe"},
+            {"Label11_3", "erzeugt Krabblerwelten"}, {"Label11_4", "4-Phasen Blinker"},
+            {"Label11_5", "Tintenfisch"},   {"Label11_6", "Krabbler"}};
+        for (const auto& [name, text] : texte) {
+            auto* l = finde<QLabel>(QString::fromLatin1(name));
+            QCOMPARE(l->text(), QString::fromUtf8(text));
+            QVERIFY(l->isVisibleTo(panel));
+        }
+        QCOMPARE(finde<QLabel>(QStringLiteral("Label15"))->pos(), QPoint(8, 28));
+        QCOMPARE(finde<QLabel>(QStringLiteral("Label11_6"))->pos(), QPoint(60, 616));
+        for (int i = 0; i < 17; ++i) {
+            auto* k = finde<QPushButton>(QStringLiteral("cmdEinf_%1").arg(i));
+            QCOMPARE(k->parentWidget(), panel);
+            QCOMPARE(k->size(), QSize(25, 13));
+        }
+        QCOMPARE(finde<QPushButton>(QStringLiteral("cmdEinf_8"))->pos(), QPoint(68, 372));
+    }
+
+    void patternPicturesShowTheirCellsOnWhite() {
+        // Pattern 5 is a 2 x 2 block: four dark squares on a white tile.
+        const QImage bild = finde<QLabel>(QStringLiteral("musterBild_5"))->grab().toImage();
+        QCOMPARE(bild.pixel(1, 1) & 0xFFFFFF, 0xFFFFFFu);
+        QCOMPARE(bild.pixel(bild.width() / 2 - 2, bild.height() / 2 - 2) & 0xFFFFFF, 0x000096u);
+        QCOMPARE(bild.pixel(bild.width() / 2 + 2, bild.height() / 2 + 2) & 0xFFFFFF, 0x000096u);
+    }
+
+    void anInsertButtonAddsItsPatternInStateOne() {
+        f->welt().zelle[30][30] = 2;
+        QTest::mouseClick(finde<QPushButton>(QStringLiteral("cmdEinf_13")), Qt::LeftButton);
+        QCOMPARE(testhilfe::lies(f->welt(), 0, 0, 5, 2), (std::vector<std::string>{"1...1", ".111."}));
+        QCOMPARE(f->welt().zelle[30][30], 2);
+        QCOMPARE(testhilfe::lebende(f->welt()), 6);
+        QCOMPARE(zellPixel(0, 0), 0x000096u);  // drawn at once, in the colour of state 1
+        QCOMPARE(zellPixel(4, 0), 0x000096u);
+        QCOMPARE(zellPixel(1, 0), 0xFFFFFFu);
+    }
+
+    void panelButtonsSetTheOuterWidth() {
+        QTest::mouseClick(finde<QPushButton>(QStringLiteral("Command6")), Qt::LeftButton);
+        QTRY_COMPARE(f->frameGeometry().width(), 842);  // 12624 twips: the panel is cut off
+        auto* panel = finde<QWidget>(QStringLiteral("Picture8"));
+        // Without a window frame at most the 84 twips between 12540 and 12624 stay visible.
+        QVERIFY(f->width() - panel->mapTo(f.get(), QPoint(0, 0)).x() <= 6);
+        auto* zeigen = finde<QPushButton>(QStringLiteral("Command5"));
+        QCOMPARE(zeigen->parentWidget()->objectName(), QStringLiteral("Picture1"));
+        QTest::mouseClick(zeigen, Qt::LeftButton);
+        QTRY_COMPARE(f->frameGeometry().width(), 997);  // 14960 twips: the panel shows whole
+        QVERIFY(panel->mapTo(f.get(), QPoint(panel->width(), 0)).x() <= f->width());
+    }
+
+    void edgePictureOpensOverTheFieldAndCloses() {
+        auto* bild = finde<QWidget>(QStringLiteral("Picture6"));
+        QVERIFY(!bild->isVisible());
+        QCOMPARE(bild->geometry(), QRect(64, 108, 581, 409));
+        QTest::mouseClick(finde<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
+        QVERIFY(bild->isVisible());
+        // It lies over the field: the field's centre shows the picture, not the grid.
+        auto* feld = finde<QWidget>(QStringLiteral("picAusgabe"));
+        QCOMPARE(f->childAt(feld->mapTo(f.get(), feld->rect().center())) == feld, false);
+        auto* zu = finde<QPushButton>(QStringLiteral("Command3"));
+        QCOMPARE(zu->text(), QStringLiteral("x"));
+        QCOMPARE(zu->size(), QSize(25, 25));
+        QCOMPARE(zu->geometry().topRight(), bild->rect().topRight());
+        QTest::mouseClick(zu, Qt::LeftButton);
+        QVERIFY(!bild->isVisible());
+    }
+};
+
+QTEST_MAIN(TestFrmVireoBeispiele)
+#include "test_frmvireo_beispiele.moc"
