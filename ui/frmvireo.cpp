@@ -244,6 +244,8 @@ void frmVireo::Form_Load() {
     welt_->feldGroesse = 30;
     zeichneFeld(30);
     zeichneRaederStart();
+    cmdEinf_Click(3);
+    cmdLauf_Click();
 }
 
 void frmVireo::cmdEinzelschritt_Click() {

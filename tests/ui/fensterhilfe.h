@@ -12,16 +12,26 @@
 
 namespace fensterhilfe {
 
+/// Brings a freshly started window to rest: the clock stopped (the counter untouched) and the
+/// world empty, so a test starts from a known field.
+inline void beruhige(ui::frmVireo& f) {
+    if (f.findChild<QObject*>(QStringLiteral("cmdLauf"))->property("Tag").toString() == QLatin1String("1"))
+        f.cmdLauf_Click();
+    f.welt().loescheZellen();
+    f.zeichneFeld(f.welt().feldGroesse);
+}
+
 /// The main window of one test function, its dialogs answered by the test.
 struct Fenster {
     FakeDialoge dialoge;
     std::unique_ptr<ui::frmVireo> f;
     QWidget* feld = nullptr;  // the field view
 
-    /// Opens a fresh window with fresh dialogs; false when it is never shown.
+    /// Opens a fresh window with fresh dialogs, brought to rest; false when it is never shown.
     bool oeffne() {
         dialoge = FakeDialoge();
         f = std::make_unique<ui::frmVireo>(dialoge);
+        beruhige(*f);
         f->show();
         if (!QTest::qWaitForWindowExposed(f.get())) return false;
         feld = finde<QWidget>("picAusgabe");

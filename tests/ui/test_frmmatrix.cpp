@@ -10,6 +10,7 @@
 #include "engine/schritt.h"
 #include "engine/zahltext.h"
 #include "fakedialoge.h"
+#include "fensterhilfe.h"
 #include "testhilfe/bild.h"
 #include "ui/bausteine.h"
 #include "ui/frmvireo.h"
@@ -78,6 +79,7 @@ class TestFrmMatrix : public QObject {
 private slots:
     void init() {
         f = std::make_unique<ui::frmVireo>(dialoge);
+        fensterhilfe::beruhige(*f);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "fakedialoge.h"
+#include "fensterhilfe.h"
 #include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
@@ -26,6 +27,7 @@ class TestFrmVireoBeispiele : public QObject {
 private slots:
     void init() {
         f = std::make_unique<ui::frmVireo>(dialoge);
+        fensterhilfe::beruhige(*f);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }

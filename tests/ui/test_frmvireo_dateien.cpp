@@ -101,6 +101,7 @@ private slots:
         dialoge = FakeDialoge();
         ordner = std::make_unique<QTemporaryDir>();
         f = std::make_unique<ui::frmVireo>(dialoge);
+        fensterhilfe::beruhige(*f);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
@@ -167,6 +168,8 @@ private slots:
         const Zustand gespeichert = zustand();
 
         f = std::make_unique<ui::frmVireo>(dialoge);
+
+        fensterhilfe::beruhige(*f);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         laden(pfad("alles.vir"));

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "fakedialoge.h"
+#include "fensterhilfe.h"
 #include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
@@ -25,6 +26,7 @@ class TestFrmVireoScroll : public QObject {
 private slots:
     void init() {
         f = std::make_unique<ui::frmVireo>(dialoge);
+        fensterhilfe::beruhige(*f);
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         testhilfe::zeichne(f->welt(), -15, -15, {"2.3"});
