@@ -189,9 +189,9 @@ void frmVireo::baueFarbe() {
         f->setObjectName(QString::fromLatin1(name));
         platziere(f, links, oben, 255, 255);
         f->setzeFarbe(farbe);
-        // Captions may use the room up to the panel's edge, so none is cut off.
-        beschriftung(Picture1, QString::fromLatin1(label), text, links + 300, oben,
-                     std::max(labelBreite, kPanelBreite - links - 330), 252);
+        // Captions of the right column may use the room up to the panel's edge, so none is cut off.
+        const int breite = links > 600 ? std::max(labelBreite, kPanelBreite - links - 330) : labelBreite;
+        beschriftung(Picture1, QString::fromLatin1(label), text, links + 300, oben, breite, 252);
         return f;
     };
     Picture5 = feld("Picture5_0", "Label7", QStringLiteral("Schirm"), 120, 7920, 672, view::rgb(255, 255, 255));

@@ -1,0 +1,145 @@
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "fakedialoge.h"
+#include "fensterhilfe.h"
+#include "testhilfe/bild.h"
+#include "ui/frmvireo.h"
+
+using fensterhilfe::finde;
+using fensterhilfe::zellPixel;
+
+/// The window as the program starts it: pattern 3 in the world, the clock running.
+class TestStart : public QObject {
+    Q_OBJECT
+
+    FakeDialoge dialoge;
+    std::unique_ptr<ui::frmVireo> f;
+
+    QString text(const char* name) { return finde<QLineEdit>(f.get(), name)->text(); }
+
+    /// Runs an event loop until the program asks to end; false when it does not within two seconds.
+    static bool endetBei(const std::function<void()>& ausloeser) {
+        QEventLoop schleife;
+        QTimer::singleShot(0, ausloeser);
+        QTimer::singleShot(2000, &schleife, [&] { schleife.exit(99); });
+        return schleife.exec() == 0;
+    }
+
+private slots:
+    void init() {
+        f = std::make_unique<ui::frmVireo>(dialoge);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    }
+    void cleanup() { f.reset(); }
+
+    void startsWithPattern3AndTheClockRunning() {
+        QCOMPARE(f->windowTitle(), QStringLiteral("MorLix 2.2"));
+        QCOMPARE(text("Text12"), QStringLiteral(" 30 x 30"));
+        QCOMPARE(text("txtSchritt"), QStringLiteral("0"));
+        QCOMPARE(f->welt().nachbarMaske, 255);
+        QCOMPARE(f->welt().gedIndex, 0);
+        QCOMPARE(testhilfe::lies(f->welt(), -2, -2, 5, 5),
+                 (std::vector<std::string>{"11...", "1.1..", ".....", "..1.1", "...11"}));
+        QCOMPARE(testhilfe::lebende(f->welt()), 8);
+        auto* feld = finde<QWidget>(f.get(), "picAusgabe");
+        QCOMPARE(zellPixel(feld, 30, -2, -2), 0x000096u);  // state 1 is drawn RGB(0, 0, 150)
+        QCOMPARE(finde<ui::Farbfeld>(f.get(), "Picture4_0")->farbe(), view::rgb(0, 0, 255));  // its swatch is not
+        QCOMPARE(zellPixel(feld, 30, 0, 0), 0xFFFFFFu);
+        QCOMPARE(finde<QPushButton>(f.get(), "cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
+
+        // One second later the clock has made the first generation without any user action.
+        QTest::qWait(500);
+        QCOMPARE(text("txtSchritt"), QStringLiteral("0"));
+        QTRY_COMPARE_WITH_TIMEOUT(text("txtSchritt"), QStringLiteral(" 1"), 1500);
+    }
+
+    void menusCarryTheirCaptionsAndMarks() {
+        const struct {
+            const char* name;
+            const char* text;
+        } eintraege[] = {{"cmdNeu", "neu"},         {"cmdLaden", "öffnen"}, {"cmdSpeichern", "speichern"},
+                         {"cmdEnde", "beenden"},    {"cmd30", "30 x 30"},   {"cmd50", "60 x 60 "},
+                         {"cmd90", "90 x 90 "},     {"cmdfrei", "frei"},    {"cmdRea", "Raster ein/aus"},
+                         {"cmdMatrixdef", "Nachbarmatrix"}};
+        for (const auto& e : eintraege)
+            QCOMPARE(finde<QAction>(f.get(), e.name)->text(), QString::fromUtf8(e.text));
+        QVERIFY(finde<QAction>(f.get(), "cmd30")->isChecked());
+        QVERIFY(!finde<QAction>(f.get(), "cmd50")->isChecked());
+        QVERIFY(!finde<QAction>(f.get(), "cmd90")->isChecked());
+        QVERIFY(!finde<QAction>(f.get(), "cmdfrei")->isCheckable());
+
+        QStringList oben;
+        for (QAction* a : f->menuBar()->actions()) oben << a->text();
+        QCOMPARE(oben, (QStringList{"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix"}));
+        QVERIFY(!finde<QAction>(f.get(), "cmdRea")->menu());
+        QVERIFY(!finde<QAction>(f.get(), "cmdMatrixdef")->menu());
+    }
+
+    void everyNamedControlExists() {
+        QStringList namen{"picAusgabe", "Command1", "Picture7", "Picture11", "Text2", "Text3", "Text12",
+                          "txthilfe", "Command7", "Picture1", "Label3", "cmdEinzelschritt", "cmdLauf", "Command2",
+                          "txtSchritt", "HScroll1", "Text5", "Label21", "Text4", "Command8", "Command9", "Label8",
+                          "Command5", "Text6", "HScroll2", "Label20", "Command11", "Label2", "Label19", "Shape4",
+                          "Label5", "Picture9", "Label17", "Picture4_0", "Label6", "Picture10", "Label18",
+                          "Picture5_0", "Label7", "Picture13", "Label22", "Label4", "Command4", "Picture8",
+                          "Label14", "Label15", "Label9", "Label10", "Label16", "Label12", "Label13", "Command6",
+                          "Picture6", "Command3", "Picture3"};
+        auto reihe = [&](const char* name, int von, int bis) {
+            for (int k = von; k <= bis; ++k) namen << QStringLiteral("%1_%2").arg(name).arg(k);
+        };
+        reihe("cmdScroll", 0, 3);
+        reihe("cmdScroll1", 0, 3);
+        reihe("Picture12", 0, 3);
+        reihe("Check1", 0, 8);
+        reihe("Check2", 0, 8);
+        reihe("Label1", 1, 6);
+        reihe("Text1", 0, 5);
+        reihe("Command10", 0, 1);
+        reihe("Option1", 0, 2);
+        reihe("cmdEinf", 0, 16);
+        reihe("Label11", 0, 6);
+        reihe("Picture2", 0, 2);
+        reihe("Image1", 0, 1);
+        QStringList fehlend;
+        for (const QString& n : namen)
+            if (!f->findChild<QWidget*>(n)) fehlend << n;
+        QCOMPARE(fehlend, QStringList());
+        QCOMPARE(f->objectName(), QStringLiteral("frmVireo"));
+    }
+
+    void newEmptiesTheFieldWhileTheCounterGoesOn() {
+        finde<QLineEdit>(f.get(), "txtSchritt")->setText(QStringLiteral(" 41"));
+        finde<QAction>(f.get(), "cmdNeu")->trigger();
+        QCOMPARE(testhilfe::lebende(f->welt()), 0);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Morlix 1.0"));
+        QCOMPARE(zellPixel(finde<QWidget>(f.get(), "picAusgabe"), 30, -2, -2), 0xFFFFFFu);
+        QCOMPARE(finde<QPushButton>(f.get(), "cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
+        f->Timer1_Timer();
+        QCOMPARE(text("txtSchritt"), QStringLiteral(" 42"));
+    }
+
+    void creditsShowOneInformationBox() {
+        auto* info = finde<QPushButton>(f.get(), "Command7");
+        QVERIFY(!info->text().contains(' '));
+        QTest::mouseClick(info, Qt::LeftButton);
+        QCOMPARE(dialoge.meldungen.size(), 1);
+        QVERIFY(dialoge.meldungen.first().contains(QStringLiteral("MorLix")));
+    }
+
+    // Ending the program leaves no event loop running in this process, so it comes last;
+    // the close box is tested in a process of its own.
+    void beendenEndsAtOnceAlsoWhileTheClockRuns() {
+        QVERIFY(endetBei([this] { finde<QAction>(f.get(), "cmdEnde")->trigger(); }));
+    }
+};
+
+QTEST_MAIN(TestStart)
+#include "test_frmvireo_start.moc"
