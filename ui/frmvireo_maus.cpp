@@ -24,10 +24,8 @@ constexpr int kRahmenSeite = 600;
 void frmVireo::baueMaus() {
     Label19 = balken(Picture1, QStringLiteral("Label19"), QStringLiteral("Funktion rechte Maustaste"), 0, 6480, 2412,
                      252, QColor(64, 64, 64));
-    // The longest heading of the panel: a lighter face so that it fits the bar.
+    // The longest heading of the panel: as small as needed to fit the bar.
     QFont schrift = Label19->font();
-    schrift.setBold(false);
-    schrift.setPixelSize(13);
     while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(Label19->text()) > Label19->width() - 4)
         schrift.setPixelSize(schrift.pixelSize() - 1);
     Label19->setFont(schrift);
