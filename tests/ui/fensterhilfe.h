@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QTimer>
+#include <functional>
 #include <QTest>
 #include <QWidget>
 #include <cmath>
@@ -28,10 +30,12 @@ struct Fenster {
     QWidget* feld = nullptr;  // the field view
 
     /// Opens a fresh window with fresh dialogs, brought to rest; false when it is never shown.
-    bool oeffne() {
+    bool oeffne() { return oeffneWieGestartet(true); }
+    /// Opens a fresh window as the program starts it (pattern 3, clock running), or brought to rest.
+    bool oeffneWieGestartet(bool ruhig = false) {
         dialoge = FakeDialoge();
         f = std::make_unique<ui::frmVireo>(dialoge);
-        beruhige(*f);
+        if (ruhig) beruhige(*f);
         f->show();
         if (!QTest::qWaitForWindowExposed(f.get())) return false;
         feld = finde<QWidget>("picAusgabe");
@@ -41,23 +45,32 @@ struct Fenster {
 
     /// The control named name; the test ends when it is missing.
     template <typename T>
-    T* finde(const char* name);
+    T* finde(const QString& name);
 };
 
 /// The control of a window with the given objectName; a missing control ends the test run.
 template <typename T>
-T* finde(QObject* fenster, const char* name) {
-    T* w = fenster->findChild<T*>(QString::fromLatin1(name));
-    if (!w) qFatal("control %s missing", name);
+T* finde(QObject* fenster, const QString& name) {
+    T* w = fenster->findChild<T*>(name);
+    if (!w) qFatal("control %s missing", qPrintable(name));
     return w;
 }
 
 template <typename T>
-T* Fenster::finde(const char* name) {
+T* Fenster::finde(const QString& name) {
     return fensterhilfe::finde<T>(f.get(), name);
 }
 
 using Hauptfenster = Fenster;
+
+/// Runs an event loop until the program asks to end; false when it does not within two seconds.
+/// Once the program has ended, no further event loop runs in this process.
+inline bool endetBei(const std::function<void()>& ausloeser) {
+    QEventLoop schleife;
+    QTimer::singleShot(0, ausloeser);
+    QTimer::singleShot(2000, &schleife, [&] { schleife.exit(99); });
+    return schleife.exec() == 0;
+}
 
 /// Pixel of the field view as the user sees it, at the point (x, y) of a field of size n.
 inline QRgb pixel(QWidget* feld, int n, double x, double y) {

@@ -30,17 +30,12 @@ QPoint quadratEcke(int n) {
 
 }  // namespace
 
-class TestFrmMatrix : public QObject {
+class TestFrmMatrix : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
-
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
 
     template <typename T>
     T* finde(QObject* in, const QString& name) {
-        T* w = in->findChild<T*>(name);
-        if (!w) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return fensterhilfe::finde<T>(in, name);
     }
     QCheckBox* box(QWidget* m, int n) { return finde<QCheckBox>(m, QStringLiteral("chkMat_%1").arg(n)); }
     QLineEdit* zaehler() { return finde<QLineEdit>(f.get(), QStringLiteral("txtSchritt")); }
@@ -77,13 +72,8 @@ class TestFrmMatrix : public QObject {
     }
 
 private slots:
-    void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        fensterhilfe::beruhige(*f);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
-    void cleanup() { f.reset(); }
+    void init() { QVERIFY(Fenster::oeffne()); }
+    void cleanup() { schliesse(); }
 
     void firstOpeningShowsEveryBoxTickedAndYellowAroundTheGreyCell() {
         QCOMPARE(f->findChild<QWidget*>(QStringLiteral("frmMatrix")), nullptr);

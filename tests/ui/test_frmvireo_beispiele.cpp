@@ -4,20 +4,12 @@
 
 #include "fakedialoge.h"
 #include "fensterhilfe.h"
-#include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
-class TestFrmVireoBeispiele : public QObject {
+class TestFrmVireoBeispiele : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-
-    template <typename T>
-    T* finde(const QString& name) {
-        return ::finde<T>(f.get(), name);
-    }
     // Pixel of the field as seen, at the centre of field cell (i, j) of a 30 x 30 field.
     QRgb zellPixel(int i, int j) {
         const QImage bild = finde<QWidget>(QStringLiteral("picAusgabe"))->grab().toImage();
@@ -26,12 +18,9 @@ class TestFrmVireoBeispiele : public QObject {
 
 private slots:
     void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        fensterhilfe::beruhige(*f);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QVERIFY(oeffne());
     }
-    void cleanup() { f.reset(); }
+    void cleanup() { schliesse(); }
 
     void panelShowsItsHeadingsAndSeventeenButtons() {
         auto* panel = finde<QWidget>(QStringLiteral("Picture8"));

@@ -51,9 +51,7 @@ class TestFrmVireoDateien : public QObject {
 
     template <typename T>
     T* finde(const QString& name) {
-        T* w = f->findChild<T*>(name);
-        if (!w) qFatal("control %s missing", qPrintable(name));
-        return w;
+        return fensterhilfe::finde<T>(f.get(), name);
     }
     QString pfad(const QString& name) const { return ordner->filePath(name); }
     void speichern(const QString& antwort) {

@@ -5,33 +5,22 @@
 
 #include "fakedialoge.h"
 #include "fensterhilfe.h"
-#include "finde.h"
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
 using Bild = std::vector<std::string>;
 
-class TestFrmVireoScroll : public QObject {
+class TestFrmVireoScroll : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-
-    template <typename T>
-    T* finde(const QString& name) {
-        return ::finde<T>(f.get(), name);
-    }
     Bild oberkante() { return testhilfe::lies(f->welt(), -15, -15, 30, 1); }
 
 private slots:
     void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        fensterhilfe::beruhige(*f);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QVERIFY(oeffne());
         testhilfe::zeichne(f->welt(), -15, -15, {"2.3"});
     }
-    void cleanup() { f.reset(); }
+    void cleanup() { schliesse(); }
 
     void controlsSitAtTheFieldsEdgesInTheirColours() {
         QCOMPARE(finde<QPushButton>(QStringLiteral("cmdScroll_0"))->geometry(), QRect(208, 0, 25, 17));

@@ -12,33 +12,17 @@
 #include "testhilfe/bild.h"
 #include "ui/frmvireo.h"
 
-using fensterhilfe::finde;
 using fensterhilfe::zellPixel;
 
 /// The window as the program starts it: pattern 3 in the world, the clock running.
-class TestStart : public QObject {
+class TestStart : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
-
-    QString text(const char* name) { return finde<QLineEdit>(f.get(), name)->text(); }
-
-    /// Runs an event loop until the program asks to end; false when it does not within two seconds.
-    static bool endetBei(const std::function<void()>& ausloeser) {
-        QEventLoop schleife;
-        QTimer::singleShot(0, ausloeser);
-        QTimer::singleShot(2000, &schleife, [&] { schleife.exit(99); });
-        return schleife.exec() == 0;
-    }
+    QString text(const char* name) { return finde<QLineEdit>(name)->text(); }
 
 private slots:
-    void init() {
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-    }
-    void cleanup() { f.reset(); }
+    void init() { QVERIFY(oeffneWieGestartet()); }
+    void cleanup() { schliesse(); }
 
     void startsWithPattern3AndTheClockRunning() {
         QCOMPARE(f->windowTitle(), QStringLiteral("MorLix 2.2"));
@@ -49,11 +33,11 @@ private slots:
         QCOMPARE(testhilfe::lies(f->welt(), -2, -2, 5, 5),
                  (std::vector<std::string>{"11...", "1.1..", ".....", "..1.1", "...11"}));
         QCOMPARE(testhilfe::lebende(f->welt()), 8);
-        auto* feld = finde<QWidget>(f.get(), "picAusgabe");
+        auto* feld = finde<QWidget>("picAusgabe");
         QCOMPARE(zellPixel(feld, 30, -2, -2), 0x000096u);  // state 1 is drawn RGB(0, 0, 150)
-        QCOMPARE(finde<ui::Farbfeld>(f.get(), "Picture4_0")->farbe(), view::rgb(0, 0, 255));  // its swatch is not
+        QCOMPARE(finde<ui::Farbfeld>("Picture4_0")->farbe(), view::rgb(0, 0, 255));  // its swatch is not
         QCOMPARE(zellPixel(feld, 30, 0, 0), 0xFFFFFFu);
-        QCOMPARE(finde<QPushButton>(f.get(), "cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
+        QCOMPARE(finde<QPushButton>("cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
 
         // One second later the clock has made the first generation without any user action.
         QTest::qWait(500);
@@ -70,17 +54,17 @@ private slots:
                          {"cmd90", "90 x 90 "},     {"cmdfrei", "frei"},    {"cmdRea", "Raster ein/aus"},
                          {"cmdMatrixdef", "Nachbarmatrix"}};
         for (const auto& e : eintraege)
-            QCOMPARE(finde<QAction>(f.get(), e.name)->text(), QString::fromUtf8(e.text));
-        QVERIFY(finde<QAction>(f.get(), "cmd30")->isChecked());
-        QVERIFY(!finde<QAction>(f.get(), "cmd50")->isChecked());
-        QVERIFY(!finde<QAction>(f.get(), "cmd90")->isChecked());
-        QVERIFY(!finde<QAction>(f.get(), "cmdfrei")->isCheckable());
+            QCOMPARE(finde<QAction>(e.name)->text(), QString::fromUtf8(e.text));
+        QVERIFY(finde<QAction>("cmd30")->isChecked());
+        QVERIFY(!finde<QAction>("cmd50")->isChecked());
+        QVERIFY(!finde<QAction>("cmd90")->isChecked());
+        QVERIFY(!finde<QAction>("cmdfrei")->isCheckable());
 
         QStringList oben;
         for (QAction* a : f->menuBar()->actions()) oben << a->text();
         QCOMPARE(oben, (QStringList{"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix"}));
-        QVERIFY(!finde<QAction>(f.get(), "cmdRea")->menu());
-        QVERIFY(!finde<QAction>(f.get(), "cmdMatrixdef")->menu());
+        QVERIFY(!finde<QAction>("cmdRea")->menu());
+        QVERIFY(!finde<QAction>("cmdMatrixdef")->menu());
     }
 
     void everyNamedControlExists() {
@@ -116,18 +100,18 @@ private slots:
     }
 
     void newEmptiesTheFieldWhileTheCounterGoesOn() {
-        finde<QLineEdit>(f.get(), "txtSchritt")->setText(QStringLiteral(" 41"));
-        finde<QAction>(f.get(), "cmdNeu")->trigger();
+        finde<QLineEdit>("txtSchritt")->setText(QStringLiteral(" 41"));
+        finde<QAction>("cmdNeu")->trigger();
         QCOMPARE(testhilfe::lebende(f->welt()), 0);
         QCOMPARE(f->windowTitle(), QStringLiteral("Morlix 1.0"));
-        QCOMPARE(zellPixel(finde<QWidget>(f.get(), "picAusgabe"), 30, -2, -2), 0xFFFFFFu);
-        QCOMPARE(finde<QPushButton>(f.get(), "cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
+        QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 30, -2, -2), 0xFFFFFFu);
+        QCOMPARE(finde<QPushButton>("cmdLauf")->property("Tag").toString(), QStringLiteral("1"));
         f->Timer1_Timer();
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 42"));
     }
 
     void creditsShowOneInformationBox() {
-        auto* info = finde<QPushButton>(f.get(), "Command7");
+        auto* info = finde<QPushButton>("Command7");
         QVERIFY(!info->text().contains(' '));
         QTest::mouseClick(info, Qt::LeftButton);
         QCOMPARE(dialoge.meldungen.size(), 1);
@@ -137,7 +121,7 @@ private slots:
     // Ending the program leaves no event loop running in this process, so it comes last;
     // the close box is tested in a process of its own.
     void beendenEndsAtOnceAlsoWhileTheClockRuns() {
-        QVERIFY(endetBei([this] { finde<QAction>(f.get(), "cmdEnde")->trigger(); }));
+        QVERIFY(fensterhilfe::endetBei([this] { finde<QAction>("cmdEnde")->trigger(); }));
     }
 };
 
