@@ -48,7 +48,12 @@ std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt)
     fs::path temp;
     std::FILE* datei = nullptr;
     for (int versuch = 0; versuch < 100 && !datei; ++versuch) {
-        temp = ordner / ("." + ziel.filename().string() + "." + std::to_string(zufall() % 1000000) + ".tmp");
+        std::string name = ".";
+        name += ziel.filename().string();
+        name += '.';
+        name += std::to_string(zufall() % 1000000);
+        name += ".tmp";
+        temp = ordner / name;
         errno = 0;
         datei = std::fopen(temp.c_str(), "wbx");
         if (!datei && errno != EEXIST) break;
