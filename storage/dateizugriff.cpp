@@ -9,20 +9,24 @@ namespace storage {
 
 namespace fs = std::filesystem;
 
-Gelesen ladeWeltDatei(const fs::path& pfad) {
+namespace {
+
+// Why the file at `pfad` cannot be read as a whole; empty when it can. Devices and pipes could
+// block or never end.
+std::string lesbar(const fs::path& pfad) {
     std::error_code fehler;
+    if (fs::is_directory(pfad, fehler)) return "ist ein Ordner und keine Datei";
+    if (!fs::exists(pfad, fehler)) return "ist nicht vorhanden";
+    if (!fs::is_regular_file(pfad, fehler)) return "ist keine gewöhnliche Datei";
+    return {};
+}
+
+}  // namespace
+
+Gelesen ladeWeltDatei(const fs::path& pfad) {
     Gelesen antwort;
-    if (fs::is_directory(pfad, fehler)) {
-        antwort.fehler = {0, "ist ein Ordner und keine Datei"};
-        return antwort;
-    }
-    if (!fs::exists(pfad, fehler)) {
-        antwort.fehler = {0, "ist nicht vorhanden"};
-        return antwort;
-    }
-    // Devices and pipes could block or never end.
-    if (!fs::is_regular_file(pfad, fehler)) {
-        antwort.fehler = {0, "ist keine gewöhnliche Datei"};
+    if (std::string grund = lesbar(pfad); !grund.empty()) {
+        antwort.fehler = {0, std::move(grund)};
         return antwort;
     }
     std::ifstream ein(pfad, std::ios::binary);
@@ -31,6 +35,28 @@ Gelesen ladeWeltDatei(const fs::path& pfad) {
         return antwort;
     }
     return liesWeltDatei(ein);
+}
+
+MusterText ladeMusterText(const fs::path& pfad) {
+    MusterText antwort;
+    antwort.fehler = lesbar(pfad);
+    if (!antwort.fehler.empty()) return antwort;
+    std::ifstream ein(pfad, std::ios::binary);
+    if (!ein) {
+        antwort.fehler = "lässt sich nicht öffnen";
+        return antwort;
+    }
+    antwort.text.resize(kMaxMusterText + 1);
+    ein.read(antwort.text.data(), static_cast<std::streamsize>(antwort.text.size()));
+    antwort.text.resize(static_cast<std::size_t>(ein.gcount()));
+    if (ein.bad()) {
+        antwort.text.clear();
+        antwort.fehler = "lässt sich nicht lesen";
+    } else if (antwort.text.size() > kMaxMusterText) {
+        antwort.text.clear();
+        antwort.fehler = "ist zu groß für eine Musterdatei (mehr als " + std::to_string(kMaxMusterText >> 20) + " MB)";
+    }
+    return antwort;
 }
 
 std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt) {

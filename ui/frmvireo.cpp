@@ -69,6 +69,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueMatrix();
     baueDateien();
     baueShell();
+    baueMuster();
     hilfeEinrichten();
     Form_Load();
 }

@@ -293,6 +293,35 @@ private:
     QTimer* scrollUhr_ = nullptr;
     QElapsedTimer scrollPause_;
     int scrollRichtung_ = 0;
+    // ---- Pattern formats, clipboard, command line and keys (frmvireo_muster.cpp) ----
+public:
+    /// "Muster importieren…": inserts an RLE, plaintext or Life 1.06 file's pattern in state 1.
+    void cmdImport_Click();
+    /// "Muster exportieren…": saves the living cells of the visible field as RLE.
+    void cmdExport_Click();
+    /// "Muster kopieren": the living cells of the visible field as RLE to the clipboard.
+    void cmdKopieren_Click();
+    /// "Muster einfügen": inserts the clipboard's pattern like an imported one.
+    void cmdEinfuegen_Click();
+    /// Opens a world (".vir") or pattern file named on the command line, all or nothing.
+    void oeffneDatei(const QString& pfad);
+
+private:
+    void baueMuster();
+    /// Loads the world file at `pfad` completely or, with a message, not at all.
+    void ladeWelt(const QString& pfad);
+    /// Inserts the pattern of `text`, taking over rule and edge where possible; on refusal a
+    /// message and nothing changed. `leeren` clears the cells first.
+    bool fuegeMusterEin(const std::string& text, const QString& titel, const QString& herkunft, bool leeren);
+    /// Reads the pattern file at `pfad` and inserts its pattern, all or nothing.
+    void importiereDatei(const QString& pfad, const QString& titel, bool leeren);
+    QAction* cmdImport = nullptr;
+    QAction* cmdExport = nullptr;
+    QMenu* cmdBearbeiten = nullptr;
+    QAction* cmdKopieren = nullptr;
+    QAction* cmdEinfuegen = nullptr;
+    QString exportName_;  // what the export dialog's name field last held
+    // ---- end of pattern formats ----
 };
 
 }  // namespace ui

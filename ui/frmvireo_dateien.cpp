@@ -90,16 +90,19 @@ void frmVireo::cmdLaden_Click() {
     if (!gewaehlt) return;
     cdlDateiName_ = *gewaehlt;
     if (!gewaehlt->endsWith(kEndung, Qt::CaseSensitive)) return;
+    ladeWelt(*gewaehlt);
+}
 
-    const storage::Gelesen gelesen = storage::ladeWeltDatei(dateiPfad(*gewaehlt));
+void frmVireo::ladeWelt(const QString& pfad) {
+    const storage::Gelesen gelesen = storage::ladeWeltDatei(dateiPfad(pfad));
     if (!gelesen.welt) {
         dialoge_.warnung(this, QStringLiteral("Welt öffnen"),
                          QStringLiteral("Die Datei „%1“ %2. Die Welt bleibt, wie sie war.")
-                             .arg(QDir::toNativeSeparators(*gewaehlt), QString::fromStdString(gelesen.fehler.grund)));
+                             .arg(QDir::toNativeSeparators(pfad), QString::fromStdString(gelesen.fehler.grund)));
         return;
     }
     uebernimm(*gelesen.welt);
-    setWindowTitle(titelMit(*gewaehlt));
+    setWindowTitle(titelMit(pfad));
 }
 
 void frmVireo::cmdSpeichern_Click() {
