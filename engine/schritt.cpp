@@ -48,14 +48,14 @@ int zaehle(const Welt& w, Rand rand, int i, int j) {
     return summe;
 }
 
-/// Padded width of a row of the scratch maps: guard cells each side, room for whole 16-byte blocks.
-constexpr int kBreite = 112;
+/// Padded width of a row of the scratch maps: guard cells each side, room for whole 32-byte blocks.
+constexpr int kBreite = 128;
 
 /// Scratch of one step, on the stack: the living map with its guard ring and the old states
 /// as classes 0..3 (4 for any other value, which counts as living and dies).
 struct Puffer {
-    alignas(16) std::uint8_t lebt[kMaxFeld + 2][kBreite];
-    alignas(16) std::uint8_t klasse[kMaxFeld][kBreite];
+    alignas(32) std::uint8_t lebt[kMaxFeld + 2][kBreite];
+    alignas(32) std::uint8_t klasse[kMaxFeld][kBreite];
 };
 
 /// New state by count: births give 2, survivors their next age.
@@ -77,41 +77,54 @@ Tabellen tabellen(const Regel& regel) {
     return t;
 }
 
-/// Next states of one row of n cells into neu (n bytes, lanes beyond n are 0).
-void zeileSkalar(const Puffer& p, int a, int n, std::uint8_t maske, const Tabellen& t, std::uint8_t* neu) {
+/// Next states of one row of n cells into aus[0..n).
+void zeileSkalar(const Puffer& p, int a, int n, std::uint8_t maske, const Tabellen& t, std::int32_t* aus) {
     for (int k = 0; k < n; ++k) {
         int c = 0;
         for (int b = 0; b < 8; ++b)
             if ((maske >> b) & 1) c += p.lebt[a + kNachbarn[b].dx][1 + k + kNachbarn[b].dy];
         const std::uint8_t kl = p.klasse[a - 1][k];
-        neu[k] = kl == 0 ? t.geburt[c] : static_cast<std::uint8_t>(t.ueberleben[c] & t.alter[kl]);
+        aus[k] = kl == 0 ? t.geburt[c] : static_cast<std::uint8_t>(t.ueberleben[c] & t.alter[kl]);
     }
 }
 
 #if defined(__x86_64__) || defined(__i386__)
 #define MORLIX_SIMD 1
-/// The same as zeileSkalar, sixteen cells at a time; writes whole blocks of 16 into neu.
-__attribute__((target("sse4.1"))) void zeileSimd(const Puffer& p, int a, int n, std::uint8_t maske,
-                                                  const Tabellen& t, std::uint8_t* neu) {
-    const __m128i geburt = _mm_load_si128(reinterpret_cast<const __m128i*>(t.geburt));
-    const __m128i ueberleben = _mm_load_si128(reinterpret_cast<const __m128i*>(t.ueberleben));
-    const __m128i alter = _mm_load_si128(reinterpret_cast<const __m128i*>(t.alter));
-    const __m128i null = _mm_setzero_si128();
+/// The same as zeileSkalar, 32 cells at a time; writes whole blocks of 32 into aus, zeros
+/// beyond the n cells. Widening in registers avoids reading back bytes just stored.
+__attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, std::uint8_t maske,
+                                                const Tabellen& t, std::int32_t* aus) {
+    // The byte shuffle looks up within each 16-byte half, so each table stands in both halves.
+    const __m256i geburt = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.geburt)));
+    const __m256i ueberleben =
+        _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.ueberleben)));
+    const __m256i alter = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.alter)));
+    const __m256i null = _mm256_setzero_si256();
+    const __m256i spalten = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
+                                             20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
     const std::uint8_t* zeilen[8];
     int richtungen = 0;
     for (int b = 0; b < 8; ++b)
         if ((maske >> b) & 1) zeilen[richtungen++] = &p.lebt[a + kNachbarn[b].dx][1 + kNachbarn[b].dy];
-    for (int k = 0; k < n; k += 16) {
-        __m128i c = null;
+    for (int k = 0; k < n; k += 32) {
+        __m256i c = null;
         for (int r = 0; r < richtungen; ++r)
-            c = _mm_add_epi8(c, _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeilen[r] + k)));
-        const __m128i kl = _mm_load_si128(reinterpret_cast<const __m128i*>(&p.klasse[a - 1][k]));
-        const __m128i leer = _mm_cmpeq_epi8(kl, null);
-        const __m128i geboren = _mm_shuffle_epi8(geburt, c);
-        const __m128i weiter = _mm_and_si128(_mm_shuffle_epi8(ueberleben, c), _mm_shuffle_epi8(alter, kl));
-        _mm_store_si128(reinterpret_cast<__m128i*>(neu + k), _mm_blendv_epi8(weiter, geboren, leer));
+            c = _mm256_add_epi8(c, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(zeilen[r] + k)));
+        const __m256i kl = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.klasse[a - 1][k]));
+        const __m256i leer = _mm256_cmpeq_epi8(kl, null);
+        const __m256i geboren = _mm256_shuffle_epi8(geburt, c);
+        const __m256i weiter =
+            _mm256_and_si256(_mm256_shuffle_epi8(ueberleben, c), _mm256_shuffle_epi8(alter, kl));
+        const __m256i imFeld = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(n)),
+                                                 _mm256_add_epi8(spalten, _mm256_set1_epi8(static_cast<char>(k))));
+        const __m256i neu = _mm256_and_si256(_mm256_blendv_epi8(weiter, geboren, leer), imFeld);
+        for (int haelfte = 0; haelfte < 2; ++haelfte) {
+            __m128i teil = haelfte == 0 ? _mm256_castsi256_si128(neu) : _mm256_extracti128_si256(neu, 1);
+            for (int v = 0; v < 2; ++v, teil = _mm_srli_si128(teil, 8))
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(aus + k + 16 * haelfte + 8 * v),
+                                    _mm256_cvtepu8_epi32(teil));
+        }
     }
-    for (int k = n; k < ((n + 15) & ~15); ++k) neu[k] = 0;
 }
 #endif
 
@@ -145,10 +158,12 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
         }
     }
 
+    // One clear of the whole scratch: cheaper than many short ones, and the kernels may read
+    // past the field's last cell.
     Puffer p;
+    std::memset(&p, 0, sizeof p);
     for (int a = 0; a <= n + 1; ++a) {
         std::uint8_t* zeile = p.lebt[a];
-        std::memset(zeile, 0, kBreite);
         const int qa = quelle[a];
         if (qa < 0) continue;
         const std::int32_t* z = w.zelle[qa];
@@ -158,45 +173,44 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
         if (a >= 1 && a <= n) {
             std::uint8_t* kl = p.klasse[a - 1];
             for (int b = 0; b < n; ++b) kl[b] = static_cast<std::uint8_t>(std::min<std::uint32_t>(z[lo + b], 4));
-            std::memset(kl + n, 0, kBreite - n);
         }
     }
     const Tabellen t = tabellen(regel);
 
+    // Rows outside the field become empty: two contiguous blocks in each array.
     std::int16_t(*slot)[kDim] = w.gedaechtnisDaten[w.gedIndex];
-    for (int x = 0; x < kDim; ++x) {
+    const int hinten = kDim - lo - n;
+    std::memset(w.zelle[0], 0, lo * sizeof w.zelle[0]);
+    std::memset(w.zelle[lo + n], 0, hinten * sizeof w.zelle[0]);
+    std::memset(w.zelleNeu[0], 0, lo * sizeof w.zelleNeu[0]);
+    std::memset(w.zelleNeu[lo + n], 0, hinten * sizeof w.zelleNeu[0]);
+    std::memset(slot[0], 0, lo * sizeof slot[0]);
+    std::memset(slot[lo + n], 0, hinten * sizeof slot[0]);
+
+    // A whole row at a time, so that the columns outside the field are written as zeros
+    // in the same pass; the kernels leave zeros beyond the n cells of a row (up to 31 more).
+    alignas(32) std::int32_t reihe[kDim + 32] = {};
+    for (int x = lo; x < lo + n; ++x) {
+#ifdef MORLIX_SIMD
+        if (simd)
+            zeileSimd(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
+        else
+#endif
+            zeileSkalar(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
         std::int32_t* alt = w.zelle[x];
         std::int32_t* neu = w.zelleNeu[x];
         std::int16_t* ged = slot[x];
-        if (x < lo || x >= lo + n) {
-            std::memset(alt, 0, sizeof w.zelle[x]);
-            std::memset(neu, 0, sizeof w.zelleNeu[x]);
-            std::memset(ged, 0, sizeof slot[x]);
-            continue;
+        for (int k = 0; k < kDim; ++k) {
+            alt[k] = reihe[k];
+            neu[k] = reihe[k];
+            ged[k] = static_cast<std::int16_t>(reihe[k]);
         }
-        alignas(16) std::uint8_t zeile[kBreite];
-#ifdef MORLIX_SIMD
-        if (simd)
-            zeileSimd(p, x - lo + 1, n, w.nachbarMaske, t, zeile);
-        else
-#endif
-            zeileSkalar(p, x - lo + 1, n, w.nachbarMaske, t, zeile);
-        const int rest = kDim - lo - n;
-        std::memset(alt, 0, lo * sizeof *alt);
-        std::memset(alt + lo + n, 0, rest * sizeof *alt);
-        std::memset(neu, 0, lo * sizeof *neu);
-        std::memset(neu + lo + n, 0, rest * sizeof *neu);
-        std::memset(ged, 0, lo * sizeof *ged);
-        std::memset(ged + lo + n, 0, rest * sizeof *ged);
-        for (int b = 0; b < n; ++b) alt[lo + b] = zeile[b];
-        for (int b = 0; b < n; ++b) neu[lo + b] = zeile[b];
-        for (int b = 0; b < n; ++b) ged[lo + b] = zeile[b];
     }
 }
 
 bool simdVerfuegbar() {
 #ifdef MORLIX_SIMD
-    return __builtin_cpu_supports("sse4.1");
+    return __builtin_cpu_supports("avx2");
 #else
     return false;
 #endif
