@@ -35,14 +35,14 @@ QtZeichenflaeche::QtZeichenflaeche(int breite, int hoehe, view::Farbe hintergrun
     leeren();
 }
 
-void QtZeichenflaeche::pixelHolen() {
+void QtZeichenflaeche::holePixel() {
     pixel_ = reinterpret_cast<QRgb*>(bild_.bits());
     zeilenLaenge_ = bild_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
 
 void QtZeichenflaeche::leeren() {
     bild_.fill(aufloesen(hintergrund_));
-    pixelHolen();
+    holePixel();
 }
 
 void QtZeichenflaeche::setzeKoordinaten(double x1, double y1, double x2, double y2) {

@@ -27,7 +27,11 @@ public:
     void setzeHintergrund(view::Farbe farbe) override { hintergrund_ = farbe; }
 
     /// The kept image.
-    const QImage& bild() const { return bild_; }
+    /// Whoever holds a copy shares the pixels, so the next drawing detaches first.
+    const QImage& bild() const {
+        pixel_ = nullptr;
+        return bild_;
+    }
     /// Pixel column of user x and pixel row of user y, rounded to the nearest pixel.
     int spalte(double x) const { return gerundet((x - x0_) * sx_); }
     int zeile(double y) const { return gerundet((y - y0_) * sy_); }
@@ -36,14 +40,17 @@ public:
     double nutzerY(double py) const { return y0_ + py / sy_; }
 
 private:
-    /// Halves round upward; cheaper than std::floor, which is a library call here.
+    /// Halves round upward. Shifting into positive numbers lets a plain truncation do it, far
+    /// cheaper than std::floor; pixel positions stay well within a million of the area.
     static int gerundet(double v) {
-        v += 0.5;
-        const int t = static_cast<int>(v);
-        return t > v ? t - 1 : t;
+        constexpr double kVersatz = 1048576.0;
+        return static_cast<int>(v + (kVersatz + 0.5)) - static_cast<int>(kVersatz);
     }
-    /// Detaches the image if it is shared and caches its pixels; every drawing operation starts here.
-    void pixelHolen();
+    /// Detaches the image if it may be shared and caches its pixels; every drawing operation starts here.
+    void pixelHolen() {
+        if (!pixel_) holePixel();
+    }
+    void holePixel();
     void spanne(int y, int x1, int x2);
     void senkrecht(int x, int y1, int y2);
     void punkt(int x, int y);
@@ -51,7 +58,7 @@ private:
     QImage bild_;
     int breite_;
     int hoehe_;
-    QRgb* pixel_ = nullptr;
+    mutable QRgb* pixel_ = nullptr;
     qsizetype zeilenLaenge_ = 0;  // pixels from one row to the next
     view::Farbe hintergrund_;
     QRgb stift_ = 0xFF000000;
