@@ -68,6 +68,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueRandBild();
     baueMatrix();
     baueDateien();
+    baueBilder();
     baueShell();
     hilfeEinrichten();
     Form_Load();
@@ -252,6 +253,7 @@ void frmVireo::cmdEinzelschritt_Click() {
     const double zaehler = engine::leseZahl(txtSchritt->text().toStdString());
     txtSchritt->setText(QString::fromStdString(engine::zahlText(zaehler + 1)));
     engine::schritt(*welt_, regel(), rand());
+    schrittGesehen();
     zeichneFeld(welt_->feldGroesse);
 }
 
