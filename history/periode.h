@@ -22,10 +22,9 @@ std::string befundText(const Befund& befund);
 int lebende(const engine::Welt& w);
 
 /// Watches an uninterrupted run of steps through the memory ring and finds the period of the
-/// present state. A run ends with neuerLauf(), and on its own when the state a step starts
-/// from is not the one the previous step left, or when the field size, the neighbourhood or the
-/// ring position changed.
-/// Fixed size, allocates nothing.
+/// present state. Every change of the field between two steps must end the run through
+/// neuerLauf(); a changed field size or neighbourhood or a jump of the ring position ends it
+/// on its own. One pass over the field per step; fixed size (about 150 kB), allocates nothing.
 class Periodensuche {
 public:
     /// Starts a new run at the present field; the finding becomes its population alone.
@@ -41,6 +40,8 @@ public:
 
 private:
     std::uint64_t hash_[engine::kRing] = {};
+    /// The living cells of every slot's field as bits, two words a row.
+    std::uint64_t bits_[engine::kRing][engine::kMaxFeld][2] = {};
     int staende_ = 0;
     int gedIndex_ = 0;
     int feldGroesse_ = 0;
