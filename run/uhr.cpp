@@ -1,6 +1,5 @@
 #include "run/uhr.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "engine/zahltext.h"
@@ -42,12 +41,5 @@ std::optional<std::string> minusEins(std::string_view text) {
 }
 
 std::string tempoText(int wert) { return engine::ziffernText(kReglerLinks + kReglerRechts - wert); }
-
-long long Zeitraffer::scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand) {
-    const long long k = std::min(rest_, kScheibe);
-    for (long long s = 0; s < k; ++s) engine::schritt(w, regel, rand);
-    rest_ -= k;
-    return k;
-}
 
 }  // namespace run

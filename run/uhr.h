@@ -56,7 +56,20 @@ public:
     /// Drops what is left of the current tick.
     void abbrechen() { rest_ = 0; }
     /// Runs the next at most kScheibe generations of the tick; returns how many ran.
-    long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand);
+    long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand) {
+        return scheibe(w, regel, rand, [](const engine::Welt&) {});
+    }
+    /// The same, calling nachSchritt(w) after every single generation.
+    template <class NachSchritt>
+    long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand, NachSchritt&& nachSchritt) {
+        const long long k = rest_ < kScheibe ? rest_ : kScheibe;
+        for (long long s = 0; s < k; ++s) {
+            engine::schritt(w, regel, rand);
+            nachSchritt(static_cast<const engine::Welt&>(w));
+        }
+        rest_ -= k;
+        return k;
+    }
 
 private:
     long long rest_ = 0;

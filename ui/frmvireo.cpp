@@ -70,6 +70,7 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
     baueDateien();
     baueShell();
     baueMuster();
+    baueBilder();
     hilfeEinrichten();
     Form_Load();
 }
@@ -253,6 +254,7 @@ void frmVireo::cmdEinzelschritt_Click() {
     const double zaehler = engine::leseZahl(txtSchritt->text().toStdString());
     txtSchritt->setText(QString::fromStdString(engine::zahlText(zaehler + 1)));
     engine::schritt(*welt_, regel(), rand());
+    schrittGesehen();
     zeichneFeld(welt_->feldGroesse);
 }
 

@@ -4,11 +4,14 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "edit/maus.h"
 #include "edit/scrollen.h"
 #include "engine/schritt.h"
 #include "engine/welt.h"
+#include "history/periode.h"
 #include "run/uhr.h"
 #include "ui/dialoge.h"
 #include "ui/qtzeichenflaeche.h"
@@ -322,6 +325,34 @@ private:
     QAction* cmdEinfuegen = nullptr;
     QString exportName_;  // what the export dialog's name field last held
     // ---- end of pattern formats ----
+    // ---- Period display, pictures and animations (frmvireo_bilder.cpp) ----
+public:
+    /// "Bild speichern…": the field as it is shown, as a PNG file.
+    void cmdBild_Click();
+    /// "Animation speichern…": the states of the current run, oldest first, as an animated GIF.
+    void cmdAnimation_Click();
+    /// Starts a new run of the period search at the present field; call after every change of it.
+    void neuerLauf();
+    /// Lets the period search see the step just made; call after every step.
+    void schrittGesehen();
+    const history::Periodensuche& periodensuche() const { return periodensuche_; }
+
+private:
+    void baueBilder();
+    void zeigeBefund();
+    /// Writes inhalt to pfad all or nothing; without inhalt, or on failure, a warning tells why.
+    void speichereDatei(const QString& titel, const QString& pfad, const std::optional<std::string>& inhalt,
+                        const std::string& kodierFehler);
+
+    static constexpr int kBefundLinks = 2460;
+    static constexpr int kBefundBreite = 1200;
+    history::Periodensuche periodensuche_;
+    QLineEdit* txtBefund = nullptr;
+    QAction* cmdBild = nullptr;
+    QAction* cmdAnimation = nullptr;
+    QString bildName_;       // what the file dialog's name field last held
+    QString animationName_;
+    // ---- end of period display, pictures and animations ----
 };
 
 }  // namespace ui

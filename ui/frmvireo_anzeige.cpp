@@ -31,6 +31,7 @@ void frmVireo::baueAnzeige() {
 
 void frmVireo::waehleGroesse(const view::Groessenwahl& wahl) {
     welt_->feldGroesse = wahl.n;
+    neuerLauf();
     zeichneFeld(wahl.n);
     const std::array<QAction*, 3> feste = {cmd30, cmd50, cmd90};
     for (int k = 0; k < 3; ++k) feste[k]->setChecked(k == wahl.haken);

@@ -176,6 +176,7 @@ void frmVireo::baueRandBild() {
 
 void frmVireo::cmdEinf_Click(int index) {
     examples::fuegeEin(*welt_, index);
+    neuerLauf();
     zeichneFeld(welt_->feldGroesse);
 }
 

@@ -81,6 +81,7 @@ void frmVireo::uebernimm(const storage::WeltDatei& datei) {
         Picture10->setzeFarbe(datei.farben->alt2);
         Picture5->setzeFarbe(datei.farben->schirm);
     }
+    neuerLauf();
     zeichneFeld(welt_->feldGroesse);
 }
 

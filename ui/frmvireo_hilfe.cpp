@@ -9,7 +9,8 @@
 namespace ui {
 
 void frmVireo::baueHilfe() {
-    txthilfe = textfeld(client_, QStringLiteral("txthilfe"), QString(), 2460, 10020, 8580, 360);
+    // Starts right of the finding box beside Text12; every help text that fitted before still fits.
+    txthilfe = textfeld(client_, QStringLiteral("txthilfe"), QString(), 3720, 10020, 7320, 360);
     txthilfe->setReadOnly(true);
     txthilfe->setFocusPolicy(Qt::NoFocus);
     faerbe(txthilfe, QColor(255, 255, 192), Qt::black);

@@ -68,6 +68,7 @@ void frmVireo::baueMaus() {
 
 void frmVireo::picAusgabe_MouseDown(int knopf, double x, double y) {
     if (maus_.runter(*welt_, knopf, x, y)) zeichneFeld(welt_->feldGroesse);
+    neuerLauf();
 }
 
 void frmVireo::picAusgabe_MouseMove(int, double x, double y) {
@@ -76,7 +77,10 @@ void frmVireo::picAusgabe_MouseMove(int, double x, double y) {
     zeigeHilfe(QStringLiteral("Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie"));
 }
 
-void frmVireo::picAusgabe_MouseUp(int, double, double) { maus_.hoch(); }
+void frmVireo::picAusgabe_MouseUp(int, double, double) {
+    maus_.hoch();
+    neuerLauf();
+}
 
 void frmVireo::Command10_Click(int index) {
     maus_.zeichenModus = index;
@@ -86,6 +90,7 @@ void frmVireo::Command10_Click(int index) {
 
 void frmVireo::Command1_Click() {
     welt_->loescheZellen();
+    neuerLauf();
     zeichneFeld(welt_->feldGroesse);
 }
 

@@ -106,6 +106,7 @@ bool frmVireo::fuegeMusterEin(const std::string& text, const QString& titel, con
     } else {
         zeichneFeld(n);
     }
+    neuerLauf();
     if (const std::string hinweis = storage::hinweisNichtUebernommen(muster); !hinweis.empty())
         dialoge_.information(this, titel, QString::fromStdString(hinweis));
     return true;

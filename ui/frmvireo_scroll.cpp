@@ -108,7 +108,10 @@ void frmVireo::baueScroll() {
 
     hilfeAusgabe_ = std::make_unique<QtTextFeld>(txthilfe);
     scrollen_ = std::make_unique<edit::Scrollen>(*welt_, *rad7_, *rad11_, *hilfeAusgabe_,
-                                                 [this] { zeichneFeld(welt_->feldGroesse); });
+                                                 [this] {
+                                                     neuerLauf();
+                                                     zeichneFeld(welt_->feldGroesse);
+                                                 });
 
     scrollUhr_ = new QTimer(this);
     scrollUhr_->setSingleShot(true);

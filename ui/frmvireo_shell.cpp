@@ -17,6 +17,7 @@ void frmVireo::baueShell() {
 
 void frmVireo::cmdNeu_Click() {
     welt_->loescheZellen();
+    neuerLauf();
     zeichneFeld(welt_->feldGroesse);
     setWindowTitle(QStringLiteral("Morlix 1.0"));
 }

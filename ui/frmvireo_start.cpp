@@ -127,8 +127,10 @@ void frmVireo::zeitrafferWeiter() {
         zeitraffer_.abbrechen();
         return;
     }
-    const long long k = zeitraffer_.scheibe(*welt_, regel(), rand());
+    const long long k =
+        zeitraffer_.scheibe(*welt_, regel(), rand(), [this](const engine::Welt& w) { periodensuche_.nachSchritt(w); });
     if (k == 0) return;
+    zeigeBefund();
     txtSchritt->setText(qText(run::zaehlerNach(text(txtSchritt), k)));
     zeichneFeld(welt_->feldGroesse);
     if (zeitraffer_.rest() > 0) zeitrafferTakt_->start();
@@ -159,6 +161,7 @@ void frmVireo::HScroll2_Change() {
     const int v = HScroll2->value();
     rueckIndex = history::zurueckblicken(*welt_, v);
     Text6->setText(qText(history::tiefeText(v)));
+    neuerLauf();
     zeichneFeld(welt_->feldGroesse);
 }
 
@@ -166,6 +169,7 @@ void frmVireo::HScroll2_Scroll() { HScroll2_Change(); }
 
 void frmVireo::Command11_Click() {
     welt_->loescheGedaechtnis();
+    neuerLauf();
     // Only a real change of the slider runs the look-back and so empties the world.
     HScroll2->setValue(history::kGegenwart);
 }
