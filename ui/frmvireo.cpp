@@ -168,7 +168,7 @@ void frmVireo::baueWahl() {
         for (int zeile = 0; zeile < 2; ++zeile) {
             const int index = zeile == 0 ? ueberIndex[k] : geburtIndex[k];
             QLabel* t = beschriftung(Picture1, indexName("Text1", index), QString::fromLatin1(ziffern[k]),
-                                     ziffernLinks[k], zeile == 0 ? 3750 : 5430, 780, 240);
+                                     ziffernLinks[k], zeile == 0 ? 3780 : 5460, 780, 240);
             t->setFont(fest);
         }
     }

@@ -77,6 +77,7 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     /// The close box ends the program like "beenden".
     void closeEvent(QCloseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 public:
     // Clock, time-lapse and generation memory.

@@ -138,6 +138,8 @@ void frmVireo::baueBeispiele() {
         QLabel* l = beschriftung(Picture8, indexName("musterBild", i), QString(), links, oben, g.width(), g.height());
         l->setPixmap(bild);
         l->resize(bild.size());
+        // Decoration only: the pointer over it is over the panel.
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
     Command6 = knopf(Picture8, QStringLiteral("Command6"), QString(), 30, 30, 375, 255);

@@ -5,12 +5,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include "storage/dateizugriff.h"
 #include "storage/muster.h"
@@ -56,19 +56,19 @@ void frmVireo::baueMuster() {
     cmdSpeichern->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     cmdEnde->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    // Return runs or stops the clock, Space steps; a text box being typed in keeps both keys.
-    auto taste = [this](QKeySequence folge, void (frmVireo::*handler)()) {
-        auto* kurz = new QShortcut(folge, this);
-        connect(kurz, &QShortcut::activated, this, [this, handler] {
-            if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) return;
-            (this->*handler)();
-        });
-    };
-    taste(QKeySequence(Qt::Key_Return), &frmVireo::cmdLauf_Click);
-    taste(QKeySequence(Qt::Key_Enter), &frmVireo::cmdLauf_Click);
-    taste(QKeySequence(Qt::Key_Space), &frmVireo::cmdEinzelschritt_Click);
     // Start with the keys free for the field rather than in the step counter's box.
     cmdEinzelschritt->setFocus();
+}
+
+// Return runs or stops the clock, Space steps. Keys reach the window only when the focused
+// control leaves them: a text box being typed in keeps both, a check box or option button its Space.
+void frmVireo::keyPressEvent(QKeyEvent* ereignis) {
+    const bool imText = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+    if (!imText && !ereignis->isAutoRepeat()) {
+        if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) return cmdLauf_Click();
+        if (ereignis->key() == Qt::Key_Space) return cmdEinzelschritt_Click();
+    }
+    QMainWindow::keyPressEvent(ereignis);
 }
 
 bool frmVireo::fuegeMusterEin(const std::string& text, const QString& titel, const QString& herkunft, bool leeren) {

@@ -39,7 +39,7 @@ QScrollBar* regler(QWidget* eltern, const QString& name, int links, int oben, in
     r->setObjectName(name);
     r->setRange(min, max);
     r->setSingleStep(1);
-    r->setPageStep(10);
+    r->setPageStep(1);
     r->setValue(wert);
     platziere(r, links, oben, breite, 240);
     return r;
