@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
 #include "run/uhr.h"
@@ -20,11 +19,7 @@ std::unique_ptr<Welt> gleiterWelt() {
     return w;
 }
 
-/// Whether two worlds agree in cells, ring position and every memory slot.
-bool gleich(const Welt& a, const Welt& b) {
-    return a.gedIndex == b.gedIndex && std::memcmp(a.zelle, b.zelle, sizeof a.zelle) == 0 &&
-           std::memcmp(a.gedaechtnisDaten, b.gedaechtnisDaten, sizeof a.gedaechtnisDaten) == 0;
-}
+using testhilfe::gleich;
 
 void einzeln(Welt& w, long long n) {
     for (long long k = 0; k < n; ++k) engine::schritt(w, Regel::standard(), Rand::Torus);

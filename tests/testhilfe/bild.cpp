@@ -1,5 +1,7 @@
 #include "testhilfe/bild.h"
 
+#include <cstring>
+
 namespace testhilfe {
 
 void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string>& bild) {
@@ -34,6 +36,11 @@ int lebende(const engine::Welt& w) {
     for (const auto& spalte : w.zelle)
         for (int v : spalte) n += v != 0;
     return n;
+}
+
+bool gleich(const engine::Welt& a, const engine::Welt& b) {
+    return a.gedIndex == b.gedIndex && std::memcmp(a.zelle, b.zelle, sizeof a.zelle) == 0 &&
+           std::memcmp(a.gedaechtnisDaten, b.gedaechtnisDaten, sizeof a.gedaechtnisDaten) == 0;
 }
 
 }  // namespace testhilfe

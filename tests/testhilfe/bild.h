@@ -18,4 +18,7 @@ std::vector<std::string> lies(const engine::Welt& w, int links, int oben, int br
 /// Number of living cells in the whole array.
 int lebende(const engine::Welt& w);
 
+/// Whether two worlds agree in cells, ring position and every memory slot.
+bool gleich(const engine::Welt& a, const engine::Welt& b);
+
 }  // namespace testhilfe

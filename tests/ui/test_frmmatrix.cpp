@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <cstring>
 
 #include "engine/schritt.h"
 #include "engine/zahltext.h"
@@ -86,14 +85,7 @@ private slots:
             QVERIFY(box(m, n)->isChecked());
             QVERIFY(box(m, n)->text().isEmpty());
             QCOMPARE(farben(m, n), std::make_pair(kGelb, kGelb));
-            // Each box lies in its own square, 180 right of and 120 below its corner.
-            const QPoint e = quadratEcke(n);
-            QCOMPARE(box(m, n)->geometry(), QRect(ui::tw(e.x() + 180), ui::tw(e.y() + 120), 17, 25));
-            QCOMPARE(finde<QWidget>(m, QStringLiteral("shpNachbarn_%1").arg(n))->geometry(),
-                     QRect(ui::tw(e.x()), ui::tw(e.y()), 41, 41));
         }
-        QCOMPARE(finde<QWidget>(m, QStringLiteral("shpNachbarn_2"))->pos(), QPoint(ui::tw(480), ui::tw(240)));
-        QCOMPARE(finde<QWidget>(m, QStringLiteral("shpNachbarn_6"))->pos(), QPoint(ui::tw(1680), ui::tw(1440)));
 
         // The cell itself: grey with a dark hatch, never yellow.
         const QImage mitte = finde<QWidget>(m, QStringLiteral("shpNachbarn_0"))->grab().toImage();
@@ -114,7 +106,6 @@ private slots:
 
         auto* knopf = finde<QPushButton>(m, QStringLiteral("Command1"));
         QCOMPARE(knopf->text(), QStringLiteral("ok"));
-        QCOMPARE(knopf->geometry(), QRect(ui::tw(480), ui::tw(2520), 121, 25));
         const QColor k = knopf->grab().toImage().pixelColor(10, knopf->height() / 2);
         QVERIFY2(k.red() > 200 && k.green() > 200 && k.blue() < 100, qPrintable(k.name()));
     }
@@ -179,15 +170,17 @@ private slots:
         const QImage feld = finde<QWidget>(f.get(), QStringLiteral("picAusgabe"))->grab().toImage();
         ok(oeffne());
         QCOMPARE(f->welt().nachbarMaske, 85);
-        QCOMPARE(f->welt().gedIndex, vorher->gedIndex);
-        QCOMPARE(std::memcmp(f->welt().zelle, vorher->zelle, sizeof vorher->zelle), 0);
-        QCOMPARE(std::memcmp(f->welt().gedaechtnisDaten, vorher->gedaechtnisDaten, sizeof vorher->gedaechtnisDaten), 0);
+        QVERIFY(testhilfe::gleich(f->welt(), *vorher));
         QCOMPARE(zaehler()->text(), QStringLiteral(" 1"));
         QCOMPARE(finde<QWidget>(f.get(), QStringLiteral("picAusgabe"))->grab().toImage(), feld);
     }
 
     void leavingWithoutOkKeepsTheMaskAndTheNextOpeningShowsItsBoxes() {
         QWidget* m = oeffne();
+        setze(m, {});
+        m->close();  // never "ok": all ticked again
+        QCOMPARE(f->welt().nachbarMaske, 255);
+        QCOMPARE(haken(oeffne()), (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
         setze(m, {true, false, true, false, true, false, true, false});
         ok(m);
         const std::array<bool, 8> inKraft = haken(oeffne());
@@ -210,14 +203,6 @@ private slots:
         QTest::keyClick(m, Qt::Key_Return);
         QVERIFY(!m->isVisible());
         QCOMPARE(f->welt().nachbarMaske, 84);
-    }
-
-    void neverOkAndClosedShowsAllTickedAgain() {
-        QWidget* m = oeffne();
-        setze(m, {});
-        m->close();
-        QCOMPARE(f->welt().nachbarMaske, 255);
-        QCOMPARE(haken(oeffne()), (std::array<bool, 8>{true, true, true, true, true, true, true, true}));
     }
 
     void mainWindowTakesNoInputWhileTheClockStillStepsWithTheOldMask() {

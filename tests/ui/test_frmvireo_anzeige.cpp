@@ -60,23 +60,16 @@ private slots:
         QCOMPARE(testhilfe::lies(f->welt(), 0, 0, 2, 2), (std::vector<std::string>{"11", "11"}));
     }
 
+    // Every entry rule is checked in the view library; here one of each kind through the menu.
     void freeSize_data() {
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("haken");
-        QTest::newRow("40") << "40" << 40 << "";
         QTest::newRow("41") << "41" << 40 << "";
-        QTest::newRow("2") << "2" << 2 << "";
-        QTest::newRow("90") << "90" << 90 << "";
         QTest::newRow("89.5") << "89.5" << 88 << "";
         QTest::newRow("default 60") << "60" << 60 << "";
-        QTest::newRow("1.5") << "1.5" << 2 << "";
-        QTest::newRow("1") << "1" << 60 << "60 x 60 ";
-        QTest::newRow("0") << "0" << 60 << "60 x 60 ";
-        QTest::newRow("-4") << "-4" << 60 << "60 x 60 ";
         QTest::newRow("91") << "91" << 60 << "60 x 60 ";
         QTest::newRow("no number") << "sechzig" << 90 << "";
-        QTest::newRow("empty") << "" << 90 << "";
         QTest::newRow("cancel") << QString() << 90 << "";
     }
 

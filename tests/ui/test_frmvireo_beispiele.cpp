@@ -10,22 +10,15 @@
 class TestFrmVireoBeispiele : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    // Pixel of the field as seen, at the centre of field cell (i, j) of a 30 x 30 field.
-    QRgb zellPixel(int i, int j) {
-        const QImage bild = finde<QWidget>(QStringLiteral("picAusgabe"))->grab().toImage();
-        return bild.pixel(int((i + 15.5) * bild.width() / 30), int((j + 15.5) * bild.height() / 30)) & 0xFFFFFF;
-    }
+    QRgb zellPixel(int i, int j) { return fensterhilfe::zellPixel(feld, 30, i, j); }
 
 private slots:
-    void init() {
-        QVERIFY(oeffne());
-    }
+    void init() { QVERIFY(oeffne()); }
     void cleanup() { schliesse(); }
 
     void panelShowsItsHeadingsAndSeventeenButtons() {
         auto* panel = finde<QWidget>(QStringLiteral("Picture8"));
         QCOMPARE(panel->palette().color(QPalette::Window), QColor(192, 192, 192));
-        QCOMPARE(panel->geometry(), QRect(836, 16, 149, 649));
         const std::pair<const char*, const char*> texte[] = {
             {"Label14", "Beispiele"},       {"Label15", "Vireos Welt:"},   {"Label9", "2-3 / 3 Welt"},
             {"Label10", "statisch"},        {"Label16", "weitere Welten"}, {"Label12", "1-3 / 3 Welt"},
@@ -37,14 +30,7 @@ private slots:
             QCOMPARE(l->text(), QString::fromUtf8(text));
             QVERIFY(l->isVisibleTo(panel));
         }
-        QCOMPARE(finde<QLabel>(QStringLiteral("Label15"))->pos(), QPoint(8, 28));
-        QCOMPARE(finde<QLabel>(QStringLiteral("Label11_6"))->pos(), QPoint(60, 616));
-        for (int i = 0; i < 17; ++i) {
-            auto* k = finde<QPushButton>(QStringLiteral("cmdEinf_%1").arg(i));
-            QCOMPARE(k->parentWidget(), panel);
-            QCOMPARE(k->size(), QSize(25, 13));
-        }
-        QCOMPARE(finde<QPushButton>(QStringLiteral("cmdEinf_8"))->pos(), QPoint(68, 372));
+        for (int i = 0; i < 17; ++i) QCOMPARE(finde<QPushButton>(QStringLiteral("cmdEinf_%1").arg(i))->parentWidget(), panel);
     }
 
     void patternPicturesShowTheirCellsOnWhite() {
@@ -82,15 +68,12 @@ private slots:
     void edgePictureOpensOverTheFieldAndCloses() {
         auto* bild = finde<QWidget>(QStringLiteral("Picture6"));
         QVERIFY(!bild->isVisible());
-        QCOMPARE(bild->geometry(), QRect(64, 108, 581, 409));
         QTest::mouseClick(finde<QPushButton>(QStringLiteral("Command4")), Qt::LeftButton);
         QVERIFY(bild->isVisible());
         // It lies over the field: the field's centre shows the picture, not the grid.
-        auto* feld = finde<QWidget>(QStringLiteral("picAusgabe"));
         QCOMPARE(f->childAt(feld->mapTo(f.get(), feld->rect().center())) == feld, false);
         auto* zu = finde<QPushButton>(QStringLiteral("Command3"));
         QCOMPARE(zu->text(), QStringLiteral("x"));
-        QCOMPARE(zu->size(), QSize(25, 25));
         QCOMPARE(zu->geometry().topRight(), bild->rect().topRight());
         QTest::mouseClick(zu, Qt::LeftButton);
         QVERIFY(!bild->isVisible());

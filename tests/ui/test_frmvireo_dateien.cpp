@@ -42,17 +42,11 @@ std::unique_ptr<storage::WeltDatei> gelesen(const QString& pfad) {
 
 using fensterhilfe::zellPixel;
 
-class TestFrmVireoDateien : public QObject {
+class TestFrmVireoDateien : public QObject, public fensterhilfe::Fenster {
     Q_OBJECT
 
-    FakeDialoge dialoge;
-    std::unique_ptr<ui::frmVireo> f;
     std::unique_ptr<QTemporaryDir> ordner;
 
-    template <typename T>
-    T* finde(const QString& name) {
-        return fensterhilfe::finde<T>(f.get(), name);
-    }
     QString pfad(const QString& name) const { return ordner->filePath(name); }
     void speichern(const QString& antwort) {
         dialoge.pfade.push_back(antwort);
@@ -96,17 +90,10 @@ class TestFrmVireoDateien : public QObject {
 
 private slots:
     void init() {
-        dialoge = FakeDialoge();
         ordner = std::make_unique<QTemporaryDir>();
-        f = std::make_unique<ui::frmVireo>(dialoge);
-        fensterhilfe::beruhige(*f);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QVERIFY(oeffne());
     }
-    void cleanup() {
-        f.reset();
-        ordner.reset();
-    }
+    void cleanup() { schliesse(); }
 
     void savingWritesTheExactFileAndShowsItsPath() {
         testhilfe::zeichne(f->welt(), -1, 0, {"111"});
@@ -165,11 +152,7 @@ private slots:
         speichern(pfad("alles.vir"));
         const Zustand gespeichert = zustand();
 
-        f = std::make_unique<ui::frmVireo>(dialoge);
-
-        fensterhilfe::beruhige(*f);
-        f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QVERIFY(oeffne());
         laden(pfad("alles.vir"));
         Zustand geladen = zustand();
         QCOMPARE(geladen.farben.mid(0, 4), gespeichert.farben.mid(0, 4));
@@ -180,9 +163,9 @@ private slots:
         QCOMPARE(finde<QLineEdit>("Text12")->text(), QStringLiteral(" 44 x 44"));
         // The field shows the loaded world: a state-3 cell in green, an empty one in yellow.
         QCOMPARE(f->welt().zelle[44][45], 3);
-        QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 44, -1, 0), 0x00C800u);
+        QCOMPARE(zellPixel(feld, 44, -1, 0), 0x00C800u);
         QCOMPARE(f->welt().zelle[47][45], 0);
-        QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 44, 2, 0), 0xFFFF00u);
+        QCOMPARE(zellPixel(feld, 44, 2, 0), 0xFFFF00u);
     }
 
     void loadingClearsSizeMarksAndLeavesMaskGridCounterAndMemory() {
@@ -246,8 +229,8 @@ private slots:
         const Zustand vorher = zustand();
         laden(pfad("alt.vir"));
         QCOMPARE(zustand().farben, vorher.farben);
-        QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 30, 0, 0), 0x0000FFu);
-        QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 30, 1, 0), 0x00FF00u);
+        QCOMPARE(zellPixel(feld, 30, 0, 0), 0x0000FFu);
+        QCOMPARE(zellPixel(feld, 30, 1, 0), 0x00FF00u);
         speichern(pfad("alt.vir"));
         const auto neu = gelesen(pfad("alt.vir"));
         QVERIFY(neu && neu->farben);

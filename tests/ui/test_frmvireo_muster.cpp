@@ -14,11 +14,9 @@
 
 #include "fakedialoge.h"
 #include "fensterhilfe.h"
-#include "fensterhilfe.h"
 #include "testhilfe/bild.h"
 #include "ui/deutsch.h"
 #include "ui/frmvireo.h"
-
 
 namespace {
 
@@ -72,12 +70,11 @@ private slots:
         QStringList bearbeiten;
         for (QAction* a : fensterhilfe::finde<QMenu>(f, "cmdBearbeiten")->actions()) bearbeiten << a->text();
         QCOMPARE(bearbeiten, (QStringList{"Muster kopieren", "Muster einfügen"}));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdKopieren")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdEinfuegen")->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdNeu")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdLaden")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdSpeichern")->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-        QCOMPARE(fensterhilfe::finde<QAction>(f, "cmdEnde")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        const std::pair<const char*, const char*> kuerzel[] = {{"cmdKopieren", "Ctrl+C"}, {"cmdEinfuegen", "Ctrl+V"},
+                                                               {"cmdNeu", "Ctrl+N"},      {"cmdLaden", "Ctrl+O"},
+                                                               {"cmdSpeichern", "Ctrl+S"}, {"cmdEnde", "Ctrl+Q"}};
+        for (const auto& [name, taste] : kuerzel)
+            QCOMPARE(fensterhilfe::finde<QAction>(f, name)->shortcut(), QKeySequence(QString::fromLatin1(taste)));
     }
 
     void importPlacesTheGliderCentredInStateOne() {

@@ -16,11 +16,7 @@ namespace {
 
 using fensterhilfe::zellPixel;
 
-/// Whether two worlds agree in cells, ring position and every memory slot.
-bool gleich(const engine::Welt& a, const engine::Welt& b) {
-    return a.gedIndex == b.gedIndex && std::memcmp(a.zelle, b.zelle, sizeof a.zelle) == 0 &&
-           std::memcmp(a.gedaechtnisDaten, b.gedaechtnisDaten, sizeof a.gedaechtnisDaten) == 0;
-}
+using testhilfe::gleich;
 
 bool zellenGleich(const engine::Welt& a, const engine::Welt& b) {
     return std::memcmp(a.zelle, b.zelle, sizeof a.zelle) == 0;
@@ -84,10 +80,6 @@ private slots:
         QCOMPARE(f->uhr()->interval(), 1000);
         QVERIFY(f->uhr()->isActive());
         QCOMPARE(finde<QScrollBar>("HScroll2")->value(), 99);
-        // Picture1 coordinates: cmdLauf at (960, 360) twips, Command2 at (1764, 360).
-        QCOMPARE(finde<QPushButton>("cmdLauf")->geometry(), QRect(64, 24, 37, 37));
-        QCOMPARE(finde<QPushButton>("Command2")->geometry().topLeft(), QPoint(118, 24));
-        QCOMPARE(finde<QLineEdit>("Text6")->geometry(), QRect(16, 104, 41, 21));
     }
 
     void runningTickAdvancesCounterAndWorldByN() {
@@ -224,52 +216,27 @@ private slots:
         QCOMPARE(testhilfe::lies(f->welt(), -1, 0, 3, 1), (std::vector<std::string>{"232"}));
     }
 
-    void lookBackShowsTheWorldKStepsEarlierWithItsAges() {
+    // The exact worlds of the look-back are checked in the history library; here what the user sees.
+    void lookBackShowsThePastAndTheStepContinuesFromIt() {
         blinker();
-        testhilfe::zeichne(f->welt(), 5, 5, {".2.", "..2", "222"});
-        std::vector<std::unique_ptr<engine::Welt>> nach;
-        nach.push_back(std::make_unique<engine::Welt>(f->welt()));
-        for (int k = 0; k < 3; ++k) {
-            klick("cmdEinzelschritt");
-            nach.push_back(std::make_unique<engine::Welt>(f->welt()));
-        }
+        for (int k = 0; k < 3; ++k) klick("cmdEinzelschritt");
+        auto letzter = std::make_unique<engine::Welt>(f->welt());
+        testhilfe::zeichne(f->welt(), 8, 8, {"222"});
         auto* feld = finde<QWidget>("picAusgabe");
         rueckblende(97);
         QCOMPARE(text("Text6"), QStringLiteral("-2"));
-        QVERIFY(zellenGleich(f->welt(), *nach[1]));
         QCOMPARE(zellPixel(feld, 30, 0, 0), 0x000096u);  // survived once, one step in
-        rueckblende(96);
-        QVERIFY(zellenGleich(f->welt(), *nach[0]));
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 3"));
-        QCOMPARE(f->welt().gedIndex, 3);
         rueckblende(90);  // before the first step: nothing recorded
-        QCOMPARE(testhilfe::lebende(f->welt()), 0);
         QCOMPARE(zellPixel(feld, 30, 0, 0), 0xFFFFFFu);
         QCOMPARE(text("Text6"), QStringLiteral("-9"));
-    }
-
-    void backToThePresentRestoresTheLastStepAndDropsLaterEdits() {
-        blinker();
-        klick("cmdEinzelschritt");
-        auto letzter = std::make_unique<engine::Welt>(f->welt());
-        testhilfe::zeichne(f->welt(), 8, 8, {"222"});
-        rueckblende(98);
-        rueckblende(99);
+        rueckblende(99);  // the last stepped state, the later edit gone
         QCOMPARE(text("Text6"), QStringLiteral(" 0"));
         QVERIFY(zellenGleich(f->welt(), *letzter));
-    }
 
-    void aStepFromThePastContinuesFromIt() {
-        blinker();
-        auto anfang = std::make_unique<engine::Welt>(f->welt());
-        klick("cmdEinzelschritt");
-        klick("cmdEinzelschritt");
-        klick("cmdEinzelschritt");
         rueckblende(97);
         klick("cmdEinzelschritt");
-        engine::schritt(*anfang, engine::Regel::standard(), engine::Rand::Torus);
-        engine::schritt(*anfang, engine::Regel::standard(), engine::Rand::Torus);
-        QVERIFY(zellenGleich(f->welt(), *anfang));
+        QCOMPARE(zellPixel(feld, 30, 0, 0), 0x000000u);  // two steps in: the middle cell is old
         QCOMPARE(finde<QScrollBar>("HScroll2")->value(), 97);
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 4"));
     }
@@ -286,6 +253,8 @@ private slots:
         QCOMPARE(s->value(), 99);
         QCOMPARE(text("Text6"), QStringLiteral("0"));
         QVERIFY(gleich(f->welt(), *vorher));
+        klick("Command11");  // clearing the memory while running leaves the world
+        QVERIFY(zellenGleich(f->welt(), *vorher));
     }
 
     void clearingTheMemoryKeepsThePresentAndEmptiesAPastView() {
@@ -311,15 +280,6 @@ private slots:
         QCOMPARE(testhilfe::lebende(f->welt()), 0);
         QCOMPARE(text("Text6"), QStringLiteral(" 0"));
         QCOMPARE(zellPixel(finde<QWidget>("picAusgabe"), 30, 0, 0), 0xFFFFFFu);
-    }
-
-    void clearingWhileRunningLeavesTheWorld() {
-        blinker();
-        klick("cmdEinzelschritt");
-        klick("cmdLauf");
-        auto jetzt = std::make_unique<engine::Welt>(f->welt());
-        klick("Command11");
-        QVERIFY(zellenGleich(f->welt(), *jetzt));
     }
 };
 
