@@ -194,6 +194,13 @@ private slots:
         QCOMPARE(schritt->text(), QStringLiteral(" 1"));
         QCOMPARE(lauf->property("Tag").toString(), QStringLiteral("0"));
 
+        // A focused rule box takes its Space itself: it ticks, and no generation is made.
+        auto* kasten = fensterhilfe::finde<QCheckBox>(f, "Check1_4");
+        kasten->setFocus();
+        QTest::keyClick(kasten, Qt::Key_Space);
+        QVERIFY(kasten->isChecked());
+        QCOMPARE(schritt->text(), QStringLiteral(" 1"));
+
         testhilfe::zeichne(f->welt(), 0, 0, {"1"});
         QTest::keyClick(f, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(testhilfe::lebende(f->welt()), 0);

@@ -62,6 +62,11 @@ private slots:
         }
     }
 
+    void patternPicturesArePartOfTheirPanel() {
+        ueber(finde<QWidget>("musterBild_3"));
+        QCOMPARE(hilfe()->text(), QStringLiteral("Besondere Beispielobjekte in ausgewählten Welten"));
+    }
+
     void onlyTheControlPanelItselfEmptiesTheLine() {
         ueber(finde<QWidget>("Label2"));
         QCOMPARE(hilfe()->text(), QStringLiteral("Übergangsregeln festlegen"));
