@@ -5,18 +5,14 @@
 
 namespace ui {
 
-namespace {
-
-QPixmap leeresBild(int groesse) {
-    QPixmap bild(groesse, groesse);
+QPixmap leeresBild(QSize groesse) {
+    QPixmap bild(groesse);
     bild.fill(Qt::transparent);
     return bild;
 }
 
-}  // namespace
-
 QPixmap bildEinzelschritt(int groesse) {
-    QPixmap bild = leeresBild(groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal rand = groesse * 0.08;
@@ -34,7 +30,7 @@ QPixmap bildEinzelschritt(int groesse) {
 }
 
 QPixmap bildStoppuhr(int groesse) {
-    QPixmap bild = leeresBild(groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal g = groesse;
@@ -76,7 +72,7 @@ QPixmap bildStoppuhr(int groesse) {
 }
 
 QPixmap bildHaltKreuz(int groesse) {
-    QPixmap bild = leeresBild(groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal g = groesse;
@@ -93,7 +89,7 @@ QPixmap bildHaltKreuz(int groesse) {
 }
 
 QPixmap bildPfeil(int groesse) {
-    QPixmap bild = leeresBild(groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal m = groesse / 2.0;

@@ -2,10 +2,14 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <QSize>
 
 namespace ui {
 
 // Pictures of the program, all drawn here in code.
+
+/// A fully transparent picture to draw on.
+QPixmap leeresBild(QSize groesse);
 
 /// The digit 1 in a circle: one generation.
 QPixmap bildEinzelschritt(int groesse);

@@ -1,5 +1,7 @@
 #include "ui/knopfbilder.h"
 
+#include "ui/bilder.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -7,12 +9,6 @@
 namespace ui {
 
 namespace {
-
-QPixmap leer(QSize groesse) {
-    QPixmap bild(groesse);
-    bild.fill(Qt::transparent);
-    return bild;
-}
 
 // Two chevrons within r, pointing right or left.
 void chevrons(QPainter& p, QRectF r, bool nachLinks) {
@@ -34,7 +30,7 @@ void chevrons(QPainter& p, QRectF r, bool nachLinks) {
 }  // namespace
 
 QPixmap bildScrollPfeil(int richtung, QSize groesse) {
-    QPixmap bild = leer(groesse);
+    QPixmap bild = leeresBild(groesse);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const bool waagerecht = richtung % 2 == 0;
@@ -66,7 +62,7 @@ QPixmap bildScrollPfeil(int richtung, QSize groesse) {
 }
 
 QPixmap bildPanelZu(QSize groesse) {
-    QPixmap bild = leer(groesse);
+    QPixmap bild = leeresBild(groesse);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const double h = groesse.height() * 0.55;
@@ -75,7 +71,7 @@ QPixmap bildPanelZu(QSize groesse) {
 }
 
 QPixmap bildPanelAuf(QSize groesse) {
-    QPixmap bild = leer(groesse);
+    QPixmap bild = leeresBild(groesse);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const double h = groesse.height() * 0.55;
@@ -95,7 +91,7 @@ QPixmap bildPanelAuf(QSize groesse) {
 }
 
 QPixmap bildEinfuegen(QSize groesse) {
-    QPixmap bild = leer(groesse);
+    QPixmap bild = leeresBild(groesse);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const double w = groesse.width(), h = groesse.height();

@@ -1,23 +1,15 @@
 #include "ui/mausbilder.h"
 
+#include "ui/bilder.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
 namespace ui {
 
-namespace {
-
-QPixmap leer(int breite, int hoehe) {
-    QPixmap bild(breite, hoehe);
-    bild.fill(Qt::transparent);
-    return bild;
-}
-
-}  // namespace
-
 QPixmap bildBleistift(int groesse) {
-    QPixmap bild = leer(groesse, groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = groesse / 32.0;
@@ -52,7 +44,7 @@ QPixmap bildBleistift(int groesse) {
 }
 
 QPixmap bildRadierer(int groesse) {
-    QPixmap bild = leer(groesse, groesse);
+    QPixmap bild = leeresBild(QSize(groesse, groesse));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = groesse / 32.0;
@@ -68,7 +60,7 @@ QPixmap bildRadierer(int groesse) {
 }
 
 QPixmap bildKreuz(int breite, int hoehe) {
-    QPixmap bild = leer(breite, hoehe);
+    QPixmap bild = leeresBild(QSize(breite, hoehe));
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal k = std::min(breite, hoehe) * 0.6;
