@@ -59,13 +59,15 @@ public:
     long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand) {
         return scheibe(w, regel, rand, [](const engine::Welt&) {});
     }
-    /// The same, calling nachSchritt(w) after every single generation.
+    /// The same, calling nachSchritt(w) after every generation that the memory ring still holds
+    /// when the tick ends, and after the last one of the slice; earlier generations are
+    /// overwritten in the ring before anyone sees them.
     template <class NachSchritt>
     long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand, NachSchritt&& nachSchritt) {
         const long long k = rest_ < kScheibe ? rest_ : kScheibe;
         for (long long s = 0; s < k; ++s) {
             engine::schritt(w, regel, rand);
-            nachSchritt(static_cast<const engine::Welt&>(w));
+            if (rest_ - s - 1 < engine::kRing || s == k - 1) nachSchritt(static_cast<const engine::Welt&>(w));
         }
         rest_ -= k;
         return k;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "history/periode.h"
 #include "run/uhr.h"
 #include "testhilfe/bild.h"
 
@@ -141,4 +142,32 @@ TEST(Zeitraffer, AbortDropsTheRestAndANewTickReplacesIt) {
     z.beginne(5 * run::kScheibe);
     z.beginne(2);
     EXPECT_EQ(z.rest(), 2);
+}
+
+TEST(Zeitraffer, WatchesTheGenerationsTheRingKeepsAndFindsWhatWatchingAllFinds) {
+    // A glider on a 10 x 10 torus returns after 40 generations: a 999-generation tick must end
+    // with the same finding as watching every single generation.
+    auto alle = std::make_unique<Welt>();
+    alle->feldGroesse = 10;
+    testhilfe::zeichne(*alle, -1, -1, {".O.", "..O", "OOO"});
+    auto raffer = std::make_unique<Welt>(*alle);
+    history::Periodensuche jede, letzte;
+    jede.neuerLauf(*alle);
+    letzte.neuerLauf(*raffer);
+    for (int k = 0; k < 999; ++k) {
+        engine::schritt(*alle, Regel::standard(), Rand::Torus);
+        jede.nachSchritt(*alle);
+    }
+    run::Zeitraffer z;
+    z.beginne(999);
+    int gesehen = 0;
+    z.scheibe(*raffer, Regel::standard(), Rand::Torus, [&](const Welt& w) {
+        ++gesehen;
+        letzte.nachSchritt(w);
+    });
+    EXPECT_EQ(gesehen, engine::kRing);
+    EXPECT_EQ(letzte.befund().periode, 40);
+    EXPECT_EQ(letzte.befund().periode, jede.befund().periode);
+    EXPECT_EQ(letzte.befund().lebende, jede.befund().lebende);
+    EXPECT_EQ(letzte.staende(), jede.staende());
 }
