@@ -125,6 +125,9 @@ Gelesen liesWeltDatei(std::istream& ein) {
         return false;
     };
     auto ungueltig = [&](const char* was) {
+        // Lines ended by a bare LF run together; say so rather than blame the value.
+        if (zeile.find('\n') != std::string::npos)
+            return ablehnen(nummer, "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)");
         return ablehnen(nummer, "enthält in Zeile " + std::to_string(nummer) + " " + was);
     };
     // Takes the next line; an over-long line is refused as an invalid value of its kind.

@@ -120,10 +120,11 @@ TEST(WeltDatei, ReadingLineEndsBlanksTruthValuesAndTrailingText) {
     ASSERT_TRUE(g.welt->farben);
     EXPECT_EQ(g.welt->farben->schirm, view::kFensterHintergrund);
 
-    // A bare LF does not end a line, so a file with LF ends is refused at line 1.
+    // A bare LF does not end a line, so a file with LF ends is refused at line 1, naming why.
     g = lies(nurLf);
     EXPECT_FALSE(g.welt);
     EXPECT_EQ(g.fehler.zeile, 1);
+    EXPECT_NE(g.fehler.grund.find("LF statt CR LF"), std::string::npos) << g.fehler.grund;
 
     // Blanks and tabs around values, a plus sign, truth values in any case or as numbers.
     std::string frei = mitZeile(gut, 1 + 101 * 45 + 45, "\t  +2   ");
