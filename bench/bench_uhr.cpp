@@ -31,7 +31,7 @@ void BM_Zeitraffer999(benchmark::State& state) {
         *w = *suppe;
         state.ResumeTiming();
         z.beginne(999);
-        z.scheibe(*w, engine::Regel::standard(), engine::Rand::Torus);
+        z.scheibe(*w, engine::Regel::standard(), engine::Rand::Torus, [](const engine::Welt&, bool) {});
         benchmark::DoNotOptimize(w->zelle[45][45]);
     }
 }
@@ -40,31 +40,31 @@ BENCHMARK(BM_Zeitraffer999)->Unit(benchmark::kMillisecond);
 struct Fenster {
     ui::QtDialoge dialoge;
     ui::frmVireo f{dialoge};
+    const std::string suppe = suppenText(kN, kDichte);
 
     Fenster() {
         // Start-up sets the clock running; the benchmarks start it themselves.
-        if (f.findChild<QObject*>(QStringLiteral("cmdLauf"))->property("Tag").toString() == QLatin1String("1"))
-            f.cmdLauf_Click();
+        f.modell().laufUmschalten();
+        f.modell().festeGroesse(2);
+        neueSuppe();
         f.show();
-        fuelleSuppe(f.welt(), kN, kDichte);
-        f.zeichneFeld(kN);
         QApplication::processEvents();
     }
+    void neueSuppe() { f.modell().fuegeMusterEin(suppe, "", true); }
     template <typename T>
     T* finde(const char* name) { return f.findChild<T*>(QString::fromLatin1(name)); }
 };
 
-/// One tick of the window's clock with n = 999: generations, counter and the one redraw.
+/// One tick of the window's clock with n = 999: generations, counter, finding and the one redraw.
 void BM_Timer1Takt999(benchmark::State& state) {
     Fenster fenster;
-    auto suppe = std::make_unique<engine::Welt>(fenster.f.welt());
-    fenster.finde<QLineEdit>("Text4")->setText(QStringLiteral("999"));
-    fenster.f.cmdLauf_Click();
+    fenster.f.modell().setzeGenerationenText("999");
+    fenster.f.modell().laufUmschalten();
     for (auto _ : state) {
         state.PauseTiming();
-        fenster.f.welt() = *suppe;
+        fenster.neueSuppe();
         state.ResumeTiming();
-        fenster.f.Timer1_Timer();
+        QMetaObject::invokeMethod(fenster.finde<QObject>("startTafel"), "takt", Qt::DirectConnection);
     }
 }
 BENCHMARK(BM_Timer1Takt999)->Unit(benchmark::kMillisecond);
@@ -93,9 +93,9 @@ void BM_Dauerlauf10ms(benchmark::State& state) {
         uhr.start();
         letzte = 0;
         groessteLuecke = 0;
-        fenster.f.cmdLauf_Click();
+        fenster.f.modell().laufUmschalten();
         schleife.exec();
-        fenster.f.cmdLauf_Click();
+        fenster.f.modell().laufUmschalten();
         sekunden = uhr.nsecsElapsed() / 1e9;
         generationen = zaehler->text().trimmed().toDouble();
         state.SetIterationTime(sekunden);

@@ -22,9 +22,14 @@ TEST(GifAnimation, BilderGroesseVerzoegerungSchleifeUndFarben) {
     storage::GifAnimation gif(4, 3, farben, 25);
     const std::uint8_t a[12] = {0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0};
     const std::uint8_t b[12] = {0, 2, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0};
-    ASSERT_TRUE(gif.bild(a));
-    ASSERT_TRUE(gif.bild(b));
-    ASSERT_TRUE(gif.bild(a));
+    std::uint32_t pa[12], pb[12];
+    for (int k = 0; k < 12; ++k) {
+        pa[k] = 0xFF000000 | farben[a[k]];  // the top byte is not a colour
+        pb[k] = farben[b[k]];
+    }
+    ASSERT_TRUE(gif.bild(pa));
+    ASSERT_TRUE(gif.bild(pb));
+    ASSERT_TRUE(gif.bild(pa));
     const auto daten = gif.fertig();
     ASSERT_TRUE(daten) << gif.fehler();
 
@@ -45,8 +50,8 @@ TEST(GifAnimation, BilderGroesseVerzoegerungSchleifeUndFarben) {
 
 TEST(GifAnimation, EineFarbeUndEinBild) {
     storage::GifAnimation gif(2, 2, {0x123456}, 1);
-    const std::uint8_t leer[4] = {};
-    ASSERT_TRUE(gif.bild(leer));
+    const std::uint32_t fremd[4] = {0x123456, 0x654321, 0x123456, 0};  // unknown colours take the first
+    ASSERT_TRUE(gif.bild(fremd));
     const auto daten = gif.fertig();
     ASSERT_TRUE(daten) << gif.fehler();
     const testhilfe::GifInhalt inhalt = testhilfe::liesGif(alsDatei(*daten, "morlix_test_gif2.gif"));
@@ -59,7 +64,7 @@ TEST(GifAnimation, EineFarbeUndEinBild) {
 TEST(GifAnimation, WasGifNichtKenntWirdAbgelehnt) {
     for (const auto& [breite, farbzahl] : {std::pair{0, 2}, std::pair{70000, 2}, std::pair{4, 0}, std::pair{4, 257}}) {
         storage::GifAnimation gif(breite, 4, std::vector<std::uint32_t>(farbzahl, 0), 10);
-        const std::uint8_t bild[16] = {};
+        const std::uint32_t bild[16] = {};
         EXPECT_FALSE(gif.bild(bild));
         EXPECT_FALSE(gif.fertig());
         EXPECT_FALSE(gif.fehler().empty());

@@ -12,30 +12,41 @@ public:
     std::deque<QString> pfade;
     std::deque<QColor> farben;
     std::deque<QString> eingaben;
-    QStringList meldungen;  // "titel|text" of every message box shown
-    QStringList aufrufe;    // what was asked, with its arguments
+    std::deque<int> antworten;  // button indices for questions
+    QStringList meldungen;      // "titel|text" of every message box shown
+    QStringList aufrufe;        // what was asked, with its arguments
 
-    std::optional<QString> dateiOeffnen(QWidget*, const QString& ordner, const QString& muster) override {
-        aufrufe << "oeffnen|" + ordner + "|" + muster;
+    std::optional<QString> dateiOeffnen(QWidget*, const QString& titel, const QString&, const QString& filter) override {
+        aufrufe << "oeffnen|" + titel + "|" + filter;
         return naechste(pfade);
     }
-    std::optional<QString> dateiSpeichern(QWidget*, const QString& ordner, const QString& name) override {
-        aufrufe << "speichern|" + ordner + "|" + name;
+    std::optional<QString> dateiSpeichern(QWidget*, const QString& titel, const QString&, const QString& vorschlag,
+                                          const QString& filter) override {
+        aufrufe << "speichern|" + titel + "|" + vorschlag + "|" + filter;
         return naechste(pfade);
     }
     std::optional<QColor> farbe(QWidget*) override {
         aufrufe << "farbe";
-        return naechste(farben);
+        if (farben.empty()) return std::nullopt;
+        const QColor f = farben.front();
+        farben.pop_front();
+        if (!f.isValid()) return std::nullopt;
+        return f;
     }
     std::optional<QString> eingabe(QWidget*, const QString& titel, const QString& frage, const QString& vorgabe,
-                                   QPoint ort) override {
-        aufrufe << QStringLiteral("eingabe|%1|%2|%3|%4,%5").arg(titel, frage, vorgabe).arg(ort.x()).arg(ort.y());
+                                   QPoint) override {
+        aufrufe << "eingabe|" + titel + "|" + frage + "|" + vorgabe;
         return naechste(eingaben);
     }
-    void information(QWidget*, const QString& titel, const QString& text) override {
-        meldungen << titel + "|" + text;
-    }
+    void information(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
     void warnung(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
+    int frage(QWidget*, const QString& titel, const QString& text, const QStringList& knoepfe) override {
+        aufrufe << "frage|" + titel + "|" + text + "|" + knoepfe.join(',');
+        if (antworten.empty()) return static_cast<int>(knoepfe.size()) - 1;
+        const int a = antworten.front();
+        antworten.pop_front();
+        return a;
+    }
 
 private:
     static std::optional<QString> naechste(std::deque<QString>& q) {
@@ -43,13 +54,6 @@ private:
         const QString a = q.front();
         q.pop_front();
         if (a.isNull()) return std::nullopt;
-        return a;
-    }
-    static std::optional<QColor> naechste(std::deque<QColor>& q) {
-        if (q.empty()) return std::nullopt;
-        const QColor a = q.front();
-        q.pop_front();
-        if (!a.isValid()) return std::nullopt;
         return a;
     }
 };

@@ -5,6 +5,7 @@
 #include "testhilfe/aufzeichner.h"
 #include "testhilfe/bild.h"
 #include "view/feldansicht.h"
+#include "view/pixelflaeche.h"
 
 using testhilfe::Aufzeichner;
 using view::rgb;
@@ -15,9 +16,9 @@ struct Feld {
     std::unique_ptr<engine::Welt> welt = std::make_unique<engine::Welt>();
     view::Anzeige anzeige;
     Aufzeichner flaeche;
-    void zeichne(int n, view::Farbe gitter = rgb(224, 224, 224)) {
+    void zeichne(int n) {
         flaeche.ops.clear();
-        view::zeichneFeld(flaeche, flaeche, *welt, anzeige, gitter, n);
+        view::zeichneFeld(flaeche, welt->zelle, anzeige, n);
     }
 };
 
@@ -34,7 +35,7 @@ TEST(Feldansicht, GridLinesOnlyAtTheLeftAndTopEdgeOfEveryCell) {
     EXPECT_EQ(linien[1], "linie -15 -15 15 -15");
     EXPECT_EQ(linien.back(), "linie -15 14 15 14");
     EXPECT_EQ(f.flaeche.nur("stift"), std::vector<std::string>{"stift " + std::to_string(rgb(224, 224, 224))});
-    EXPECT_EQ(f.flaeche.text, " 30 x 30");
+    EXPECT_EQ(view::groessenText(30), " 30 x 30");
 }
 
 TEST(Feldansicht, CellsInTheColourOfTheirStateOnlyInsideTheField) {
@@ -64,36 +65,54 @@ TEST(Feldansicht, NinetyShowsIndicesZeroTo89) {
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0], "rechteck -45 -45 -44 -44");
     EXPECT_EQ(r[1], "rechteck 44 44 45 45");
-    EXPECT_EQ(f.flaeche.text, " 90 x 90");
 }
 
 TEST(Feldansicht, GridToggleHidesAndShowsTheGrid) {
     Feld f;
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
+    view::rasterUmschalten(f.anzeige);
     f.zeichne(30);
     EXPECT_TRUE(f.flaeche.nur("linie").empty());
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
+    view::rasterUmschalten(f.anzeige);
     f.zeichne(30);
     EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
 }
 
 TEST(Feldansicht, NewBackgroundWithGridOffShowsTheGridAgain) {
     Feld f;
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
-    f.flaeche.setzeHintergrund(rgb(0, 80, 0));
+    view::rasterUmschalten(f.anzeige);
+    view::uebernimmFarbe(f.anzeige, view::FarbZiel::Schirm, rgb(0, 80, 0));
+    EXPECT_EQ(f.anzeige.feld(view::FarbZiel::Schirm), rgb(0, 80, 0));
     f.zeichne(30);
     EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());  // "on" again: no visible change
+    view::rasterUmschalten(f.anzeige);  // "on" again: no visible change
     f.zeichne(30);
     EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
+    view::rasterUmschalten(f.anzeige);
     f.zeichne(30);
     EXPECT_TRUE(f.flaeche.nur("linie").empty());
 }
 
 TEST(Feldansicht, BackgroundEqualToTheGridSwitchColourHidesTheGrid) {
     Feld f;
-    f.flaeche.setzeHintergrund(view::kRasterEin);
+    f.anzeige.hintergrund = view::kRasterEin;
     f.zeichne(30);
     EXPECT_TRUE(f.flaeche.nur("linie").empty());
+}
+
+TEST(Pixelflaeche, CellsCoverTheirGridLinesAndSystemColoursResolve) {
+    Feld f;
+    testhilfe::zeichne(*f.welt, 0, 0, {"2"});
+    view::Pixelflaeche bild(view::kBildBreite, view::kBildHoehe, view::kFensterHintergrund);
+    view::Systemfarben system = view::standardSystemfarben();
+    system[5] = 0x102030;
+    bild.setzeSystemfarben(system);
+    view::zeichneFeld(bild, f.welt->zelle, f.anzeige, 30);
+    auto pixel = [&](double x, double y) {
+        return bild.pixel()[bild.zeile(y) * bild.breite() + bild.spalte(x)] & 0xFFFFFF;
+    };
+    EXPECT_EQ(pixel(0.5, 0.5), 0xFF0000u);    // the red cell
+    EXPECT_EQ(pixel(0.0, 0.5), 0xFF0000u);    // its left grid line is covered
+    EXPECT_EQ(pixel(-1.0, 0.5), 0xE0E0E0u);   // the grid elsewhere
+    EXPECT_EQ(pixel(-0.5, -0.5), 0x102030u);  // the window background of this desktop
+    EXPECT_EQ(bild.spalte(15), view::kBildBreite);
 }

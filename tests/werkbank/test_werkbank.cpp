@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include "werkbank_hilfe.h"
+
+using testhilfe::Bank;
+using werkbank::Reihe;
+using Bild = std::vector<std::string>;
+
+TEST(Werkbank, StartUpShowsPatternThreeOnThirtyWithTheClockRunningInOneReport) {
+    Bank b(false);
+    b.w->start();
+    const werkbank::Werkbank& w = *b.w;
+    ASSERT_EQ(b.zuschauer.meldungen.size(), 1u);
+    EXPECT_TRUE(b.zuschauer.meldungen[0] & werkbank::kZellen);
+    EXPECT_EQ(w.feldGroesse(), 30);
+    EXPECT_EQ(w.groessenHaken(), 0);
+    EXPECT_TRUE(w.laeuft());
+    EXPECT_EQ(w.intervallMs(), 1000);  // until the speed slider is first moved
+    EXPECT_EQ(w.tempoText(), "75");
+    EXPECT_EQ(w.zaehlerText(), "0");
+    EXPECT_EQ(w.generationenText(), "1");
+    EXPECT_EQ(w.tiefeText(), "0");
+    EXPECT_EQ(w.titel(), "MorLix 2.2");
+    EXPECT_EQ(w.maske(), 255);
+    EXPECT_EQ(w.rand(), engine::Rand::Torus);
+    EXPECT_EQ(w.regel().ueberleben, 0b1100);
+    EXPECT_EQ(w.regel().geburt, 0b1000);
+    EXPECT_EQ(b.lies(-2, -2, 5, 5), (Bild{"11...", "1.1..", ".....", "..1.1", "...11"}));
+    // The swatch of "Zelle alt 1" and the colour of its cells differ until a colour is chosen.
+    EXPECT_EQ(w.anzeige().zellFarbe[1], view::rgb(0, 0, 150));
+    EXPECT_EQ(w.anzeige().feld(view::FarbZiel::ZelleAlt1), view::rgb(0, 0, 255));
+    EXPECT_EQ(w.anzeige().hintergrund, view::kFensterHintergrund);
+}
+
+TEST(Werkbank, StepReadsTheCounterAsTypedAndTheBoxesAsTheyAreThen) {
+    Bank b;
+    b.zeichne(-1, 0, {"OOO"});
+    b.w->setzeZaehlerText("41 Schritte");
+    b.zuschauer.meldungen.clear();
+    b.w->einzelschritt();
+    EXPECT_EQ(b.w->zaehlerText(), " 42");
+    ASSERT_EQ(b.zuschauer.meldungen.size(), 1u);
+    EXPECT_EQ(b.zuschauer.meldungen[0], werkbank::kZellen | werkbank::kZaehler | werkbank::kBefund);
+    EXPECT_EQ(b.lies(-1, -1, 3, 3), (Bild{".2.", ".1.", ".2."}));
+
+    // Without survival at 2 the vertical three die out in two steps.
+    b.w->kastenGeklickt(Reihe::Ueberleben, 2);
+    EXPECT_EQ(b.w->kaesten(Reihe::Ueberleben)[2], 0);
+    b.w->einzelschritt();
+    EXPECT_EQ(b.lies(-1, -1, 3, 3), (Bild{"...", "2.2", "..."}));
+    b.w->einzelschritt();
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+    b.w->kastenGeklickt(Reihe::Ueberleben, 2);
+    EXPECT_EQ(b.w->kaesten(Reihe::Ueberleben)[2], 1);
+}
+
+TEST(Werkbank, ClockTicksRunNGenerationsReportedOnceAndOnlyWhileRunning) {
+    Bank b;
+    b.zeichne(-1, 0, {"OOO"});
+    b.w->setzeGenerationenText("5");
+    EXPECT_FALSE(b.w->takt());
+    EXPECT_EQ(b.w->zaehlerText(), "0");  // stopped: a tick does nothing
+
+    b.w->laufUmschalten();
+    b.zuschauer.meldungen.clear();
+    EXPECT_FALSE(b.w->takt());
+    EXPECT_EQ(b.w->zaehlerText(), " 5");
+    EXPECT_EQ(b.zuschauer.meldungen.size(), 1u);
+    EXPECT_EQ(b.w->befund().periode, 2);
+
+    for (const char* ohne : {"0", "abc", "-4"}) {
+        b.w->setzeGenerationenText(ohne);
+        b.w->takt();
+        EXPECT_EQ(b.w->zaehlerText(), " 5") << ohne;
+    }
+    b.w->setzeGenerationenText("999");
+    b.w->generationenPlus();
+    EXPECT_EQ(b.w->generationenText(), "999");
+    b.w->setzeGenerationenText("1");
+    b.w->generationenMinus();
+    EXPECT_EQ(b.w->generationenText(), "1");
+
+    b.w->anhaltenUndNull();
+    EXPECT_FALSE(b.w->laeuft());
+    EXPECT_EQ(b.w->zaehlerText(), " 0");
+    b.w->setzeTempo(24);  // one position to the right of the start
+    EXPECT_EQ(b.w->intervallMs(), 240);
+    EXPECT_EQ(b.w->tempoText(), "77");
+}
+
+TEST(Werkbank, ALongTickRunsInSlicesThatEndWhereSingleStepsWouldAndStopsWhenTold) {
+    Bank lang, einzeln;
+    for (Bank* b : {&lang, &einzeln}) b->zeichne(-3, -3, {".O.", "..O", "OOO", "...", "OO."});
+    lang.w->setzeGenerationenText("2500");
+    lang.w->laufUmschalten();
+    int scheiben = 1;
+    for (bool weiter = lang.w->takt(); weiter; weiter = lang.w->taktWeiter()) ++scheiben;
+    EXPECT_EQ(scheiben, 3);
+    for (int k = 0; k < 2500; ++k) einzeln.w->einzelschritt();
+    EXPECT_EQ(lang.w->zaehlerText(), " 2500");
+    EXPECT_TRUE(testhilfe::gleich(lang.w->welt(), einzeln.w->welt()));
+    EXPECT_EQ(lang.w->befund().periode, einzeln.w->befund().periode);
+
+    ASSERT_TRUE(lang.w->takt());
+    lang.w->setzeGenerationenText("7");  // a new n ends the tick
+    EXPECT_FALSE(lang.w->taktWeiter());
+    EXPECT_EQ(lang.w->zaehlerText(), " 3500");
+    lang.w->setzeGenerationenText("2500");
+    ASSERT_TRUE(lang.w->takt());
+    lang.w->laufUmschalten();
+    EXPECT_FALSE(lang.w->taktWeiter());
+    EXPECT_EQ(lang.w->zaehlerText(), " 4500");
+}
+
+TEST(Werkbank, LookBackShowsRememberedStatesOnlyWhileStoppedAndClearingTheMemory) {
+    Bank b;
+    b.zeichne(-1, 0, {"OOO"});
+    for (int k = 0; k < 3; ++k) b.w->einzelschritt();
+    const Bild senkrecht{".2.", ".1.", ".2."}, waagerecht{"...", "232", "..."};
+    b.w->rueckblick(98);
+    EXPECT_EQ(b.lies(-1, -1, 3, 3), waagerecht);
+    EXPECT_EQ(b.w->tiefeText(), "-1");
+    b.w->rueckblick(99);
+    EXPECT_EQ(b.lies(-1, -1, 3, 3), (Bild{".2.", ".3.", ".2."}));
+    EXPECT_EQ(b.w->tiefeText(), " 0");
+    b.w->rueckblick(0);  // older than anything remembered
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+    EXPECT_EQ(b.w->tiefeText(), "-99");
+
+    b.w->rueckblick(99);
+    b.w->laufUmschalten();
+    b.w->rueckblick(50);
+    EXPECT_EQ(b.w->rueckblickWert(), 99);
+    EXPECT_EQ(b.w->tiefeText(), " 0");
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 3);
+
+    b.w->gedaechtnisLoeschen();  // the slider is at the present: the world stays
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 3);
+    b.w->laufUmschalten();
+    b.w->einzelschritt();
+    b.w->einzelschritt();
+    b.w->rueckblick(98);
+    ASSERT_EQ(testhilfe::lebende(b.w->welt()), 3);
+    b.w->gedaechtnisLoeschen();  // back to the present, which the clearing emptied
+    EXPECT_EQ(b.w->rueckblickWert(), 99);
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+}
+
+TEST(Werkbank, SizeMenuMarksOnlyTheFixedItemThatSetTheSize) {
+    Bank b;
+    struct Fall {
+        std::optional<std::string> eingabe;
+        int groesse;
+        int haken;
+    };
+    b.w->festeGroesse(2);
+    EXPECT_EQ(b.w->feldGroesse(), 90);
+    EXPECT_EQ(b.w->groessenHaken(), 2);
+    for (const Fall& f : {Fall{"41", 40, -1}, Fall{std::nullopt, 40, -1}, Fall{"91", 60, 1}, Fall{"60", 60, -1}}) {
+        b.w->freieGroesse(f.eingabe);
+        EXPECT_EQ(b.w->feldGroesse(), f.groesse) << f.eingabe.value_or("abgebrochen");
+        EXPECT_EQ(b.w->groessenHaken(), f.haken) << f.eingabe.value_or("abgebrochen");
+    }
+}
+
+TEST(Werkbank, MouseTogglesWithTheLeftButtonAndPaintsDragsCellByCell) {
+    Bank b;
+    b.zeichne(0, 0, {"O"});
+    EXPECT_EQ(b.lies(0, 0, 1, 1), Bild{"2"});
+    b.zeichne(0, 0, {"O"});
+    EXPECT_EQ(b.lies(0, 0, 1, 1), Bild{"."});
+
+    b.zuschauer.meldungen.clear();
+    b.w->mausRunter(2, 0.5 + 0.6, 0.5 - 0.6);  // right button: nothing yet
+    b.w->mausBewegt(3.5 + 0.6, 2.5 - 0.6);
+    b.w->mausBewegt(4.5 + 0.6, 2.5 - 0.6);
+    b.w->mausHoch();
+    EXPECT_EQ(b.lies(3, 2, 2, 1), Bild{"22"});
+    ASSERT_EQ(b.zuschauer.gemalt.size(), 2u);
+    EXPECT_EQ(b.zuschauer.gemalt[1].zelle, (edit::Zelle{4, 2}));
+    for (std::uint32_t m : b.zuschauer.meldungen) EXPECT_FALSE(m & werkbank::kZellen);  // painted, not redrawn
+    EXPECT_EQ(b.w->spalteText(), " 4");
+    EXPECT_EQ(b.w->zeileText(), " 2");
+    EXPECT_EQ(b.w->befund().lebende, 2);
+
+    b.w->waehleZeichenModus(1);
+    b.w->mausRunter(2, 0, 0);
+    b.w->mausBewegt(3.5 - 0.6, 2.5 + 0.6);  // the eraser end lies up and right of the pointer
+    b.w->mausHoch();
+    EXPECT_EQ(b.lies(3, 2, 2, 1), Bild{".2"});
+}
+
+TEST(Werkbank, ScrollingMovesTheCellsAndTurnsTheWheelOfItsAxis) {
+    Bank b;
+    b.zeichne(-15, 0, {"O"});
+    b.zuschauer.meldungen.clear();
+    b.w->scrollSchritt(0);  // left: the first column comes back at the right edge
+    EXPECT_EQ(b.lies(14, 0, 1, 1), Bild{"2"});
+    EXPECT_EQ(b.w->scrollen().radWinkel, -2);
+    ASSERT_EQ(b.zuschauer.meldungen.size(), 1u);
+    EXPECT_TRUE(b.zuschauer.meldungen[0] & werkbank::kRadWaagerecht);
+    EXPECT_FALSE(b.zuschauer.meldungen[0] & werkbank::kRadSenkrecht);
+    b.w->radSenkrechtRunter(0);
+    b.w->radSenkrechtBewegt(1);  // dragged down: one cell down
+    EXPECT_EQ(b.lies(14, 1, 1, 1), Bild{"2"});
+    EXPECT_EQ(b.w->scrollen().radWinkel, 3);
+}
+
+TEST(Werkbank, EditsStartANewRunAndNewKeepsCounterRuleAndClock) {
+    Bank b;
+    b.zeichne(-1, 0, {"OOO"});
+    b.w->einzelschritt();
+    b.w->einzelschritt();
+    EXPECT_EQ(b.w->befund().periode, 2);
+    b.w->beispielEinfuegen(13);
+    EXPECT_EQ(b.w->befund().periode, 0);
+    EXPECT_EQ(b.w->befund().lebende, 7);
+
+    b.w->laufUmschalten();
+    b.w->neu();
+    EXPECT_EQ(b.w->titel(), "Morlix 1.0");
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+    EXPECT_EQ(b.w->zaehlerText(), " 2");
+    EXPECT_TRUE(b.w->laeuft());
+}
+
+TEST(Werkbank, ColoursReachTheDrawingAndTheSwatches) {
+    Bank b;
+    b.w->setzeFarbe(view::FarbZiel::ZelleNeu, view::rgb(0, 255, 0));
+    b.w->setzeFarbe(view::FarbZiel::Schirm, view::rgb(1, 2, 3));
+    EXPECT_EQ(b.w->anzeige().zellFarbe[2], view::rgb(0, 255, 0));
+    EXPECT_EQ(b.w->anzeige().feld(view::FarbZiel::ZelleNeu), view::rgb(0, 255, 0));
+    EXPECT_EQ(b.w->anzeige().hintergrund, view::rgb(1, 2, 3));
+    EXPECT_EQ(b.zuschauer.meldungen.back(), werkbank::kFarben);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <array>
+
+#include "ui/tafel.h"
+
+class QRadioButton;
+
+namespace ui {
+
+/// Section "Randoptionen": how the field's edges behave, and the button that explains them.
+class RandTafel : public Tafel {
+    Q_OBJECT
+public:
+    RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    void zeige(std::uint32_t was) override;
+
+signals:
+    /// Show the picture of the three edge modes.
+    void randBildZeigen();
+
+private:
+    std::array<QRadioButton*, 3> knoepfe_{};
+};
+
+}  // namespace ui

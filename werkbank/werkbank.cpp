@@ -1,0 +1,222 @@
+#include "werkbank/werkbank.h"
+
+#include <algorithm>
+
+#include "engine/programm.h"
+#include "engine/zahltext.h"
+#include "examples/beispiele.h"
+#include "history/rueckblende.h"
+#include "werkbank/vorgang.h"
+
+namespace werkbank {
+
+Werkbank::Werkbank() : welt_(std::make_unique<engine::Welt>()), titel_(engine::kProgrammTitel) {}
+
+Werkbank::~Werkbank() = default;
+
+void Werkbank::beobachte(Beobachter& b) { beobachter_.push_back(&b); }
+
+void Werkbank::vergiss(Beobachter& b) { std::erase(beobachter_, &b); }
+
+engine::Regel Werkbank::regel() const {
+    engine::Regel r;
+    for (int k = 0; k < 9; ++k) {
+        if (ueberleben_[k] == 1) r.ueberleben |= static_cast<std::uint16_t>(1u << k);
+        if (geburt_[k] == 1) r.geburt |= static_cast<std::uint16_t>(1u << k);
+    }
+    return r;
+}
+
+void Werkbank::weltGeaendert(std::uint32_t auch) {
+    periodensuche_.neuerLauf(*welt_);
+    melde(kZellen | kBefund | auch);
+}
+
+// ---- Start, step and clock ----
+
+void Werkbank::start() {
+    Vorgang v(*this);
+    welt_->nachbarMaske = 255;
+    welt_->gedIndex = 0;
+    welt_->loescheZellen();
+    anzeige_.rasterFarbe = view::kRasterEin;
+    anzeige_.zellFarbe[2] = view::rgb(255, 0, 0);
+    anzeige_.zellFarbe[1] = view::rgb(0, 0, 150);
+    anzeige_.zellFarbe[3] = anzeige_.feld(view::FarbZiel::ZelleAlt2);
+    welt_->feldGroesse = 30;
+    melde(kAlles);
+    beispielEinfuegen(3);
+    laufUmschalten();
+}
+
+void Werkbank::nachSchritten(long long anzahl) {
+    zaehlerText_ = run::zaehlerNach(zaehlerText_, anzahl);
+    // A first step also keeps the state it started from.
+    ringStaende_ = static_cast<int>(std::min<long long>(std::max(ringStaende_, 1) + anzahl, engine::kRing));
+    melde(kZellen | kZaehler | kBefund);
+}
+
+void Werkbank::einzelschritt() {
+    Vorgang v(*this);
+    engine::schritt(*welt_, regel(), rand_);
+    periodensuche_.nachSchritt(*welt_);
+    nachSchritten(1);
+}
+
+void Werkbank::laufUmschalten() {
+    Vorgang v(*this);
+    laeuft_ = !laeuft_;
+    if (!laeuft_) zeitraffer_.abbrechen();
+    melde(kUhr);
+}
+
+void Werkbank::anhaltenUndNull() {
+    Vorgang v(*this);
+    zaehlerText_ = engine::zahlText(0);
+    laeuft_ = false;
+    zeitraffer_.abbrechen();
+    melde(kUhr | kZaehler);
+}
+
+bool Werkbank::takt() {
+    if (!laeuft_ || zeitraffer_.rest() > 0) return false;  // stopped, or the last tick is still at work
+    zeitraffer_.beginne(run::generationenJeTakt(generationenText_));
+    return taktWeiter();
+}
+
+bool Werkbank::taktWeiter() {
+    Vorgang v(*this);
+    if (!laeuft_) {
+        zeitraffer_.abbrechen();
+        return false;
+    }
+    const long long k = zeitraffer_.scheibe(*welt_, regel(), rand_, [this](const engine::Welt& w, bool imRing) {
+        if (imRing) periodensuche_.nachSchritt(w);
+    });
+    if (k == 0) return false;
+    nachSchritten(k);
+    return zeitraffer_.rest() > 0;
+}
+
+void Werkbank::setzeTempo(int wert) {
+    Vorgang v(*this);
+    tempo_ = std::clamp(wert, run::kReglerRechts, run::kReglerLinks);
+    intervallMs_ = run::intervallMs(tempo_);
+    tempoText_ = run::tempoText(tempo_);
+    melde(kUhr);
+}
+
+void Werkbank::setzeGenerationenText(std::string text) {
+    Vorgang v(*this);
+    generationenText_ = std::move(text);
+    zeitraffer_.abbrechen();  // a new n ends a tick still running in slices
+    melde(kGenerationen);
+}
+
+void Werkbank::generationenPlus() {
+    if (auto neu = run::plusEins(generationenText_)) setzeGenerationenText(std::move(*neu));
+}
+
+void Werkbank::generationenMinus() {
+    if (auto neu = run::minusEins(generationenText_)) setzeGenerationenText(std::move(*neu));
+}
+
+void Werkbank::setzeZaehlerText(std::string text) {
+    Vorgang v(*this);
+    zaehlerText_ = std::move(text);
+    melde(kZaehler);
+}
+
+// ---- Rule, neighbours, edges, size, colours ----
+
+void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
+    if (anzahl < 0 || anzahl > 8) return;
+    Vorgang v(*this);
+    std::uint8_t& kasten = (reihe == Reihe::Ueberleben ? ueberleben_ : geburt_)[static_cast<std::size_t>(anzahl)];
+    kasten = kasten == 1 ? 0 : 1;
+    periodensuche_.neuerLauf(*welt_);
+    melde(kRegel | kBefund);
+}
+
+void Werkbank::setzeMaske(std::uint8_t maske) {
+    Vorgang v(*this);
+    welt_->nachbarMaske = maske;  // the run ends at the next step
+    melde(kMaske);
+}
+
+void Werkbank::setzeRand(engine::Rand rand) {
+    Vorgang v(*this);
+    rand_ = rand;
+    periodensuche_.neuerLauf(*welt_);
+    melde(kRand | kBefund);
+}
+
+void Werkbank::waehleGroesse(const view::Groessenwahl& wahl) {
+    welt_->feldGroesse = wahl.n;
+    groessenHaken_ = wahl.haken;
+    weltGeaendert(kGroesse);
+}
+
+void Werkbank::festeGroesse(int item) {
+    if (item < 0 || item > 2) return;
+    Vorgang v(*this);
+    waehleGroesse(view::festeGroesse(item));
+}
+
+void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
+    Vorgang v(*this);
+    groessenHaken_ = -1;
+    melde(kGroesse | kZellen);
+    if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
+}
+
+void Werkbank::rasterUmschalten() {
+    Vorgang v(*this);
+    view::rasterUmschalten(anzeige_);
+    melde(kFarben);
+}
+
+void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
+    Vorgang v(*this);
+    view::uebernimmFarbe(anzeige_, ziel, farbe);
+    melde(kFarben);
+}
+
+// ---- Generation memory ----
+
+void Werkbank::rueckblick(int v) {
+    Vorgang vorgang(*this);
+    if (laeuft_) {
+        rueckblickWert_ = history::kGegenwart;
+        melde(kRueckblick);
+        return;
+    }
+    rueckblickWert_ = std::clamp(v, 0, history::kGegenwart);
+    history::zurueckblicken(*welt_, rueckblickWert_);
+    tiefeText_ = history::tiefeText(rueckblickWert_);
+    weltGeaendert(kRueckblick);
+}
+
+void Werkbank::gedaechtnisLoeschen() {
+    Vorgang v(*this);
+    welt_->loescheGedaechtnis();
+    ringStaende_ = 0;
+    periodensuche_.neuerLauf(*welt_);
+    melde(kBefund);
+    // Only a real change of the slider runs the look-back, which then empties a stopped world.
+    if (rueckblickWert_ != history::kGegenwart) rueckblick(history::kGegenwart);
+}
+
+int Werkbank::animationsBilder() const {
+    return ringStaende_ + (ringStaende_ == 0 || gegenwartBearbeitet() ? 1 : 0);
+}
+
+bool Werkbank::gegenwartBearbeitet() const {
+    const auto& slot = welt_->gedaechtnisDaten[welt_->gedIndex];
+    for (int x = 0; x < engine::kDim; ++x)
+        for (int y = 0; y < engine::kDim; ++y)
+            if (slot[x][y] != welt_->zelle[x][y]) return true;
+    return false;
+}
+
+}  // namespace werkbank

@@ -1,0 +1,252 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "edit/maus.h"
+#include "edit/scrollen.h"
+#include "engine/schritt.h"
+#include "engine/welt.h"
+#include "history/periode.h"
+#include "run/uhr.h"
+#include "view/feldansicht.h"
+#include "view/feldgroesse.h"
+#include "view/pixelflaeche.h"
+
+namespace werkbank {
+
+/// What a verb changed, as bits for Beobachter::geaendert.
+enum Aenderung : std::uint32_t {
+    kZellen = 1u << 0,          ///< the cells: the field is drawn anew
+    kGroesse = 1u << 1,         ///< the field size and the size menu's check mark
+    kZaehler = 1u << 2,         ///< the generation counter's text
+    kRegel = 1u << 3,           ///< the rule boxes
+    kMaske = 1u << 4,           ///< the neighbour mask
+    kRand = 1u << 5,            ///< the edge mode
+    kFarben = 1u << 6,          ///< colours, colour fields and the grid switch
+    kUhr = 1u << 7,             ///< running or not, interval and speed figure
+    kGenerationen = 1u << 8,    ///< the generations-per-tick text
+    kRueckblick = 1u << 9,      ///< the look-back position and its depth text
+    kBefund = 1u << 10,         ///< the finding about the run
+    kRadWaagerecht = 1u << 11,  ///< the horizontal wheel is drawn anew at radWinkel
+    kRadSenkrecht = 1u << 12,   ///< the vertical wheel likewise
+    kZeiger = 1u << 13,         ///< the coordinates of the cell under the pencil's tip
+    kZeichenModus = 1u << 14,   ///< draw or erase
+    kTitel = 1u << 15,          ///< the window caption
+    kAlles = (1u << 16) - 1,
+};
+
+/// Receives the model's changes, so that a window shows only what changed.
+class Beobachter {
+public:
+    virtual ~Beobachter() = default;
+    /// Once at the end of every verb that changed something, with its Aenderung bits.
+    virtual void geaendert(std::uint32_t was) = 0;
+    /// A drag set one cell; it is painted alone, the field is not drawn anew.
+    virtual void zelleGemalt(const edit::Gemalt& gemalt) = 0;
+};
+
+/// Box states by neighbour count: 0 clear, 1 ticked, 2 partly ticked (only a file sets 2; it does not count).
+using Kaesten = std::array<std::uint8_t, 9>;
+/// The two rows of boxes.
+enum class Reihe { Ueberleben, Geburt };
+
+/// What a file verb has to tell the user; nothing when all went well.
+struct Meldung {
+    enum class Art { keine, hinweis, warnung };
+    Art art = Art::keine;
+    /// One or two German sentences.
+    std::string text;
+    explicit operator bool() const { return art != Art::keine; }
+};
+
+/// Everything the user can change on the workbench and every verb the user has, without a
+/// toolkit: the window shows this model and forwards the user's actions to it.
+class Werkbank {
+public:
+    /// The design state, before start().
+    Werkbank();
+    ~Werkbank();
+    Werkbank(const Werkbank&) = delete;
+    Werkbank& operator=(const Werkbank&) = delete;
+
+    /// Adds or removes an observer; changes reach every observer in the order of adding.
+    void beobachte(Beobachter& b);
+    void vergiss(Beobachter& b);
+
+    // ---- What there is to see ----
+    const engine::Welt& welt() const { return *welt_; }
+    int feldGroesse() const { return welt_->feldGroesse; }
+    /// The fixed size menu item that carries the check mark (index into view::kFesteGroessen), or -1.
+    int groessenHaken() const { return groessenHaken_; }
+    const Kaesten& kaesten(Reihe r) const { return r == Reihe::Ueberleben ? ueberleben_ : geburt_; }
+    /// The rule the next step uses: the ticked boxes.
+    engine::Regel regel() const;
+    std::uint8_t maske() const { return welt_->nachbarMaske; }
+    engine::Rand rand() const { return rand_; }
+    const view::Anzeige& anzeige() const { return anzeige_; }
+    const std::string& zaehlerText() const { return zaehlerText_; }
+    const std::string& generationenText() const { return generationenText_; }
+    bool laeuft() const { return laeuft_; }
+    int intervallMs() const { return intervallMs_; }
+    /// The step-interval slider's value: 100 at the left (slow) end, 1 at the right.
+    int tempo() const { return tempo_; }
+    const std::string& tempoText() const { return tempoText_; }
+    /// The look-back slider: 99 the present, 99 - k for k generations back.
+    int rueckblickWert() const { return rueckblickWert_; }
+    const std::string& tiefeText() const { return tiefeText_; }
+    const history::Befund& befund() const { return periodensuche_.befund(); }
+    const edit::Scrollen& scrollen() const { return scrollen_; }
+    int zeichenModus() const { return maus_.zeichenModus; }
+    /// Column and row of the cell under the pencil's tip, as shown below the field.
+    const std::string& spalteText() const { return spalteText_; }
+    const std::string& zeileText() const { return zeileText_; }
+    const std::string& titel() const { return titel_; }
+    /// Remembered generations an animation would show, oldest first: at least the present.
+    int animationsBilder() const;
+
+    // ---- Start, step and clock ----
+    /// Start-up: empty world of 30, start colours, wheels, example pattern 3, clock running.
+    void start();
+    /// One generation by hand.
+    void einzelschritt();
+    /// Starts or stops the clock.
+    void laufUmschalten();
+    /// Stops the clock and sets the counter to " 0".
+    void anhaltenUndNull();
+    /// A tick of the clock: n generations, shown once. True when the tick continues in a
+    /// further slice (call taktWeiter() once pending events have run).
+    bool takt();
+    /// The next slice of a long tick; true while more follow.
+    bool taktWeiter();
+    /// The step-interval slider moved to `wert` (1..100).
+    void setzeTempo(int wert);
+    /// The generations-per-tick text as typed; read at the next tick.
+    void setzeGenerationenText(std::string text);
+    /// "+1" and "-1" on the generations per tick.
+    void generationenPlus();
+    void generationenMinus();
+    /// The counter's text as typed; the next step reads its leading number.
+    void setzeZaehlerText(std::string text);
+
+    // ---- Rule, neighbours, edges, size, colours ----
+    /// A click on a rule box: ticked becomes clear, anything else ticked.
+    void kastenGeklickt(Reihe reihe, int anzahl);
+    /// "ok" in the neighbour matrix; counts from the next step on.
+    void setzeMaske(std::uint8_t maske);
+    void setzeRand(engine::Rand rand);
+    /// A fixed size menu item (0..2).
+    void festeGroesse(int item);
+    /// "frei" after the input box: the entered text, or nothing when cancelled.
+    void freieGroesse(const std::optional<std::string>& eingabe);
+    /// "Raster ein/aus".
+    void rasterUmschalten();
+    /// A colour chosen for a colour field.
+    void setzeFarbe(view::FarbZiel ziel, view::Farbe farbe);
+
+    // ---- Editing ----
+    void mausRunter(int knopf, double x, double y);
+    void mausBewegt(double x, double y);
+    void mausHoch();
+    /// 0 draw, 1 erase for drags with the right button.
+    void waehleZeichenModus(int modus);
+    /// "Zellen löschen".
+    void zellenLoeschen();
+    /// "neu": empty world, caption "Morlix 1.0"; counter, memory, rule and clock stay.
+    void neu();
+    /// Inserts example pattern `index` (0..16) in state 1.
+    void beispielEinfuegen(int index);
+
+    // ---- Scrolling ----
+    /// A "1" button.
+    void scrollSchritt(int richtung);
+    /// An arrow pressed: the caller repeats scrollWiederholung() while scrollen().scrollGedrueckt.
+    void scrollHalten();
+    /// One pass of a held arrow.
+    void scrollWiederholung(int richtung);
+    /// A release on an arrow or a wheel.
+    void scrollLoslassen();
+    void radWaagerechtRunter(float x);
+    void radWaagerechtBewegt(float x);
+    void radSenkrechtRunter(float y);
+    void radSenkrechtBewegt(float y);
+
+    // ---- Generation memory ----
+    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99.
+    void rueckblick(int v);
+    /// "x": clears the memory; a slider in the past comes back to 99, which empties a stopped world.
+    void gedaechtnisLoeschen();
+
+    // ---- Files ----
+    /// Whether a name is that of a world file: it ends in ".vir", letter case counting.
+    static bool istWeltName(const std::filesystem::path& pfad);
+    /// Loads a world file completely or, with a warning, not at all.
+    Meldung ladeWelt(const std::filesystem::path& pfad);
+    /// Saves the world under the name (".vir" appended unless it ends so) so that the file is
+    /// always the old or the complete new one.
+    Meldung speichereWelt(std::filesystem::path pfad);
+    /// Inserts the pattern of a pattern file, taking over rule, edge and size where possible;
+    /// `leeren` clears the cells first. A hint names what was not taken over.
+    Meldung importiereMuster(const std::filesystem::path& pfad, bool leeren);
+    /// The same for a pattern text from `herkunft` ("der Zwischenablage").
+    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren);
+    /// A file named on the command line: a world, or a pattern on a cleared field.
+    Meldung oeffne(const std::filesystem::path& pfad);
+    /// The living cells of the visible field as an RLE pattern.
+    std::string musterText() const;
+    /// Saves the living cells in the pattern format the name's ending chooses.
+    Meldung exportiereMuster(std::filesystem::path pfad);
+    /// The remembered generations as an animated GIF, drawn with the given system colours.
+    Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system);
+
+private:
+    class Vorgang;
+    /// Adds change bits to report when the outermost verb ends.
+    void melde(std::uint32_t was) { anstehend_ |= was; }
+    /// The cells changed outside a step: a new run starts and the field is drawn anew.
+    void weltGeaendert(std::uint32_t auch = 0);
+    void gescrollt(const edit::Gescrollt& g);
+    void waehleGroesse(const view::Groessenwahl& wahl);
+    void nachSchritten(long long anzahl);
+    /// Whether the cells differ from the memory's present slot (edited since the last step).
+    bool gegenwartBearbeitet() const;
+
+    std::unique_ptr<engine::Welt> welt_;
+    std::vector<Beobachter*> beobachter_;
+    std::uint32_t anstehend_ = 0;
+    int tiefe_ = 0;  // verbs running inside each other
+
+    Kaesten ueberleben_{0, 0, 1, 1, 0, 0, 0, 0, 0};
+    Kaesten geburt_{0, 0, 0, 1, 0, 0, 0, 0, 0};
+    engine::Rand rand_ = engine::Rand::Torus;
+    int groessenHaken_ = 0;
+    view::Anzeige anzeige_;
+
+    std::string zaehlerText_ = "0";
+    std::string generationenText_ = "1";
+    bool laeuft_ = false;
+    int intervallMs_ = 1000;
+    int tempo_ = run::kReglerStart;
+    std::string tempoText_ = "75";
+    run::Zeitraffer zeitraffer_;
+
+    int rueckblickWert_ = 99;
+    std::string tiefeText_ = "0";
+    int ringStaende_ = 0;  // states of the memory ring written since it was last cleared, at most 100
+    history::Periodensuche periodensuche_;
+
+    edit::Maus maus_;
+    bool strichGemalt_ = false;
+    std::string spalteText_;
+    std::string zeileText_;
+    edit::Scrollen scrollen_;
+
+    std::string titel_;
+};
+
+}  // namespace werkbank
