@@ -86,7 +86,7 @@ QAction* frmVireo::eintrag(QMenu* menue, const char* name, const QString& text) 
 void frmVireo::baueMenues() {
     QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
     datei->setObjectName(QStringLiteral("cmdDatei"));
-    connect(eintrag(datei, "cmdNeu", QStringLiteral("neu")), &QAction::triggered, this, [this] { modell_.neu(); });
+    connect(eintrag(datei, "cmdNeu", QStringLiteral("neu")), &QAction::triggered, this, &frmVireo::neu);
     connect(eintrag(datei, "cmdLaden", QStringLiteral("öffnen")), &QAction::triggered, this, &frmVireo::oeffnen);
     connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
@@ -109,6 +109,15 @@ void frmVireo::baueMenues() {
 
     QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
     bearbeiten->setObjectName(QStringLiteral("cmdBearbeiten"));
+    rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", QString());
+    rueckgaengig_->setShortcut(QKeySequence::Undo);
+    wiederholen_ = eintrag(bearbeiten, "cmdWiederholen", QString());
+    wiederholen_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(rueckgaengig_, &QAction::triggered, this, [this] { modell_.rueckgaengig(); });
+    connect(wiederholen_, &QAction::triggered, this, [this] { modell_.wiederholen(); });
+    // A run's step grows with every tick: its name is read when the menu opens.
+    connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
+    bearbeiten->addSeparator();
     QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QStringLiteral("Muster kopieren"));
     QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
@@ -140,7 +149,34 @@ void frmVireo::geaendert(std::uint32_t was) {
     for (Tafel* t : tafeln_) t->zeige(was);
     if (was & werkbank::kGroesse)
         for (int k = 0; k < 3; ++k) groessen_[k]->setChecked(k == modell_.groessenHaken());
-    if (was & werkbank::kTitel) setWindowTitle(QString::fromStdString(modell_.titel()));
+    // The caption marks a changed world with Qt's placeholder.
+    if (was & werkbank::kTitel) setWindowTitle(QString::fromStdString(modell_.titel()) + QStringLiteral("[*]"));
+    if (was & werkbank::kChronik) zeigeChronik();
+}
+
+void frmVireo::zeigeChronik() {
+    auto zeige = [](QAction* aktion, const QString& verb, const std::string& schritt) {
+        aktion->setEnabled(!schritt.empty());
+        aktion->setText(schritt.empty() ? verb : verb + QStringLiteral(": ") + QString::fromStdString(schritt));
+    };
+    zeige(rueckgaengig_, QStringLiteral("Rückgängig"), modell_.rueckgaengigName());
+    zeige(wiederholen_, QStringLiteral("Wiederholen"), modell_.wiederholenName());
+    setWindowModified(modell_.veraendert());
+}
+
+bool frmVireo::darfVerwerfen() {
+    if (!modell_.veraendert()) return true;
+    switch (dialoge_.frage(this, QString::fromLatin1(engine::kProgrammName),
+                           QStringLiteral("Die Welt wurde geändert. Änderungen speichern?"),
+                           {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"), QStringLiteral("Abbrechen")})) {
+        case 0: return speichereWelt();
+        case 1: return true;
+        default: return false;
+    }
+}
+
+void frmVireo::neu() {
+    if (darfVerwerfen()) modell_.neu();
 }
 
 void frmVireo::zelleGemalt(const edit::Gemalt& gemalt) { feldTafel_->male(gemalt); }
@@ -169,12 +205,12 @@ void frmVireo::keyPressEvent(QKeyEvent* ereignis) {
 }
 
 void frmVireo::beenden() {
-    // Ends at once, also while the clock runs or a second window was open.
-    QApplication::exit(0);
+    // Ends at once once the world may go, also while the clock runs or a second window was open.
+    if (darfVerwerfen()) QApplication::exit(0);
 }
 
 void frmVireo::closeEvent(QCloseEvent* ereignis) {
-    ereignis->accept();
+    ereignis->ignore();
     beenden();
 }
 

@@ -49,6 +49,7 @@ private slots:
     void animationSpeichern();
     void freieGroesse();
     void matrixOeffnen();
+    void neu();
     void beenden();
 
 private:
@@ -60,6 +61,12 @@ private:
     void setzeBreite(int twips);
     /// Tells the user what a file verb had to say.
     void melde(const QString& titel, const werkbank::Meldung& meldung);
+    /// Saves the world through the save dialog; true when it was saved.
+    bool speichereWelt();
+    /// Whether the world may be given up: unchanged, saved on request, or discarded by the user.
+    bool darfVerwerfen();
+    /// Shows what undo and redo would do.
+    void zeigeChronik();
 
     werkbank::Werkbank modell_;
     Dialoge& dialoge_;
@@ -70,6 +77,8 @@ private:
     QList<Tafel*> tafeln_;
     frmMatrix* matrix_ = nullptr;  // made at the first opening, then kept
     std::array<QAction*, 3> groessen_{};
+    QAction* rueckgaengig_ = nullptr;
+    QAction* wiederholen_ = nullptr;
     // What each file dialog's name field held last.
     QString weltName_;
     QString musterName_;

@@ -34,6 +34,7 @@ void frmVireo::melde(const QString& titel, const werkbank::Meldung& meldung) {
 }
 
 void frmVireo::oeffnen() {
+    if (!darfVerwerfen()) return;
     const QString titel = QStringLiteral("Welt öffnen");
     const std::optional<QString> pfad = dialoge_.dateiOeffnen(this, titel, QDir::currentPath(), kWelten);
     if (!pfad) return;
@@ -41,12 +42,16 @@ void frmVireo::oeffnen() {
     melde(titel, modell_.ladeWelt(pfadVon(*pfad)));
 }
 
-void frmVireo::speichern() {
+void frmVireo::speichern() { speichereWelt(); }
+
+bool frmVireo::speichereWelt() {
     const QString titel = QStringLiteral("Welt speichern");
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(this, titel, QDir::currentPath(), weltName_, kWelten);
-    if (!pfad) return;
+    if (!pfad) return false;
     weltName_ = *pfad;
-    melde(titel, modell_.speichereWelt(pfadVon(*pfad)));
+    const werkbank::Meldung meldung = modell_.speichereWelt(pfadVon(*pfad));
+    melde(titel, meldung);
+    return !meldung;
 }
 
 void frmVireo::importieren() {
@@ -108,6 +113,7 @@ void frmVireo::animationSpeichern() {
 }
 
 void frmVireo::oeffneDatei(const QString& pfad) {
+    if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
     const bool welt = pfad.endsWith(QStringLiteral(".vir"), Qt::CaseInsensitive);
     melde(welt ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));

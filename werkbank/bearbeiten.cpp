@@ -6,12 +6,13 @@
 namespace werkbank {
 
 void Werkbank::mausRunter(int knopf, double x, double y) {
-    Vorgang v(*this);
+    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, "Zelle ändern");
     if (maus_.runter(*welt_, knopf, x, y)) weltGeaendert();
 }
 
 void Werkbank::mausBewegt(double x, double y) {
-    Vorgang v(*this);
+    Vorgang v(*this, maus_.linieAktiv ? Art::Strich : Art::keine,
+              maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
     const edit::Zelle tip = edit::spitze(x, y, welt_->feldGroesse);
     spalteText_ = engine::zahlText(tip.i);
     zeileText_ = engine::zahlText(tip.j);
@@ -25,6 +26,7 @@ void Werkbank::mausBewegt(double x, double y) {
 void Werkbank::mausHoch() {
     Vorgang v(*this);
     maus_.hoch();
+    if (chronik_.offen() == Art::Strich) schliesseSchritt();
     if (!strichGemalt_) return;
     strichGemalt_ = false;
     // The painted cells stay as painted until the next full redraw; only the run starts anew.
@@ -39,20 +41,23 @@ void Werkbank::waehleZeichenModus(int modus) {
 }
 
 void Werkbank::zellenLoeschen() {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Zellen löschen");
     welt_->loescheZellen();
     weltGeaendert();
 }
 
 void Werkbank::neu() {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "neu");
     welt_->loescheZellen();
     titel_ = "Morlix 1.0";
     weltGeaendert(kTitel);
+    // A new world has nothing to save yet.
+    schliesseSchritt();
+    chronik_.sauber();
 }
 
 void Werkbank::beispielEinfuegen(int index) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Muster einfügen");
     examples::fuegeEin(*welt_, index);
     weltGeaendert();
 }
@@ -64,30 +69,34 @@ void Werkbank::gescrollt(const edit::Gescrollt& g) {
 }
 
 void Werkbank::scrollSchritt(int richtung) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Scrollen");
     gescrollt(scrollen_.einzelSchritt(*welt_, richtung));
 }
 
 void Werkbank::scrollHalten() { scrollen_.scrollGedrueckt = true; }
 
 void Werkbank::scrollWiederholung(int richtung) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Scrollen, "Scrollen");
     gescrollt(scrollen_.wiederholSchritt(*welt_, richtung));
 }
 
-void Werkbank::scrollLoslassen() { scrollen_.losgelassen(); }
+void Werkbank::scrollLoslassen() {
+    Vorgang v(*this);
+    scrollen_.losgelassen();
+    if (chronik_.offen() == Art::Scrollen) schliesseSchritt();
+}
 
 void Werkbank::radWaagerechtRunter(float x) { scrollen_.radWaagerechtRunter(x); }
 
 void Werkbank::radWaagerechtBewegt(float x) {
-    Vorgang v(*this);
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
     gescrollt(scrollen_.radWaagerechtBewegt(*welt_, x));
 }
 
 void Werkbank::radSenkrechtRunter(float y) { scrollen_.radSenkrechtRunter(y); }
 
 void Werkbank::radSenkrechtBewegt(float y) {
-    Vorgang v(*this);
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
     gescrollt(scrollen_.radSenkrechtBewegt(*welt_, y));
 }
 

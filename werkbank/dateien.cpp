@@ -56,7 +56,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
         return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ". Die Welt bleibt, wie sie war.");
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
     const storage::WeltDatei& datei = *gelesen.welt;
     std::memcpy(welt_->zelle, datei.zelle, sizeof datei.zelle);
     welt_->feldGroesse = datei.feldGroesse;
@@ -75,6 +75,8 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     }
     titel_ = titelMit(pfad);
     weltGeaendert(kGroesse | kRegel | kRand | kFarben | kTitel);
+    schliesseSchritt();
+    chronik_.sauber();
     return {};
 }
 
@@ -99,12 +101,18 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     if (!fehler.empty())
         return warnung("Die Welt lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
     Vorgang v(*this);
+    if (chronik_.offen() != Art::keine) schliesseSchritt();
+    chronik_.sauber();
     titel_ = titelMit(pfad);
-    melde(kTitel);
+    melde(kTitel | kChronik);
     return {};
 }
 
 Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren) {
+    return fuegeEin(text, herkunft, leeren, "Muster einfügen");
+}
+
+Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
     auto ablehnen = [&](const std::string& grund) {
         return warnung("Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund +
@@ -117,7 +125,7 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
     if (!platz) return ablehnen(grund);
 
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, schritt);
     if (muster.regel) {
         for (std::size_t k = 0; k < 9; ++k) {
             ueberleben_[k] = muster.regel->regel.ueberlebt(static_cast<int>(k)) ? 1 : 0;
@@ -148,13 +156,16 @@ Meldung Werkbank::importiereMuster(const fs::path& pfad, bool leeren) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
     if (!datei.fehler.empty())
         return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ". Die Welt bleibt, wie sie war.");
-    return fuegeMusterEin(datei.text, inZeichen(pfad), leeren);
+    return fuegeEin(datei.text, inZeichen(pfad), leeren, leeren ? "Muster öffnen" : "Muster importieren");
 }
 
 Meldung Werkbank::oeffne(const fs::path& pfad) {
     if (istWeltName(pfad)) return ladeWelt(pfad);
     if (endetAuf(pfad, ".vir", true)) return keinWeltName(pfad);
-    return importiereMuster(pfad, true);
+    Meldung m = importiereMuster(pfad, true);
+    // A pattern opened as the world is unchanged until edited, as a loaded world is.
+    if (m.art != Meldung::Art::warnung) chronik_.sauber();
+    return m;
 }
 
 std::string Werkbank::musterText() const { return storage::rleText(*welt_, regel(), rand_, ""); }

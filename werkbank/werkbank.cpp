@@ -47,17 +47,19 @@ void Werkbank::start() {
     melde(kAlles);
     beispielEinfuegen(3);
     laufUmschalten();
+    chronik_.setzeReferenz(*welt_);
 }
 
 void Werkbank::nachSchritten(long long anzahl) {
     zaehlerText_ = run::zaehlerNach(zaehlerText_, anzahl);
     // A first step also keeps the state it started from.
     ringStaende_ = static_cast<int>(std::min<long long>(std::max(ringStaende_, 1) + anzahl, engine::kRing));
+    chronik_.generationen(anzahl);
     melde(kZellen | kZaehler | kBefund);
 }
 
 void Werkbank::einzelschritt() {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Lauf);
     engine::schritt(*welt_, regel(), rand_);
     periodensuche_.nachSchritt(*welt_);
     nachSchritten(1);
@@ -67,11 +69,14 @@ void Werkbank::laufUmschalten() {
     Vorgang v(*this);
     laeuft_ = !laeuft_;
     if (!laeuft_) zeitraffer_.abbrechen();
+    // A run of the clock is one step, from start to stop; single steps before it are another.
+    if (chronik_.offen() == Art::Lauf) schliesseSchritt();
     melde(kUhr);
 }
 
 void Werkbank::anhaltenUndNull() {
     Vorgang v(*this);
+    if (chronik_.offen() == Art::Lauf) schliesseSchritt();
     zaehlerText_ = engine::zahlText(0);
     laeuft_ = false;
     zeitraffer_.abbrechen();
@@ -85,11 +90,11 @@ bool Werkbank::takt() {
 }
 
 bool Werkbank::taktWeiter() {
-    Vorgang v(*this);
     if (!laeuft_) {
         zeitraffer_.abbrechen();
         return false;
     }
+    Vorgang v(*this, Art::Lauf);
     const long long k = zeitraffer_.scheibe(*welt_, regel(), rand_, [this](const engine::Welt& w, bool imRing) {
         if (imRing) periodensuche_.nachSchritt(w);
     });
@@ -131,7 +136,7 @@ void Werkbank::setzeZaehlerText(std::string text) {
 
 void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
     if (anzahl < 0 || anzahl > 8) return;
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Regel");
     std::uint8_t& kasten = (reihe == Reihe::Ueberleben ? ueberleben_ : geburt_)[static_cast<std::size_t>(anzahl)];
     kasten = kasten == 1 ? 0 : 1;
     periodensuche_.neuerLauf(*welt_);
@@ -139,13 +144,13 @@ void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
 }
 
 void Werkbank::setzeMaske(std::uint8_t maske) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Nachbarmatrix");
     welt_->nachbarMaske = maske;  // the run ends at the next step
     melde(kMaske);
 }
 
 void Werkbank::setzeRand(engine::Rand rand) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Randoption");
     rand_ = rand;
     periodensuche_.neuerLauf(*welt_);
     melde(kRand | kBefund);
@@ -159,25 +164,25 @@ void Werkbank::waehleGroesse(const view::Groessenwahl& wahl) {
 
 void Werkbank::festeGroesse(int item) {
     if (item < 0 || item > 2) return;
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
     waehleGroesse(view::festeGroesse(item));
 }
 
 void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
     groessenHaken_ = -1;
     melde(kGroesse | kZellen);
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
 }
 
 void Werkbank::rasterUmschalten() {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Raster ein/aus");
     view::rasterUmschalten(anzeige_);
     melde(kFarben);
 }
 
 void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Farbe");
     view::uebernimmFarbe(anzeige_, ziel, farbe);
     melde(kFarben);
 }
@@ -185,7 +190,7 @@ void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
 // ---- Generation memory ----
 
 void Werkbank::rueckblick(int v) {
-    Vorgang vorgang(*this);
+    Vorgang vorgang(*this, laeuft_ ? Art::keine : Art::Rueckblende, "Rückblende");
     if (laeuft_) {
         rueckblickWert_ = history::kGegenwart;
         melde(kRueckblick);
@@ -198,13 +203,65 @@ void Werkbank::rueckblick(int v) {
 }
 
 void Werkbank::gedaechtnisLoeschen() {
-    Vorgang v(*this);
+    Vorgang v(*this, Art::Bearbeitung, "Gedächtnis löschen");
     welt_->loescheGedaechtnis();
     ringStaende_ = 0;
     periodensuche_.neuerLauf(*welt_);
     melde(kBefund);
     // Only a real change of the slider runs the look-back, which then empties a stopped world.
     if (rueckblickWert_ != history::kGegenwart) rueckblick(history::kGegenwart);
+}
+
+// ---- Undo ----
+
+Einstellungen Werkbank::einstellungen() const {
+    return {ueberleben_,         geburt_,           welt_->nachbarMaske, rand_,           welt_->feldGroesse,
+            groessenHaken_,      anzeige_,          zaehlerText_,        rueckblickWert_, tiefeText_};
+}
+
+void Werkbank::uebernimm(const Einstellungen& e) {
+    ueberleben_ = e.ueberleben;
+    geburt_ = e.geburt;
+    welt_->nachbarMaske = e.maske;
+    rand_ = e.rand;
+    welt_->feldGroesse = e.feldGroesse;
+    groessenHaken_ = e.groessenHaken;
+    anzeige_ = e.anzeige;
+    zaehlerText_ = e.zaehlerText;
+    rueckblickWert_ = e.rueckblickWert;
+    tiefeText_ = e.tiefeText;
+}
+
+void Werkbank::schliesseSchritt() {
+    chronik_.schliesse(*welt_, einstellungen());
+    melde(kChronik);
+}
+
+void Werkbank::stelleHer(const Eintrag& e, bool neu) {
+    // Going back in time pauses it.
+    laeuft_ = false;
+    zeitraffer_.abbrechen();
+    for (const ZellAenderung& z : e.zellen)
+        welt_->zelle[z.index / engine::kDim][z.index % engine::kDim] = neu ? z.neu : z.alt;
+    uebernimm(neu ? e.nachher : e.vorher);
+    if (e.lauf) {
+        // The memory held the generations of the run: no past of the world now shown.
+        welt_->loescheGedaechtnis();
+        ringStaende_ = 0;
+    }
+    weltGeaendert(kAlles);
+}
+
+void Werkbank::rueckgaengig() {
+    Vorgang v(*this);
+    if (chronik_.offen() != Art::keine) schliesseSchritt();
+    if (const Eintrag* e = chronik_.zurueck()) stelleHer(*e, false);
+}
+
+void Werkbank::wiederholen() {
+    Vorgang v(*this);
+    if (chronik_.offen() != Art::keine) schliesseSchritt();
+    if (const Eintrag* e = chronik_.vor()) stelleHer(*e, true);
 }
 
 int Werkbank::animationsBilder() const {

@@ -17,6 +17,8 @@
 #include "view/feldansicht.h"
 #include "view/feldgroesse.h"
 #include "view/pixelflaeche.h"
+#include "werkbank/chronik.h"
+#include "werkbank/einstellungen.h"
 
 namespace werkbank {
 
@@ -38,7 +40,8 @@ enum Aenderung : std::uint32_t {
     kZeiger = 1u << 13,         ///< the coordinates of the cell under the pencil's tip
     kZeichenModus = 1u << 14,   ///< draw or erase
     kTitel = 1u << 15,          ///< the window caption
-    kAlles = (1u << 16) - 1,
+    kChronik = 1u << 16,        ///< what undo and redo would do, and whether the world was changed
+    kAlles = (1u << 17) - 1,
 };
 
 /// Receives the model's changes, so that a window shows only what changed.
@@ -51,8 +54,6 @@ public:
     virtual void zelleGemalt(const edit::Gemalt& gemalt) = 0;
 };
 
-/// Box states by neighbour count: 0 clear, 1 ticked, 2 partly ticked (only a file sets 2; it does not count).
-using Kaesten = std::array<std::uint8_t, 9>;
 /// The two rows of boxes.
 enum class Reihe { Ueberleben, Geburt };
 
@@ -182,6 +183,19 @@ public:
     /// "x": clears the memory; a slider in the past comes back to 99, which empties a stopped world.
     void gedaechtnisLoeschen();
 
+    // ---- Undo ----
+    /// Takes back the latest step of the user's work: cells with their ages and every setting;
+    /// stops the clock. Undoing generations clears the memory, which held their future.
+    void rueckgaengig();
+    /// Makes the step undone last again.
+    void wiederholen();
+    /// What undo and redo would do ("Muster einfügen", "120 Generationen"); empty when nothing.
+    std::string rueckgaengigName() const { return chronik_.rueckgaengigName(); }
+    std::string wiederholenName() const { return chronik_.wiederholenName(); }
+    /// Whether the world was edited since it was last saved, loaded or made new.
+    bool veraendert() const { return chronik_.veraendert(); }
+    const Chronik& chronik() const { return chronik_; }
+
     // ---- Files ----
     /// Whether a name is that of a world file: it ends in ".vir", letter case counting.
     static bool istWeltName(const std::filesystem::path& pfad);
@@ -195,7 +209,8 @@ public:
     Meldung importiereMuster(const std::filesystem::path& pfad, bool leeren);
     /// The same for a pattern text from `herkunft` ("der Zwischenablage").
     Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren);
-    /// A file named on the command line: a world, or a pattern on a cleared field.
+    /// A file named on the command line: a world, or a pattern on a cleared field; either is
+    /// unchanged until edited.
     Meldung oeffne(const std::filesystem::path& pfad);
     /// The living cells of the visible field as an RLE pattern.
     std::string musterText() const;
@@ -206,6 +221,13 @@ public:
 
 private:
     class Vorgang;
+    Einstellungen einstellungen() const;
+    void uebernimm(const Einstellungen& e);
+    /// Ends the open history step, recording it if it changed anything.
+    void schliesseSchritt();
+    /// Undo and redo: the cells of a step as `neu` says, then the settings.
+    void stelleHer(const Eintrag& e, bool neu);
+    Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt);
     /// Adds change bits to report when the outermost verb ends.
     void melde(std::uint32_t was) { anstehend_ |= was; }
     /// The cells changed outside a step: a new run starts and the field is drawn anew.
@@ -247,6 +269,7 @@ private:
     edit::Scrollen scrollen_;
 
     std::string titel_;
+    Chronik chronik_;
 };
 
 }  // namespace werkbank

@@ -19,9 +19,9 @@ class TestFrmVireo : public QObject, fensterhilfe::Fenster {
     QString text(const char* name) { return finde<QLineEdit>(name)->text(); }
     void klick(const char* name) { QTest::mouseClick(finde<QWidget>(name), Qt::LeftButton); }
     /// A key as the user types it: to whatever has the keyboard.
-    void taste(Qt::Key k) {
+    void taste(Qt::Key k, Qt::KeyboardModifiers mit = {}) {
         QWidget* ziel = QApplication::focusWidget();
-        QTest::keyClick(ziel ? ziel : f.get(), k);
+        QTest::keyClick(ziel ? ziel : f.get(), k, mit);
     }
 
 private slots:
@@ -29,7 +29,8 @@ private slots:
 
     void startsAsTheModelStartsAndTheClockTicks() {
         QVERIFY(oeffne(false));
-        QCOMPARE(f->windowTitle(), QStringLiteral("MorLix 2.2"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("MorLix 2.2[*]"));
+        QVERIFY(!f->isWindowModified());
         QCOMPARE(text("txtSchritt"), QStringLiteral("0"));
         QCOMPARE(text("Text5"), QStringLiteral("75"));
         QCOMPARE(text("Text12"), QStringLiteral(" 30 x 30"));
@@ -81,8 +82,9 @@ private slots:
         QCOMPARE(dialoge.aufrufe.last(), QStringLiteral("eingabe|Feldgröße wählen|gerade Zahl bis 90|60"));
         QCOMPARE(m().feldGroesse(), 40);
         QVERIFY(!finde<QAction>("cmd90")->isChecked());
+        dialoge.antworten = {1};  // the world was changed: discard it
         finde<QAction>("cmdNeu")->trigger();
-        QCOMPARE(f->windowTitle(), QStringLiteral("Morlix 1.0"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("Morlix 1.0[*]"));
     }
 
     void theFieldTogglesAndPaintsUnderThePencilAndShowsWhere() {
@@ -141,6 +143,31 @@ private slots:
         klick("cmdLauf");
         QMetaObject::invokeMethod(finde<QObject>("startTafel"), "takt", Qt::DirectConnection);
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 7.5"));  // halves go to the even neighbour: 4
+    }
+
+    void drawingInsertingAndScrollingAreUndoneThroughTheMenuAndTheKeys() {
+        QVERIFY(oeffne());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* zurueck = finde<QAction>("cmdRueckgaengig");
+        auto* vor = finde<QAction>("cmdWiederholen");
+        QTest::mouseClick(finde<QWidget>("picAusgabe"), Qt::LeftButton, {}, zeigerAuf(3, 4));
+        klick("cmdEinf_5");
+        klick("cmdScroll1_2");
+        QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: Scrollen"));
+        QVERIFY(!vor->isEnabled());
+        QVERIFY(f->isWindowModified());
+        taste(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(zellPixel(0, 0), 0x000096u);  // the block back where it was inserted
+        zurueck->trigger();
+        QCOMPARE(zellPixel(0, 0), 0xFFFFFFu);
+        QCOMPARE(vor->text(), QStringLiteral("Wiederholen: Muster einfügen"));
+        taste(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(zellPixel(3, 4), 0xFFFFFFu);
+        taste(Qt::Key_Y, Qt::ControlModifier);
+        taste(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(zellPixel(3, 4), 0xFF0000u);
+        QCOMPARE(zellPixel(0, 0), 0x000096u);
     }
 
     void theLookBackSliderShowsThePast() {

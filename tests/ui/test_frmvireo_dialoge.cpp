@@ -37,7 +37,8 @@ private slots:
         dialoge.pfade = {welt};
         menue("cmdSpeichern");
         QVERIFY(QFile::exists(welt));
-        QVERIFY(f->windowTitle().endsWith(welt));
+        QCOMPARE(f->windowTitle(), "MorLix 2.2  " + welt + "[*]");
+        QVERIFY(!f->isWindowModified());
         dialoge.pfade = {welt};
         menue("cmdLaden");
         dialoge.pfade = {QString()};
@@ -78,8 +79,13 @@ private slots:
         datei.write("x = 3, y = 3\nbo$2bo$3o!\n");
         datei.close();
         klick("cmdEinf_8");
+        f->oeffneDatei(datei.fileName());  // the changed world stays: the question was cancelled
+        QCOMPARE(m().befund().lebende, 17);
+        dialoge.antworten = {1};
         f->oeffneDatei(datei.fileName());
         QCOMPARE(m().befund().lebende, 5);
+        QVERIFY(dialoge.aufrufe.last().startsWith(
+            QStringLiteral("frage|MorLix|Die Welt wurde geändert. Änderungen speichern?|Speichern,Verwerfen,Abbrechen")));
         f->oeffneDatei(ordner.filePath(QStringLiteral("welt.VIR")));
         QCOMPARE(dialoge.meldungen.size(), 1);
         QVERIFY(dialoge.meldungen[0].contains(QStringLiteral("„.vir“")));
@@ -150,9 +156,12 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
 
-    void theCloseBoxEndsTheProgramAlsoAfterTheMatrixWindowWasOpen() {
+    void theCloseBoxAsksForAChangedWorldAndEndsTheProgramAlsoAfterTheMatrixWindowWasOpen() {
+        QVERIFY(f->isWindowModified());  // the test emptied the world
         menue("cmdMatrixdef");
         QApplication::activeModalWidget()->close();
+        dialoge.antworten = {2, 1};  // cancel, then discard
+        QVERIFY(!fensterhilfe::endetBei([this] { f->close(); }));
         QVERIFY(fensterhilfe::endetBei([this] { f->close(); }));
     }
 };

@@ -40,7 +40,7 @@ TEST(Werkbank, StepReadsTheCounterAsTypedAndTheBoxesAsTheyAreThen) {
     b.w->einzelschritt();
     EXPECT_EQ(b.w->zaehlerText(), " 42");
     ASSERT_EQ(b.zuschauer.meldungen.size(), 1u);
-    EXPECT_EQ(b.zuschauer.meldungen[0], werkbank::kZellen | werkbank::kZaehler | werkbank::kBefund);
+    EXPECT_EQ(b.zuschauer.meldungen[0] & ~werkbank::kChronik, werkbank::kZellen | werkbank::kZaehler | werkbank::kBefund);
     EXPECT_EQ(b.lies(-1, -1, 3, 3), (Bild{".2.", ".1.", ".2."}));
 
     // Without survival at 2 the vertical three die out in two steps.
@@ -231,5 +231,5 @@ TEST(Werkbank, ColoursReachTheDrawingAndTheSwatches) {
     EXPECT_EQ(b.w->anzeige().zellFarbe[2], view::rgb(0, 255, 0));
     EXPECT_EQ(b.w->anzeige().feld(view::FarbZiel::ZelleNeu), view::rgb(0, 255, 0));
     EXPECT_EQ(b.w->anzeige().hintergrund, view::rgb(1, 2, 3));
-    EXPECT_EQ(b.zuschauer.meldungen.back(), werkbank::kFarben);
+    EXPECT_EQ(b.zuschauer.meldungen.back(), werkbank::kFarben | werkbank::kChronik);
 }

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <unistd.h>
+
+#include "werkbank_hilfe.h"
+
+using testhilfe::Bank;
+using werkbank::Reihe;
+
+namespace {
+
+/// Everything undo promises to give back, as the user sees it.
+struct Stand {
+    std::vector<std::int32_t> zellen;
+    int groesse, haken, rueckblick;
+    werkbank::Kaesten ueberleben, geburt;
+    std::uint8_t maske;
+    engine::Rand rand;
+    view::Anzeige anzeige;
+    std::string zaehler, tiefe;
+    bool operator==(const Stand&) const = default;
+};
+
+Stand stand(const werkbank::Werkbank& w) {
+    const std::int32_t* z = &w.welt().zelle[0][0];
+    return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim),
+            w.feldGroesse(),
+            w.groessenHaken(),
+            w.rueckblickWert(),
+            w.kaesten(Reihe::Ueberleben),
+            w.kaesten(Reihe::Geburt),
+            w.maske(),
+            w.rand(),
+            w.anzeige(),
+            w.zaehlerText(),
+            w.tiefeText()};
+}
+
+/// Random verbs of the user; two of a kind that forms one step together never follow each other.
+struct Zufall {
+    std::mt19937 z;
+    int letzte = -1;
+    int wahl(int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); }
+    double ort(int n) { return wahl(n * 100) / 100.0 - n / 2.0; }
+
+    void tue(werkbank::Werkbank& w) {
+        int art;
+        do art = wahl(15);
+        while (art == letzte && (art == 8 || art == 9 || art == 14));
+        letzte = art;
+        const int n = w.feldGroesse();
+        switch (art) {
+            case 0: w.mausRunter(1, ort(n), ort(n)); break;
+            case 1:
+                w.mausRunter(2, 0, 0);
+                for (int k = 0; k < 5; ++k) w.mausBewegt(ort(n), ort(n));
+                w.mausHoch();
+                break;
+            case 2: w.beispielEinfuegen(wahl(17)); break;
+            case 3: w.scrollSchritt(wahl(4)); break;
+            case 4:
+                w.scrollHalten();
+                for (int k = 0; k < 3; ++k) w.scrollWiederholung(2);
+                w.scrollLoslassen();
+                break;
+            case 5: wahl(2) ? w.festeGroesse(wahl(3)) : w.freieGroesse(std::to_string(wahl(90))); break;
+            case 6: w.kastenGeklickt(wahl(2) ? Reihe::Geburt : Reihe::Ueberleben, wahl(9)); break;
+            case 7: w.setzeMaske(static_cast<std::uint8_t>(wahl(256))); break;
+            case 8:
+                for (int k = 1 + wahl(3); k > 0; --k) w.einzelschritt();
+                break;
+            case 9:
+                w.setzeGenerationenText("3");
+                w.laufUmschalten();
+                w.takt();
+                w.takt();
+                w.laufUmschalten();
+                break;
+            case 10: w.setzeRand(static_cast<engine::Rand>(wahl(3))); break;
+            case 11: w.setzeFarbe(static_cast<view::FarbZiel>(wahl(5)), view::rgb(wahl(256), wahl(256), 7)); break;
+            case 12: w.rasterUmschalten(); break;
+            case 13: wahl(4) ? w.zellenLoeschen() : w.neu(); break;
+            default: w.rueckblick(wahl(100)); break;
+        }
+    }
+};
+
+}  // namespace
+
+TEST(Chronik, UndoingEverythingAndRedoingItGivesBackEveryStateOnTheWay) {
+    for (unsigned saat : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE(saat);
+        Bank b(false);
+        b.w->start();
+        b.w->laufUmschalten();  // stopped: the runs below start it themselves
+        Zufall zufall{std::mt19937(saat)};
+        std::vector<Stand> staende{stand(*b.w)};
+        for (int k = 0; k < 80; ++k) {
+            zufall.tue(*b.w);
+            if (stand(*b.w) != staende.back()) staende.push_back(stand(*b.w));
+        }
+        for (std::size_t k = staende.size() - 1; k > 0; --k) {
+            b.w->rueckgaengig();
+            ASSERT_TRUE(stand(*b.w) == staende[k - 1]) << "undo to state " << k - 1;
+        }
+        EXPECT_TRUE(b.w->rueckgaengigName().empty());
+        for (std::size_t k = 1; k < staende.size(); ++k) {
+            b.w->wiederholen();
+            ASSERT_TRUE(stand(*b.w) == staende[k]) << "redo to state " << k;
+        }
+        EXPECT_TRUE(b.w->wiederholenName().empty());
+    }
+}
+
+TEST(Chronik, StepsAreNamedAndARunIsOneStepThatClearsTheMemoryWhenUndone) {
+    Bank b;
+    b.w->beispielEinfuegen(2);
+    EXPECT_EQ(b.w->rueckgaengigName(), "Muster einfügen");
+    b.w->setzeGenerationenText("4");
+    b.w->laufUmschalten();
+    for (int k = 0; k < 30; ++k) b.w->takt();
+    b.w->einzelschritt();
+    EXPECT_EQ(b.w->rueckgaengigName(), "121 Generationen");
+    b.w->rueckgaengig();
+    EXPECT_FALSE(b.w->laeuft());
+    EXPECT_EQ(b.w->zaehlerText(), "0");
+    EXPECT_EQ(b.w->wiederholenName(), "121 Generationen");
+    b.w->rueckblick(98);  // the memory knows no past of this world
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+}
+
+TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChanged) {
+    const std::filesystem::path datei =
+        std::filesystem::temp_directory_path() / ("chronik" + std::to_string(getpid()) + ".vir");
+    Bank b(false);
+    b.w->start();
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->einzelschritt();
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->beispielEinfuegen(1);
+    EXPECT_TRUE(b.w->veraendert());
+    b.w->rueckgaengig();
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->wiederholen();
+    ASSERT_FALSE(b.w->speichereWelt(datei));
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->rueckgaengig();
+    EXPECT_TRUE(b.w->veraendert());
+    b.w->wiederholen();
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->kastenGeklickt(Reihe::Geburt, 0);
+    EXPECT_TRUE(b.w->veraendert());
+    b.w->neu();
+    EXPECT_FALSE(b.w->veraendert());
+    b.w->beispielEinfuegen(1);
+    ASSERT_FALSE(b.w->ladeWelt(datei));
+    EXPECT_FALSE(b.w->veraendert());
+    std::filesystem::remove(datei);
+}
+
+TEST(Chronik, AThousandStepsAreKeptAndNeverMuchMoreThan64MB) {
+    Bank b;
+    b.w->festeGroesse(2);
+    std::mt19937 z(7);
+    std::string suppe;
+    for (int y = 0; y < 90; ++y) {
+        for (int x = 0; x < 90; ++x) suppe += z() % 2 ? 'O' : '.';
+        suppe += '\n';
+    }
+    for (int k = 0; k < 2500; ++k) {
+        k % 2 ? b.w->zellenLoeschen() : void(b.w->fuegeMusterEin(suppe, "", false));
+        ASSERT_LE(b.w->chronik().bytes(), werkbank::Chronik::kMaxBytes);
+        ASSERT_GE(b.w->chronik().schritte(), std::min<std::size_t>(k + 1, werkbank::Chronik::kMinSchritte));
+    }
+}
