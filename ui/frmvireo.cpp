@@ -119,7 +119,7 @@ void frmVireo::baueStart() {
     balken(Picture1, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, kPanelBreite, 252, kBalkenRot);
     cmdEinzelschritt = knopf(Picture1, QStringLiteral("cmdEinzelschritt"), QString(), 120, 360, 552, 552);
     faerbe(cmdEinzelschritt, QColor(255, 0, 0));
-    cmdEinzelschritt->setIcon(bildEinzelschritt(64));
+    cmdEinzelschritt->setIcon(bild(Bild::Einzelschritt, {64, 64}));
     cmdEinzelschritt->setIconSize(QSize(tw(552) - 8, tw(552) - 8));
     connect(cmdEinzelschritt, &QPushButton::clicked, this, &frmVireo::cmdEinzelschritt_Click);
     txtSchritt = textfeld(Picture1, QStringLiteral("txtSchritt"), QStringLiteral("0"), 120, 960, 732, 384);
@@ -137,7 +137,7 @@ void frmVireo::baueWahl() {
     };
     auto pfeil = [this](const QString& name, int oben) {
         QLabel* l = beschriftung(Picture1, name, QString(), 540, oben, 384, 384);
-        l->setPixmap(bildPfeil(tw(384)));
+        l->setPixmap(bild(Bild::Pfeil, {tw(384), tw(384)}));
     };
     quadrat(QStringLiteral("Picture2_0"), 120, 3300, QColor(0, 0, 255));
     pfeil(QStringLiteral("Image1_0"), 3180);

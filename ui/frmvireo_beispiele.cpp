@@ -6,9 +6,8 @@
 
 #include "examples/beispiele.h"
 #include "ui/bausteine.h"
+#include "ui/bilder.h"
 #include "ui/frmvireo.h"
-#include "ui/knopfbilder.h"
-#include "ui/randbild.h"
 
 namespace ui {
 
@@ -115,7 +114,7 @@ void frmVireo::baueBeispiele() {
     text("Label12", QStringLiteral("1-3 / 3 Welt"), 0, 6540, true);
     text("Label13", QStringLiteral("3-5 / 3 Welt"), 0, 8040, true);
 
-    const QPixmap einfuegen = bildEinfuegen(QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
+    const QPixmap einfuegen = bild(Bild::Einfuegen, QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
     for (int i = 0; i < examples::kMusterAnzahl; ++i) {
         const Platz& pl = kPlaetze[i];
         cmdEinf[i] = knopf(Picture8, indexName("cmdEinf", i), QString(), pl.links, pl.oben, kKnopfBreite, kKnopfHoehe);
@@ -143,12 +142,12 @@ void frmVireo::baueBeispiele() {
     }
 
     Command6 = knopf(Picture8, QStringLiteral("Command6"), QString(), 30, 30, 375, 255);
-    Command6->setIcon(bildPanelZu(Command6->size() - QSize(4, 4)));
+    Command6->setIcon(bild(Bild::PanelZu, Command6->size() - QSize(4, 4)));
     Command6->setIconSize(Command6->size() - QSize(4, 4));
     connect(Command6, &QPushButton::clicked, this, &frmVireo::Command6_Click);
 
     Command5 = knopf(Picture1, QStringLiteral("Command5"), QString(), 1980, 0, 432, 252);
-    Command5->setIcon(bildPanelAuf(Command5->size() - QSize(4, 2)));
+    Command5->setIcon(bild(Bild::PanelAuf, Command5->size() - QSize(4, 2)));
     Command5->setIconSize(Command5->size() - QSize(4, 2));
     connect(Command5, &QPushButton::clicked, this, &frmVireo::Command5_Click);
 
@@ -165,13 +164,13 @@ void frmVireo::baueRandBild() {
     auto* bild = new QLabel(Picture6);
     bild->setObjectName(QStringLiteral("randBild"));
     bild->setGeometry(Picture6->rect());
-    bild->setPixmap(QPixmap::fromImage(randBild(Picture6->size())));
+    bild->setPixmap(ui::bild(Bild::Randoptionen, Picture6->size()));
     Command3 = knopf(Picture6, QStringLiteral("Command3"), QStringLiteral("x"), 8715 - 375, 0, 375, 375);
     connect(Command3, &QPushButton::clicked, this, &frmVireo::Command3_Click);
     Picture6->hide();
 
     Command4 = knopf(Picture1, QStringLiteral("Command4"), QString(), 1740, 8940, 495, 495);
-    Command4->setIcon(bildTorus(Command4->width() - 6));
+    Command4->setIcon(ui::bild(Bild::Torus, Command4->size() - QSize(6, 6)));
     Command4->setIconSize(Command4->size() - QSize(6, 6));
     connect(Command4, &QPushButton::clicked, this, &frmVireo::Command4_Click);
 }

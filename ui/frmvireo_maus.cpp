@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "ui/bausteine.h"
+#include "ui/bilder.h"
 #include "ui/frmvireo.h"
-#include "ui/mausbilder.h"
 
 namespace ui {
 
@@ -39,7 +39,8 @@ void frmVireo::baueMaus() {
     platziere(rahmen, 1500, 6756, kRahmenSeite, kRahmenSeite);
     Shape4 = rahmen;
 
-    const QPixmap bilder[2] = {bildBleistift(tw(kWahlSeite)), bildRadierer(tw(kWahlSeite))};
+    const QPixmap bilder[2] = {bild(Bild::Bleistift, {tw(kWahlSeite), tw(kWahlSeite)}),
+                               bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
     for (int k = 0; k < 2; ++k) {
         Command10[k] = knopf(Picture1, QStringLiteral("Command10_%1").arg(k), QString(), kWahlLinks[k], kWahlOben,
                              kWahlSeite, kWahlSeite);
@@ -50,7 +51,7 @@ void frmVireo::baueMaus() {
     Shape4->lower();
 
     Command1 = knopf(client_, QStringLiteral("Command1"), QString(), 9840, 0, 255, 240);
-    Command1->setIcon(bildKreuz(tw(255), tw(240)));
+    Command1->setIcon(bild(Bild::Kreuz, {tw(255), tw(240)}));
     Command1->setIconSize(QSize(tw(255), tw(240)));
     connect(Command1, &QPushButton::clicked, this, &frmVireo::Command1_Click);
 

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "ui/bausteine.h"
+#include "ui/bilder.h"
 #include "ui/frmvireo.h"
-#include "ui/knopfbilder.h"
 
 namespace ui {
 

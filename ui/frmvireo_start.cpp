@@ -48,10 +48,10 @@ QScrollBar* regler(QWidget* eltern, const QString& name, int links, int oben, in
 }  // namespace
 
 void frmVireo::baueUhr() {
-    cmdLauf = bildKnopf(Picture1, QStringLiteral("cmdLauf"), 960, kRot, bildStoppuhr(64));
+    cmdLauf = bildKnopf(Picture1, QStringLiteral("cmdLauf"), 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
     cmdLauf->setProperty(kTag, QStringLiteral("0"));
     connect(cmdLauf, &QPushButton::clicked, this, &frmVireo::cmdLauf_Click);
-    Command2 = bildKnopf(Picture1, QStringLiteral("Command2"), 1764, kGelb, bildHaltKreuz(64));
+    Command2 = bildKnopf(Picture1, QStringLiteral("Command2"), 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
     connect(Command2, &QPushButton::clicked, this, &frmVireo::Command2_Click);
 
     HScroll1 = regler(Picture1, QStringLiteral("HScroll1"), 960, 960, 972, run::reglerPosition(run::kReglerLinks),
