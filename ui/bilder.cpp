@@ -49,9 +49,10 @@ QPixmap bild(Bild was, QSize groesse) {
 }
 
 QPixmap bildScrollPfeil(int richtung, QSize groesse) {
-    // The arrow points right; up and down are drawn lying, then turned.
+    // The arrow points right; up and down are drawn lying, then turned. Only turns of 90, 180 and
+    // 270 degrees keep the pixmap's size exactly.
     const QPixmap rechts = bild(Bild::ScrollPfeil, richtung % 2 == 0 ? groesse : groesse.transposed());
-    return rechts.transformed(QTransform().rotate(90 * (richtung + 2)));
+    return rechts.transformed(QTransform().rotate(90 * ((richtung + 2) % 4)));
 }
 
 QCursor zeigerBleistift() { return QCursor(bild(Bild::Bleistift, QSize(32, 32)), 16, 16); }
