@@ -7,7 +7,7 @@
 
 #include "examples/beispiele.h"
 #include "ui/bausteine.h"
-#include "ui/knopfbilder.h"
+#include "ui/bilder.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -102,7 +102,7 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
     text(QStringLiteral("Label12"), QStringLiteral("1-3 / 3 Welt"), 0, 6540, true);
     text(QStringLiteral("Label13"), QStringLiteral("3-5 / 3 Welt"), 0, 8040, true);
 
-    const QPixmap einfuegen = bildEinfuegen(QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
+    const QPixmap einfuegen = bild(Bild::Einfuegen, QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
     for (int i = 0; i < examples::kMusterAnzahl; ++i) {
         const Platz& pl = kPlaetze[i];
         QPushButton* k = knopf(this, indexName("cmdEinf", i), QString(), pl.links, pl.oben, kKnopfBreite, kKnopfHoehe);
@@ -130,7 +130,7 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
     }
 
     QPushButton* zu = knopf(this, QStringLiteral("Command6"), QString(), 30, 30, 375, 255);
-    zu->setIcon(bildPanelZu(zu->size() - QSize(4, 4)));
+    zu->setIcon(bild(Bild::PanelZu, zu->size() - QSize(4, 4)));
     zu->setIconSize(zu->size() - QSize(4, 4));
     connect(zu, &QPushButton::clicked, this, &BeispielTafel::verbergen);
 }

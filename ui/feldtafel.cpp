@@ -8,9 +8,7 @@
 #include "edit/maus.h"
 #include "edit/scrollen.h"
 #include "ui/bausteine.h"
-#include "ui/knopfbilder.h"
-#include "ui/mausbilder.h"
-#include "ui/randbild.h"
+#include "ui/bilder.h"
 #include "ui/widgets.h"
 #include "werkbank/werkbank.h"
 
@@ -55,7 +53,7 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
     connect(feldBild_, &FeldBild::mausHoch, this, [this] { modell_.mausHoch(); });
 
     QPushButton* leeren = knopf(this, QStringLiteral("Command1"), QString(), 9840, 0, 255, 240);
-    leeren->setIcon(bildKreuz(tw(255), tw(240)));
+    leeren->setIcon(ui::bild(Bild::Kreuz, {tw(255), tw(240)}));
     leeren->setIconSize(QSize(tw(255), tw(240)));
     connect(leeren, &QPushButton::clicked, this, [this] { modell_.zellenLoeschen(); });
 
@@ -145,7 +143,7 @@ void FeldTafel::baueRandBild() {
     auto* bild = new QLabel(randBild_);
     bild->setObjectName(QStringLiteral("randBild"));
     bild->setGeometry(randBild_->rect());
-    bild->setPixmap(QPixmap::fromImage(randBild(randBild_->size())));
+    bild->setPixmap(ui::bild(Bild::Randoptionen, randBild_->size()));
     QPushButton* zu = knopf(randBild_, QStringLiteral("Command3"), QStringLiteral("x"), 8715 - 375, 0, 375, 375);
     connect(zu, &QPushButton::clicked, randBild_, &QWidget::hide);
     randBild_->hide();

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "ui/bausteine.h"
-#include "ui/mausbilder.h"
+#include "ui/bilder.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -36,7 +36,8 @@ MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     platziere(rahmen, 1500, 6756, kRahmenSeite, kRahmenSeite);
     rahmen_ = rahmen;
 
-    const QPixmap bilder[2] = {bildBleistift(tw(kWahlSeite)), bildRadierer(tw(kWahlSeite))};
+    const QPixmap bilder[2] = {bild(Bild::Bleistift, {tw(kWahlSeite), tw(kWahlSeite)}),
+                               bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
     for (int k = 0; k < 2; ++k) {
         wahlKnopf_[k] = knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite,
                               kWahlSeite);

@@ -6,7 +6,7 @@
 #include <QSignalBlocker>
 
 #include "ui/bausteine.h"
-#include "ui/randbild.h"
+#include "ui/bilder.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -24,7 +24,7 @@ RandTafel::RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
         });
     }
     QPushButton* erklaerung = knopf(this, QStringLiteral("Command4"), QString(), 1740, 8940, 495, 495);
-    erklaerung->setIcon(bildTorus(erklaerung->width() - 6));
+    erklaerung->setIcon(bild(Bild::Torus, {erklaerung->width() - 6, erklaerung->width() - 6}));
     erklaerung->setIconSize(erklaerung->size() - QSize(6, 6));
     connect(erklaerung, &QPushButton::clicked, this, &RandTafel::randBildZeigen);
     zeige(werkbank::kRand);

@@ -6,6 +6,7 @@
 
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
+#include "ui/widgets.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -21,12 +22,12 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
         faerbe(q, farbe);
     };
     auto pfeil = [this](const char* name, int oben) {
-        beschriftung(this, QString::fromLatin1(name), QString(), 540, oben, 384, 384)->setPixmap(bildPfeil(tw(384)));
+        beschriftung(this, QString::fromLatin1(name), QString(), 540, oben, 384, 384)->setPixmap(bild(Bild::Pfeil, {tw(384), tw(384)}));
     };
     quadrat("Picture2_0", 120, 3300, QColor(0, 0, 255));
     pfeil("Image1_0", 3180);
     quadrat("Picture2_1", 1080, 3300, QColor(0, 0, 255));
-    quadrat("Picture3", 120, 4920, palette().color(QPalette::Base));
+    quadrat("Picture3", 120, 4920, qFarbe(view::kFensterHintergrund));  // an empty cell
     pfeil("Image1_1", 4800);
     quadrat("Picture2_2", 1080, 4920, QColor(0, 0, 255));
 

@@ -10,7 +10,6 @@
 #include "history/rueckblende.h"
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
-#include "ui/knopfbilder.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -49,9 +48,9 @@ void setzeWert(QScrollBar* regler, int wert) {
 StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "startTafel", 0, 0, 2412, 2880) {
     balken(this, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, 2412, 252, QColor(200, 0, 0));
-    einzelschrittKnopf_ = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bildEinzelschritt(64));
-    laufKnopf_ = bildKnopf(this, "cmdLauf", 960, kRot, bildStoppuhr(64));
-    haltKnopf_ = bildKnopf(this, "Command2", 1764, kGelb, bildHaltKreuz(64));
+    einzelschrittKnopf_ = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
+    laufKnopf_ = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
+    haltKnopf_ = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
     connect(einzelschrittKnopf_, &QPushButton::clicked, this, [this] { modell_.einzelschritt(); });
     connect(laufKnopf_, &QPushButton::clicked, this, [this] { modell_.laufUmschalten(); });
     connect(haltKnopf_, &QPushButton::clicked, this, [this] { modell_.anhaltenUndNull(); });
@@ -95,7 +94,7 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     beschriftung(this, QStringLiteral("Label8"), QStringLiteral("überspringen"), 1080, 2430, 1212, 252);
 
     QPushButton* beispiele = knopf(this, QStringLiteral("Command5"), QString(), 1980, 0, 432, 252);
-    beispiele->setIcon(bildPanelAuf(beispiele->size() - QSize(4, 2)));
+    beispiele->setIcon(bild(Bild::PanelAuf, beispiele->size() - QSize(4, 2)));
     beispiele->setIconSize(beispiele->size() - QSize(4, 2));
     connect(beispiele, &QPushButton::clicked, this, &StartTafel::beispieleZeigen);
 
