@@ -249,8 +249,9 @@ TEST(MusterLesen, BadInputIsRefusedWithAGermanSentence) {
     EXPECT_EQ(fehler("#Life 1.06\n1,2\n"), "Zeile 2 enthält kein Koordinatenpaar „x y“.");
     EXPECT_EQ(fehler("#Life 1.06\n1 99999999999999999999\n"), "Die Koordinate in Zeile 2 ist unsinnig groß.");
     EXPECT_EQ(fehler("#Life 1.05\n#P 0 0\n.*\n"),
-              "Das Format Life 1.05 wird nicht unterstützt; RLE, Plaintext und Life 1.06 werden gelesen.");
-    EXPECT_EQ(fehler("Hallo Welt"), "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06).");
+              "Das Format Life 1.05 wird nicht unterstützt; RLE, Plaintext, Life 1.06, MCell und Makrozellen werden "
+              "gelesen.");
+    EXPECT_EQ(fehler("Hallo Welt"), "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06, MCell, Makrozellen .mc).");
     EXPECT_EQ(fehler(" \n\n"), "Der Text enthält kein Muster.");
     EXPECT_EQ(fehler(zuLang), "Der Text ist mit 4 MB zu lang für ein Muster.");
     EXPECT_LT(groessteAnforderung, 64u * 1024u) << "a reader allocated in proportion to its input";
@@ -303,13 +304,13 @@ TEST(MusterSchreiben, RleOfTheVisibleField) {
     testhilfe::zeichne(*welt, 2, -4, {".O.", "..2", "3OO"});
     welt->zelle[engine::speicherIndex(20)][engine::speicherIndex(0)] = 1;  // outside the field of 30
     EXPECT_EQ(storage::rleText(*welt, engine::Regel::standard(), engine::Rand::Torus, "Gleiter"),
-              "#N Gleiter\n#C Aus MorLix 2.2, Feld 30 x 30.\n#CXRLE Pos=2,-4\n"
+              "#CXRLE Pos=2,-4\n#N Gleiter\n#C Aus MorLix 2.2, Feld 30 x 30.\n"
               "x = 3, y = 3, rule = B3/S23:T30,30\nbo$2bo$3o!\n");
     EXPECT_EQ(storage::rleText(*welt, regelAus(0b1001000, 0b1100), engine::Rand::Quadrat, ""),
-              "#C Aus MorLix 2.2, Feld 30 x 30.\n#CXRLE Pos=2,-4\nx = 3, y = 3, rule = B36/S23:P30,30\nbo$2bo$3o!\n");
+              "#CXRLE Pos=2,-4\n#C Aus MorLix 2.2, Feld 30 x 30.\nx = 3, y = 3, rule = B36/S23:P30,30\nbo$2bo$3o!\n");
     EXPECT_EQ(storage::rleText(*welt, engine::Regel::standard(), engine::Rand::Spiegel, ""),
-              "#C Aus MorLix 2.2, Feld 30 x 30.\n#C MorLix: Rand Spiegel, Feld 30.\n"
-              "#C Dieser Rand ist anderswo unbekannt; hier ohne Rand geschrieben.\n#CXRLE Pos=2,-4\n"
+              "#CXRLE Pos=2,-4\n#C Aus MorLix 2.2, Feld 30 x 30.\n#C MorLix: Rand Spiegel, Feld 30.\n"
+              "#C Dieser Rand ist anderswo unbekannt; hier ohne Rand geschrieben.\n"
               "x = 3, y = 3, rule = B3/S23\nbo$2bo$3o!\n");
     welt->loescheZellen();
     EXPECT_EQ(storage::rleText(*welt, engine::Regel::standard(), engine::Rand::Torus, ""),
