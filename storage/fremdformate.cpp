@@ -124,11 +124,7 @@ MusterGelesen liesMCell(std::string_view text) {
         if (const auto w = wert(s, "#WRAP")) umbruch = *w != "0";
     }
     if (brett) liesBrett(*brett, umbruch, *m);
-    Zellmass mass;
-    if (!rleDaten(text, 0, kMCellZeichen, mass, nullptr, fehler)) return abgelehnt(fehler);
-    if (!mass.daten) return abgelehnt(kKeineZellen);
-    return fuelle(std::move(m), mass.breite, mass.hoehe,
-                  [&](Muster* ziel) { rleDaten(text, 0, kMCellZeichen, mass, ziel, fehler); });
+    return mitRleDaten(std::move(m), text, 0, kMCellZeichen);
 }
 
 MusterGelesen liesMakrozellen(std::string_view text) {

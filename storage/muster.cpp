@@ -18,19 +18,19 @@ constexpr std::int64_t kMaxLauf = 1'000'000'000;
 // Digits of a run count that are kept; more make it too large anyway.
 constexpr std::size_t kLaufZiffern = 17;
 
-std::string zahl(std::int64_t wert) { return engine::ziffernText(wert); }
+using engine::ziffernText;
 
 std::string groessenSatz(std::int64_t breite, std::int64_t hoehe) {
-    return "Das Muster ist " + zahl(breite) + " × " + zahl(hoehe) + " Zellen groß";
+    return "Das Muster ist " + ziffernText(breite) + " × " + ziffernText(hoehe) + " Zellen groß";
 }
 
-std::string groessterFeldSatz() { return "das größte Feld hat " + zahl(kMaxFeld) + " × " + zahl(kMaxFeld) + " Zellen."; }
+std::string groessterFeldSatz() { return "das größte Feld hat " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen."; }
 
 // A character as the user can read it in a message.
 std::string zeichenText(char c) {
     const auto u = static_cast<unsigned char>(c);
     if (u >= 0x21 && u < 0x7F) return std::string("„") + c + "“";
-    return "mit dem Code " + zahl(u);
+    return "mit dem Code " + ziffernText(u);
 }
 
 enum class Gitter { ja, fremd, unbekannt };
@@ -140,6 +140,93 @@ bool liesRleKopf(std::string_view z, int nummer, Muster& m, std::int64_t masse[2
     return liesRegelUndGitter(s, m, nummer, false, fehler);
 }
 
+// What one pass over RLE-like cell data found.
+struct Zellmass {
+    std::int64_t breite = 0;
+    std::int64_t hoehe = 0;
+    bool daten = false;  // any cell data at all, "!" included
+};
+
+// One pass over RLE-like cell data from line `ab` on: the extent of the living cells and, with
+// `ziel`, the cells themselves (the caller made sure they fit). False with a sentence on bad data.
+bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmass& mass, Muster* ziel,
+              std::string& fehler) {
+    Zeilen zeilen(text);
+    std::string_view z;
+    for (int k = 0; k < ab && zeilen.naechste(z);) ++k;
+    std::int64_t x = 0, y = 0;
+    // The digits of a run count read so far, maybe over several lines, without leading zeros.
+    char ziffern[kLaufZiffern];
+    std::size_t anzahlZiffern = 0;
+    bool ziffernDa = false;
+    bool zeileMitZelle = false;
+    mass = {};
+    while (zeilen.naechste(z)) {
+        if (!zeichen.zeilenAnfang.empty()) {
+            if (!beginntMit(z, zeichen.zeilenAnfang)) continue;
+            z.remove_prefix(zeichen.zeilenAnfang.size());
+        } else if (!z.empty() && z.front() == '#' && !ziffernDa) {
+            continue;
+        }
+        for (const char c : z) {
+            if (leer(c)) continue;
+            if (ziffer(c)) {
+                mass.daten = ziffernDa = true;
+                if ((c != '0' || anzahlZiffern > 0) && anzahlZiffern < kLaufZiffern) ziffern[anzahlZiffern++] = c;
+                continue;
+            }
+            std::int64_t lauf = 1;
+            if (ziffernDa) {
+                Zahl gelesen;
+                std::string_view s(ziffern, anzahlZiffern);
+                if (!liesZahl(s, gelesen)) gelesen = {};
+                if (gelesen.wert == 0 && !gelesen.zuGross) {
+                    fehler = zeile(zeilen.nummer()) + " enthält die Wiederholungszahl 0.";
+                    return false;
+                }
+                if (gelesen.zuGross || gelesen.wert > kMaxLauf) {
+                    fehler = "Die Wiederholungszahl " +
+                             (gelesen.zuGross ? std::string("mit über 15 Ziffern") : ziffernText(gelesen.wert)) + " in " +
+                             zeile(zeilen.nummer()) + " ist zu groß.";
+                    return false;
+                }
+                lauf = gelesen.wert;
+                anzahlZiffern = 0;
+                ziffernDa = false;
+            }
+            const bool endeErlaubt = zeichen.zeilenAnfang.empty();
+            if (zeichen.tot.find(c) != std::string_view::npos) {
+                x += lauf;
+            } else if (zeichen.lebend.find(c) != std::string_view::npos) {
+                if (ziel)
+                    for (std::int64_t k = 0; k < lauf; ++k) ziel->lebt[x + k][y] = true;
+                x += lauf;
+                mass.breite = std::max(mass.breite, x);
+                zeileMitZelle = true;
+            } else if (c == '$') {
+                if (zeileMitZelle) mass.hoehe = y + 1;
+                zeileMitZelle = false;
+                y += lauf;
+                x = 0;
+            } else if (c == '!' && endeErlaubt) {
+                mass.daten = true;
+                if (zeileMitZelle) mass.hoehe = y + 1;
+                return true;
+            } else if (zeichen.weitereZustaende.find(c) != std::string_view::npos) {
+                fehler = zeile(zeilen.nummer()) + " enthält mit " + zeichenText(c) +
+                         " Zellen eines weiteren Zustands; hier gibt es nur zwei.";
+                return false;
+            } else {
+                fehler = zeile(zeilen.nummer()) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
+                return false;
+            }
+            mass.daten = true;
+        }
+    }
+    if (zeileMitZelle) mass.hoehe = y + 1;
+    return true;
+}
+
 bool rleZeichen(char c) {
     return ziffer(c) || c == 'b' || c == 'o' || c == '$' || c == '!' || c == '.' || c == 'A' || leer(c);
 }
@@ -193,7 +280,7 @@ MusterGelesen liesText(std::string_view text) {
 
 MusterGelesen pruefeText(std::string_view& text) {
     if (text.size() > kMaxMusterText)
-        return abgelehnt("Der Text ist mit " + zahl(static_cast<std::int64_t>(text.size() >> 20)) +
+        return abgelehnt("Der Text ist mit " + ziffernText(static_cast<std::int64_t>(text.size() >> 20)) +
                          " MB zu lang für ein Muster.");
     if (!istText(text)) return abgelehnt("Der Inhalt ist kein Text, sondern enthält Steuerzeichen wie eine Binärdatei.");
     if (beginntMit(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
@@ -234,82 +321,15 @@ bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZw
     return true;
 }
 
-bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmass& mass, Muster* ziel,
-              std::string& fehler) {
-    Zeilen zeilen(text);
-    std::string_view z;
-    for (int k = 0; k < ab && zeilen.naechste(z);) ++k;
-    std::int64_t x = 0, y = 0;
-    // The digits of a run count read so far, maybe over several lines, without leading zeros.
-    char ziffern[kLaufZiffern];
-    std::size_t anzahlZiffern = 0;
-    bool ziffernDa = false;
-    bool zeileMitZelle = false;
-    mass = {};
-    while (zeilen.naechste(z)) {
-        if (!zeichen.zeilenAnfang.empty()) {
-            if (!beginntMit(z, zeichen.zeilenAnfang)) continue;
-            z.remove_prefix(zeichen.zeilenAnfang.size());
-        } else if (!z.empty() && z.front() == '#' && !ziffernDa) {
-            continue;
-        }
-        for (const char c : z) {
-            if (leer(c)) continue;
-            if (ziffer(c)) {
-                mass.daten = ziffernDa = true;
-                if ((c != '0' || anzahlZiffern > 0) && anzahlZiffern < kLaufZiffern) ziffern[anzahlZiffern++] = c;
-                continue;
-            }
-            std::int64_t lauf = 1;
-            if (ziffernDa) {
-                Zahl gelesen;
-                std::string_view s(ziffern, anzahlZiffern);
-                if (!liesZahl(s, gelesen)) gelesen = {};
-                if (gelesen.wert == 0 && !gelesen.zuGross) {
-                    fehler = zeile(zeilen.nummer()) + " enthält die Wiederholungszahl 0.";
-                    return false;
-                }
-                if (gelesen.zuGross || gelesen.wert > kMaxLauf) {
-                    fehler = "Die Wiederholungszahl " +
-                             (gelesen.zuGross ? std::string("mit über 15 Ziffern") : zahl(gelesen.wert)) + " in " +
-                             zeile(zeilen.nummer()) + " ist zu groß.";
-                    return false;
-                }
-                lauf = gelesen.wert;
-                anzahlZiffern = 0;
-                ziffernDa = false;
-            }
-            const bool endeErlaubt = zeichen.zeilenAnfang.empty();
-            if (zeichen.tot.find(c) != std::string_view::npos) {
-                x += lauf;
-            } else if (zeichen.lebend.find(c) != std::string_view::npos) {
-                if (ziel)
-                    for (std::int64_t k = 0; k < lauf; ++k) ziel->lebt[x + k][y] = true;
-                x += lauf;
-                mass.breite = std::max(mass.breite, x);
-                zeileMitZelle = true;
-            } else if (c == '$') {
-                if (zeileMitZelle) mass.hoehe = y + 1;
-                zeileMitZelle = false;
-                y += lauf;
-                x = 0;
-            } else if (c == '!' && endeErlaubt) {
-                mass.daten = true;
-                if (zeileMitZelle) mass.hoehe = y + 1;
-                return true;
-            } else if (zeichen.weitereZustaende.find(c) != std::string_view::npos) {
-                fehler = zeile(zeilen.nummer()) + " enthält mit " + zeichenText(c) +
-                         " Zellen eines weiteren Zustands; hier gibt es nur zwei.";
-                return false;
-            } else {
-                fehler = zeile(zeilen.nummer()) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
-                return false;
-            }
-            mass.daten = true;
-        }
-    }
-    if (zeileMitZelle) mass.hoehe = y + 1;
-    return true;
+MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int ab, const Zellzeichen& zeichen,
+                          std::int64_t breite, std::int64_t hoehe) {
+    Zellmass mass;
+    std::string fehler;
+    if (!rleDaten(text, ab, zeichen, mass, nullptr, fehler)) return abgelehnt(fehler);
+    if (!mass.daten) return abgelehnt(kKeineZellen);
+    // A header's box holds the cells; a sloppy writer's cells beyond it widen the box.
+    return fuelle(std::move(m), std::max(mass.breite, breite), std::max(mass.hoehe, hoehe),
+                  [&](Muster* ziel) { rleDaten(text, ab, zeichen, mass, ziel, fehler); });
 }
 
 // ---- Readers ----
@@ -335,14 +355,7 @@ MusterGelesen liesRle(std::string_view text) {
         }
         break;
     }
-    Zellmass mass;
-    if (!rleDaten(text, datenAb, kRleZeichen, mass, nullptr, fehler)) return abgelehnt(fehler);
-    if (!mass.daten) return abgelehnt(kKeineZellen);
-    // The header's box holds the cells; a sloppy writer's cells beyond it widen the box.
-    const std::int64_t breite = std::max(mass.breite, masse[0]);
-    const std::int64_t hoehe = std::max(mass.hoehe, masse[1]);
-    return fuelle(std::move(m), breite, hoehe,
-                  [&](Muster* ziel) { rleDaten(text, datenAb, kRleZeichen, mass, ziel, fehler); });
+    return mitRleDaten(std::move(m), text, datenAb, kRleZeichen, masse[0], masse[1]);
 }
 
 MusterGelesen liesPlaintext(std::string_view text) {
@@ -452,7 +465,7 @@ std::string hinweisNichtUebernommen(const Muster& m) {
 
 std::optional<Platz> platzFuer(const Muster& m, int n, std::string& fehler) {
     if (m.breite > n || m.hoehe > n) {
-        fehler = groessenSatz(m.breite, m.hoehe) + " und passt nicht in das Feld von " + zahl(n) + " × " + zahl(n) +
+        fehler = groessenSatz(m.breite, m.hoehe) + " und passt nicht in das Feld von " + ziffernText(n) + " × " + ziffernText(n) +
                  " Zellen; " + groessterFeldSatz();
         return std::nullopt;
     }

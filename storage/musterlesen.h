@@ -41,18 +41,10 @@ struct Zellzeichen {
     std::string_view weitereZustaende;
 };
 
-/// What one pass over RLE-like cell data found.
-struct Zellmass {
-    std::int64_t breite = 0;
-    std::int64_t hoehe = 0;
-    /// Any cell data at all, "!" included.
-    bool daten = false;
-};
-
-/// One pass over RLE-like cell data from line `ab` on: the extent of the living cells and, with
-/// `ziel`, the cells themselves (the caller made sure they fit). False with a sentence on bad data.
-bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmass& mass, Muster* ziel,
-              std::string& fehler);
+/// The pattern m with the RLE-like cell data of `text` from line `ab` on, in a box at least
+/// `breite` × `hoehe` large (a header's box); refused with a sentence on bad or missing data.
+MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int ab, const Zellzeichen& zeichen,
+                          std::int64_t breite = 0, std::int64_t hoehe = 0);
 
 /// Checks the size found by a first pass, then lets the second pass fill the pattern.
 template <typename Durchlauf>

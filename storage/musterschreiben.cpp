@@ -10,7 +10,7 @@ namespace storage {
 
 namespace {
 
-std::string zahl(std::int64_t wert) { return engine::ziffernText(wert); }
+using engine::ziffernText;
 
 void schreibeZeile(std::string& text, std::string_view zeile) {
     text += zeile;
@@ -52,7 +52,7 @@ std::string einzeilig(std::string_view name) {
     return ohneUmbruch.substr(0, laenge);
 }
 
-std::string herkunft(int n) { return "Aus MorLix 2.2, Feld " + zahl(n) + " x " + zahl(n); }
+std::string herkunft(int n) { return "Aus MorLix 2.2, Feld " + ziffernText(n) + " x " + ziffernText(n); }
 
 std::string plaintextText(const Feld& feld, const engine::Regel& regel, std::uint8_t maske, engine::Rand rand,
                           std::string_view name) {
@@ -75,7 +75,7 @@ std::string life106Text(const Feld& feld) {
     std::string text = "#Life 1.06\n";
     for (int j = feld.oben; j <= feld.unten; ++j)
         for (int i = feld.links; i <= feld.rechts; ++i)
-            if (feld.lebt(i, j)) schreibeZeile(text, zahl(i) + " " + zahl(j));
+            if (feld.lebt(i, j)) schreibeZeile(text, ziffernText(i) + " " + ziffernText(j));
     return text;
 }
 
@@ -116,23 +116,23 @@ std::string rleText(const engine::Welt& welt, const engine::Regel& regel, engine
     const int n = welt.feldGroesse;
     std::string text;
     // Common readers take the position only from the first line.
-    if (!feld.leer()) schreibeZeile(text, "#CXRLE Pos=" + zahl(feld.links) + "," + zahl(feld.oben));
+    if (!feld.leer()) schreibeZeile(text, "#CXRLE Pos=" + ziffernText(feld.links) + "," + ziffernText(feld.oben));
     if (const std::string kurz = einzeilig(name); !kurz.empty()) schreibeZeile(text, "#N " + kurz);
     schreibeZeile(text, "#C " + herkunft(n) + ".");
     if (rand == engine::Rand::Spiegel) {
-        schreibeZeile(text, std::string(kSpiegelKommentar) + zahl(n) + ".");
+        schreibeZeile(text, std::string(kSpiegelKommentar) + ziffernText(n) + ".");
         schreibeZeile(text, "#C Dieser Rand ist anderswo unbekannt; hier ohne Rand geschrieben.");
     }
-    std::string kopf = "x = " + zahl(feld.leer() ? 0 : feld.rechts - feld.links + 1) +
-                       ", y = " + zahl(feld.leer() ? 0 : feld.unten - feld.oben + 1) +
+    std::string kopf = "x = " + ziffernText(feld.leer() ? 0 : feld.rechts - feld.links + 1) +
+                       ", y = " + ziffernText(feld.leer() ? 0 : feld.unten - feld.oben + 1) +
                        ", rule = " + regelText(regel, welt.nachbarMaske);
-    if (rand == engine::Rand::Torus) kopf += ":T" + zahl(n) + "," + zahl(n);
-    if (rand == engine::Rand::Quadrat) kopf += ":P" + zahl(n) + "," + zahl(n);
+    if (rand == engine::Rand::Torus) kopf += ":T" + ziffernText(n) + "," + ziffernText(n);
+    if (rand == engine::Rand::Quadrat) kopf += ":P" + ziffernText(n) + "," + ziffernText(n);
     schreibeZeile(text, kopf);
 
     std::string zeile;
     auto gib = [&](int anzahl, char zeichen) {
-        const std::string stueck = (anzahl > 1 ? zahl(anzahl) : std::string()) + zeichen;
+        const std::string stueck = (anzahl > 1 ? ziffernText(anzahl) : std::string()) + zeichen;
         if (zeile.size() + stueck.size() > 70) {
             schreibeZeile(text, zeile);
             zeile.clear();

@@ -140,7 +140,7 @@ private slots:
         fensterhilfe::finde<QAction>(f, "cmdExport")->trigger();
         QFile datei(ordner->filePath("paar.rle"));
         QVERIFY(datei.open(QIODevice::ReadOnly));
-        QCOMPARE(datei.readAll(), QByteArray("#N paar\n#C Aus MorLix 2.2, Feld 30 x 30.\n#CXRLE Pos=3,4\n"
+        QCOMPARE(datei.readAll(), QByteArray("#CXRLE Pos=3,4\n#N paar\n#C Aus MorLix 2.2, Feld 30 x 30.\n"
                                              "x = 2, y = 2, rule = B3/S23:T30,30\nbo$2o!\n"));
 
         fensterhilfe::finde<QAction>(f, "cmdKopieren")->trigger();
@@ -157,8 +157,8 @@ private slots:
         fensterhilfe::finde<QAction>(f, "cmdEinfuegen")->trigger();
         QCOMPARE(dialoge->meldungen,
                  QStringList{"Muster einfügen|Das Muster aus der Zwischenablage lässt sich nicht einfügen. Der Text "
-                             "ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06). Die Welt bleibt, "
-                             "wie sie war."});
+                             "ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06, MCell, "
+                             "Makrozellen .mc). Die Welt bleibt, wie sie war."});
     }
 
     void commandLineOpensWorldsAndPatterns() {
