@@ -53,11 +53,10 @@ MusterGelesen liesPlaintext(std::string_view text);
 MusterGelesen liesLife106(std::string_view text);
 /// MCell of the game "Life" with two states; the board becomes a bounded grid where this program has it.
 MusterGelesen liesMCell(std::string_view text);
-/// Macrocell "[M2]" with two states whose living cells fit the largest field; at most kMaxKnoten nodes.
-MusterGelesen liesMakrozellen(std::string_view text);
-
 /// Most nodes a macrocell text may have; far more than any pattern that fits the largest field needs.
 inline constexpr int kMaxKnoten = 10000;
+/// Macrocell "[M2]" with two states whose living cells fit the largest field; at most kMaxKnoten nodes.
+MusterGelesen liesMakrozellen(std::string_view text);
 
 /// One German sentence naming what of the file's rule and edge was not taken over; empty when nothing.
 std::string hinweisNichtUebernommen(const Muster& muster);
@@ -88,7 +87,8 @@ std::string_view endungFuer(MusterFormat format);
 /// The living cells of the visible field in the format, named `name` where the format has a
 /// name (line breaks become blanks, at most 67 bytes). RLE as rleText(); plaintext with the name,
 /// the rule and the edge in "!" lines and rows of "." and "O" (a single "." for an empty field);
-/// Life 1.06 with field coordinates, which reads back as nothing for an empty field.
+/// Life 1.06 with field coordinates, for an empty field only its first line, which the readers
+/// refuse as holding no cells.
 std::string musterText(MusterFormat format, const engine::Welt& welt, const engine::Regel& regel, engine::Rand rand,
                        std::string_view name);
 
