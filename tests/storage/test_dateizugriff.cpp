@@ -1,7 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -27,6 +32,24 @@ std::string weltText(std::int32_t zustand) {
     d->rand[1] = true;
     d->farben = storage::Farben{1, 2, 3, 4};
     return storage::weltDateiText(*d);
+}
+
+// The answer of `frage` from a process without root's rights ("nobody"), so that permissions count.
+std::string ohneRoot(const std::function<std::string()>& frage) {
+    int rohr[2];
+    if (::geteuid() != 0 || ::pipe(rohr) != 0) return frage();
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        const std::string a = ::setgid(65534) == 0 && ::setuid(65534) == 0 ? frage() : "setuid";
+        ::_exit(::write(rohr[1], a.data(), a.size()) == static_cast<ssize_t>(a.size()) ? 0 : 1);
+    }
+    ::close(rohr[1]);
+    std::string antwort;
+    char puffer[256];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) antwort.append(puffer, static_cast<std::size_t>(n));
+    ::close(rohr[0]);
+    ::waitpid(kind, nullptr, 0);
+    return antwort;
 }
 
 class DateiZugriff : public ::testing::Test {
@@ -63,12 +86,35 @@ TEST_F(DateiZugriff, SavesReplacesAndLoadsLeavingNothingElse) {
     EXPECT_EQ(g.welt->zelle[10][20], 3);
 }
 
-TEST_F(DateiZugriff, SavingThroughALinkReplacesTheLinkedFile) {
+TEST_F(DateiZugriff, SavingThroughALinkReplacesTheLinkedFileEvenANewOne) {
     schreibe(ordner / "echt.vir", "alt");
     fs::create_symlink(ordner / "echt.vir", ordner / "link.vir");
-    EXPECT_EQ(storage::speichereSicher(ordner / "link.vir", weltText(2)), "");
-    EXPECT_TRUE(fs::is_symlink(ordner / "link.vir"));
-    EXPECT_EQ(inhaltVon(ordner / "echt.vir"), weltText(2));
+    fs::create_symlink("neu.vir", ordner / "haengt.vir");
+    for (const auto& [link, datei] : {std::pair{"link.vir", "echt.vir"}, {"haengt.vir", "neu.vir"}}) {
+        EXPECT_EQ(storage::speichereSicher(ordner / link, weltText(2)), "");
+        EXPECT_TRUE(fs::is_symlink(ordner / link));
+        EXPECT_TRUE(inhaltVon(ordner / datei) == weltText(2));
+    }
+    fs::create_symlink("kreis.vir", ordner / "kreis.vir");
+    EXPECT_EQ(storage::speichereSicher(ordner / "kreis.vir", "x"), "der Verweis unter diesem Namen führt im Kreis");
+}
+
+TEST_F(DateiZugriff, WriteProtectedFilesStayAndLeftOversOfKilledSavesGo) {
+    const fs::path ziel = ordner / "welt.vir";
+    schreibe(ziel, "alt");
+    fs::permissions(ziel, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(storage::speichereSicher(ziel, weltText(1)), "die Datei ist schreibgeschützt");
+    EXPECT_EQ(inhaltVon(ziel), "alt");
+    EXPECT_EQ(namen(), std::vector<std::string>{"welt.vir"});
+    fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add);
+
+    // Left over: one of a killed save, one still held by a running save, one of another file.
+    for (const char* rest : {".welt.vir.123456.tmp", ".welt.vir.654321.tmp", ".x.vir.111111.tmp"}) schreibe(ordner / rest, "");
+    const int laufend = ::open((ordner / ".welt.vir.654321.tmp").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(laufend, LOCK_EX), 0);
+    EXPECT_EQ(storage::speichereSicher(ziel, weltText(1)), "");
+    ::close(laufend);
+    EXPECT_EQ(namen(), (std::vector<std::string>{".welt.vir.654321.tmp", ".x.vir.111111.tmp", "welt.vir"}));
 }
 
 TEST_F(DateiZugriff, FailedSavesLeaveTheOldFileAndNoTemporaryFile) {
@@ -91,17 +137,25 @@ TEST_F(DateiZugriff, FailedSavesLeaveTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(namen(), (std::vector<std::string>{"datei", "welt.vir", "x.vir"}));
 }
 
-TEST_F(DateiZugriff, LoadingRefusesFoldersMissingFilesAndDevices) {
+TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableFilesAndDevices) {
     fs::create_directory(ordner / "x.vir");
-    auto g = storage::ladeWeltDatei(ordner / "x.vir");
-    EXPECT_FALSE(g.welt);
-    EXPECT_EQ(g.fehler.grund, "ist ein Ordner und keine Datei");
-    g = storage::ladeWeltDatei(ordner / "fehlt.vir");
-    EXPECT_FALSE(g.welt);
-    EXPECT_EQ(g.fehler.grund, "ist nicht vorhanden");
-    g = storage::ladeWeltDatei("/dev/zero");
-    EXPECT_FALSE(g.welt);
-    EXPECT_EQ(g.fehler.grund, "ist keine gewöhnliche Datei");
+    // Not to be read: a file in a folder that may not be entered, a file that may not be read.
+    fs::create_directory(ordner / "zu");
+    schreibe(ordner / "zu" / "welt.vir", weltText(1));
+    schreibe(ordner / "geheim.rle", "o!");
+    fs::permissions(ordner / "zu", fs::perms::owner_all);
+    fs::permissions(ordner / "geheim.rle", fs::perms::owner_read);
+    const std::pair<fs::path, std::string> faelle[] = {
+        {ordner / "x.vir", "ist ein Ordner und keine Datei"},
+        {ordner / "fehlt.vir", "ist nicht vorhanden"},
+        {"/dev/zero", "ist keine gewöhnliche Datei"},
+        {ordner / "zu" / "welt.vir", "lässt sich mangels Zugriffsrechten nicht lesen"},
+        {ordner / "geheim.rle", "lässt sich mangels Zugriffsrechten nicht lesen"},
+    };
+    for (const auto& [pfad, grund] : faelle) {
+        EXPECT_EQ(ohneRoot([&] { return storage::ladeWeltDatei(pfad).fehler.grund; }), grund) << pfad;
+        EXPECT_EQ(ohneRoot([&] { return storage::ladeMusterText(pfad).fehler; }), grund) << pfad;
+    }
 }
 
 TEST_F(DateiZugriff, LoadingAHugeFileReadsOnlyItsBeginning) {

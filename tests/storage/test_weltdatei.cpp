@@ -78,31 +78,28 @@ TEST(WeltDatei, RoundTripKeepsEveryStateSizeBoxEdgeModeAndColour) {
         const auto g = lies(storage::weltDateiText(*d));
         ASSERT_TRUE(g.welt) << g.fehler.grund;
         EXPECT_EQ(std::memcmp(g.welt->zelle, d->zelle, sizeof d->zelle), 0);
-        EXPECT_EQ(g.welt->zelle[100][100], d->zelle[100][100]);
         EXPECT_EQ(g.welt->feldGroesse, groessen[fall]);
-        for (int k = 0; k < 9; ++k) {
-            EXPECT_EQ(g.welt->ueberleben[k], d->ueberleben[k]);
-            EXPECT_EQ(g.welt->geburt[k], d->geburt[k]);
-        }
+        EXPECT_EQ(std::memcmp(g.welt->ueberleben, d->ueberleben, sizeof d->ueberleben), 0);
+        EXPECT_EQ(std::memcmp(g.welt->geburt, d->geburt, sizeof d->geburt), 0);
         EXPECT_EQ(storage::gewaehlterRand(*g.welt), fall % 3);
         ASSERT_TRUE(g.welt->farben);
-        EXPECT_EQ(g.welt->farben->alt1, d->farben->alt1);
-        EXPECT_EQ(g.welt->farben->neu, d->farben->neu);
-        EXPECT_EQ(g.welt->farben->alt2, d->farben->alt2);
-        EXPECT_EQ(g.welt->farben->schirm, d->farben->schirm);
+        EXPECT_EQ(std::memcmp(&*g.welt->farben, &*d->farben, sizeof(storage::Farben)), 0);
     }
 }
 
-TEST(WeltDatei, OlderLayoutHasNoColourBlock) {
+TEST(WeltDatei, OlderLayoutHasNoColourBlockAndAnEmptyLineAfterEitherIsIgnored) {
     auto d = startWelt({"2.3", ".1."}, 5, 5);
+    const std::string mitFarben = storage::weltDateiText(*d);
     d->farben.reset();
     const std::string text = storage::weltDateiText(*d);
     EXPECT_EQ(zeilen(text).size(), 10223u);
-    const auto g = lies(text);
-    ASSERT_TRUE(g.welt) << g.fehler.grund;
-    EXPECT_FALSE(g.welt->farben);
-    EXPECT_EQ(g.welt->zelle[50][50], 2);
-    EXPECT_EQ(g.welt->zelle[51][51], 1);
+    for (const std::string& datei : {text, text + "\r\n", mitFarben + "\r\n"}) {
+        const auto g = lies(datei);
+        ASSERT_TRUE(g.welt) << g.fehler.grund;
+        EXPECT_EQ(g.welt->farben.has_value(), datei.size() > text.size() + 2);
+        EXPECT_EQ(g.welt->zelle[50][50], 2);
+        EXPECT_EQ(g.welt->zelle[51][51], 1);
+    }
 }
 
 TEST(WeltDatei, ReadingLineEndsBlanksTruthValuesAndTrailingText) {
@@ -151,37 +148,26 @@ TEST(WeltDatei, RefusesInvalidFilesNamingLineAndReason) {
     const std::string gut = storage::weltDateiText(*startWelt({"1"}, 0, 0));
     struct Fall {
         int zeile;
-        std::string inhalt;
-        int fehlerZeile;
-        std::string grund;
+        std::string inhalt, grund;
     };
+    const std::string zelle = "keinen gültigen Zellzustand (0 bis 3)", groesse = "keine gültige Feldgröße (gerade, 2 bis 90)",
+                      kasten = "keinen gültigen Kästchenwert (0 bis 2)", farbe = "keine gültige Farbe";
     const Fall faelle[] = {
-        {17, " 4 ", 17, "enthält in Zeile 17 keinen gültigen Zellzustand (0 bis 3)"},
-        {1, "-1", 1, "enthält in Zeile 1 keinen gültigen Zellzustand (0 bis 3)"},
-        {300, " 1.5 ", 300, "enthält in Zeile 300 keinen gültigen Zellzustand (0 bis 3)"},
-        {301, "", 301, "enthält in Zeile 301 keinen gültigen Zellzustand (0 bis 3)"},
-        {302, " 1 1 ", 302, "enthält in Zeile 302 keinen gültigen Zellzustand (0 bis 3)"},
-        {10201, "2147483648", 10201, "enthält in Zeile 10201 keinen gültigen Zellzustand (0 bis 3)"},
-        {10202, " 31 ", 10202, "enthält in Zeile 10202 keine gültige Feldgröße (gerade, 2 bis 90)"},
-        {10202, " 0 ", 10202, "enthält in Zeile 10202 keine gültige Feldgröße (gerade, 2 bis 90)"},
-        {10202, " 92 ", 10202, "enthält in Zeile 10202 keine gültige Feldgröße (gerade, 2 bis 90)"},
-        {10203, " 3 ", 10203, "enthält in Zeile 10203 keinen gültigen Kästchenwert (0 bis 2)"},
-        {10220, "True", 10220, "enthält in Zeile 10220 keinen gültigen Kästchenwert (0 bis 2)"},
-        {10221, "Ja", 10221, "enthält in Zeile 10221 keinen gültigen Wahrheitswert für die Randoption"},
-        {10224, " 16777216 ", 10224, "enthält in Zeile 10224 keine gültige Farbe"},
-        {10227, "schwarz", 10227, "enthält in Zeile 10227 keine gültige Farbe"},
-        {5000, std::string(300, ' ') + "0", 5000, "enthält in Zeile 5000 keinen gültigen Zellzustand (0 bis 3)"},
+        {17, " 4 ", zelle},        {1, "-1", zelle},          {300, " 1.5 ", zelle},   {301, "", zelle},
+        {302, " 1 1 ", zelle},     {10201, "2147483648", zelle}, {5000, std::string(300, ' ') + "0", zelle},
+        {10202, " 31 ", groesse},  {10202, " 0 ", groesse},   {10202, " 92 ", groesse}, {10203, " 3 ", kasten},
+        {10220, "True", kasten},   {10221, "Ja", "keinen gültigen Wahrheitswert für die Randoption"},
+        {10224, " 16777216 ", farbe}, {10227, "schwarz", farbe},
     };
     for (const Fall& f : faelle) {
         const auto g = lies(mitZeile(gut, f.zeile, f.inhalt));
         EXPECT_FALSE(g.welt) << f.zeile << " '" << f.inhalt << "'";
-        EXPECT_EQ(g.fehler.zeile, f.fehlerZeile);
-        EXPECT_EQ(g.fehler.grund, f.grund);
+        EXPECT_EQ(g.fehler.zeile, f.zeile);
+        EXPECT_EQ(g.fehler.grund, "enthält in Zeile " + std::to_string(f.zeile) + " " + f.grund);
     }
 
     // Ending early: before the older layout is complete, or inside the colour block.
     for (std::size_t zeilenZahl : {0u, 1u, 5000u, 10222u, 10224u, 10226u}) {
-        std::string kurz;
         std::size_t p = 0;
         for (std::size_t k = 0; k < zeilenZahl; ++k) p = gut.find("\r\n", p) + 2;
         const auto g = lies(gut.substr(0, p));
@@ -238,69 +224,26 @@ TEST(WeltDatei, ReadingIsBoundedOnEndlessInput) {
     EXPECT_EQ(g.fehler.zeile, 1);
 }
 
-TEST(WeltDatei, GarbledFilesAreAcceptedValidOrRefusedNeverBroken) {
+// Garbled input of every other kind is left to the fuzz target.
+TEST(WeltDatei, OneLineReplacedIsReadOrRefusedAtThatLine) {
     std::mt19937 zufall(20240601);
     const std::string gut = storage::weltDateiText(*startWelt({".2", "13", "3."}, -20, 10));
-    std::vector<std::size_t> zeilenAnfang{0};
-    for (std::size_t p = 0; (p = gut.find("\r\n", p)) != std::string::npos; p += 2) zeilenAnfang.push_back(p + 2);
-    zeilenAnfang.pop_back();
-    auto wuerfel = [&](std::size_t n) { return static_cast<std::size_t>(zufall() % n); };
-    const char* schlecht[] = {" 4 ", "-1", "x", "", " 2147483648 ", "\n", " 1.0 ", "0x1", "--1", "+-1", " 91 "};
-
-    int angenommen = 0;
-    for (int fall = 0; fall < 3000; ++fall) {
-        std::string text = gut;
-        int erwarteteZeile = 0;
-        bool mussAnnehmen = false;
-        switch (fall % 5) {
-            case 0:  // cut anywhere
-                text.resize(wuerfel(text.size() + 1));
-                break;
-            case 1:  // random bytes
-                for (std::size_t k = 1 + wuerfel(8); k > 0; --k) text[wuerfel(text.size())] = static_cast<char>(zufall());
-                break;
-            case 2:  // insert and delete byte runs
-                text.insert(wuerfel(text.size()), std::string(1 + wuerfel(4), "0123 \r\nTF-"[wuerfel(10)]));
-                text.erase(wuerfel(text.size()), wuerfel(6));
-                break;
-            case 3: {  // one line replaced: " 2 " fits every kind of line, the bad values none
-                const std::size_t zeile = wuerfel(10227);
-                const std::size_t ende = gut.find("\r\n", zeilenAnfang[zeile]);
-                const bool passend = wuerfel(2) == 0;
-                const char* ersatz = passend ? " 2 " : schlecht[wuerfel(std::size(schlecht))];
-                text = gut.substr(0, zeilenAnfang[zeile]) + ersatz + gut.substr(ende);
-                mussAnnehmen = passend;
-                // "-1" and " 91 " fit edge and colour lines; a bare LF joins two lines.
-                if (!passend && std::strcmp(ersatz, "-1") != 0 && std::strcmp(ersatz, " 91 ") != 0 &&
-                    std::strcmp(ersatz, "\n") != 0)
-                    erwarteteZeile = static_cast<int>(zeile) + 1;
-                break;
-            }
-            default:  // a run of binary garbage in the middle
-                for (std::size_t p = wuerfel(text.size()), k = 0; k < 600 && p < text.size(); ++k, ++p)
-                    text[p] = static_cast<char>(zufall());
-                break;
-        }
-        const auto g = lies(text);
-        if (erwarteteZeile > 0) {
-            EXPECT_FALSE(g.welt) << "fall " << fall;
-            EXPECT_EQ(g.fehler.zeile, erwarteteZeile) << "fall " << fall;
-        }
-        EXPECT_TRUE(!mussAnnehmen || g.welt) << "fall " << fall << ": " << g.fehler.grund;
-        if (!g.welt) {
-            EXPECT_FALSE(g.fehler.grund.empty());
-            EXPECT_GE(g.fehler.zeile, 0);
-            EXPECT_LE(g.fehler.zeile, storage::kZeilen);
+    // " 2 " fits every kind of line, the others none.
+    const char* schlecht[] = {"x", " 2147483648 ", " 1.0 ", "0x1", "--1", "+-1"};
+    for (int fall = 0; fall < 600; ++fall) {
+        const int zeile = 1 + static_cast<int>(zufall() % storage::kZeilen);
+        const bool passend = fall % 2 == 0;
+        const auto g = lies(mitZeile(gut, zeile, passend ? " 2 " : schlecht[zufall() % std::size(schlecht)]));
+        if (!passend) {
+            EXPECT_FALSE(g.welt) << zeile;
+            EXPECT_EQ(g.fehler.zeile, zeile);
             continue;
         }
-        ++angenommen;
-        ASSERT_TRUE(testhilfe::haeltInvarianten(*g.welt)) << "fall " << fall;
+        ASSERT_TRUE(g.welt) << zeile << ": " << g.fehler.grund;
+        ASSERT_TRUE(testhilfe::haeltInvarianten(*g.welt)) << zeile;
         const std::string wieder = storage::weltDateiText(*g.welt);
         const auto zurueck = lies(wieder);
-        ASSERT_TRUE(zurueck.welt) << "fall " << fall;
-        EXPECT_TRUE(storage::weltDateiText(*zurueck.welt) == wieder) << "fall " << fall;
+        ASSERT_TRUE(zurueck.welt) << zeile;
+        EXPECT_TRUE(storage::weltDateiText(*zurueck.welt) == wieder) << zeile;
     }
-    // Both answers occur, so the test exercises both paths.
-    EXPECT_GT(angenommen, 250);
-    EXPECT_LT(angenommen, 2500);
 }
