@@ -1,12 +1,9 @@
 // The file menu's dialogs and the clipboard; what files hold is the model's business.
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
 
-#include "storage/dateizugriff.h"
 #include "ui/dialoge.h"
 #include "ui/frmvireo.h"
 #include "ui/widgets.h"
@@ -17,7 +14,7 @@ namespace {
 
 const QString kWelten = QStringLiteral("Welten (*.vir);;Alle Dateien (*)");
 const QString kMuster =
-    QStringLiteral("Muster (*.rle *.cells *.lif *.life *.txt);;Alle Dateien (*)");
+    QStringLiteral("Muster (*.rle *.cells *.lif *.life *.txt *.mcl *.mc *.gz);;Alle Dateien (*)");
 const QString kMusterExport =
     QStringLiteral("RLE (*.rle);;Plaintext (*.cells);;Life 1.06 (*.lif *.life);;Alle Dateien (*)");
 const QString kPng = QStringLiteral("PNG-Bilder (*.png);;Alle Dateien (*)");
@@ -81,19 +78,8 @@ void frmVireo::bildSpeichern() {
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(
         this, titel, QDir::currentPath(), bildName_.isEmpty() ? QStringLiteral("MorLix.png") : bildName_, kPng);
     if (!pfad) return;
-    const QString ziel = pfad->endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? *pfad : *pfad + ".png";
-    bildName_ = ziel;
-    const view::Pixelflaeche& feld = feldBild();
-    const QImage bild(reinterpret_cast<const uchar*>(feld.pixel()), feld.breite(), feld.hoehe(), QImage::Format_RGB32);
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    const std::string fehler = bild.save(&puffer, "PNG") ? storage::speichereSicher(pfadVon(ziel), png.toStdString())
-                                                          : "das Bild lässt sich nicht kodieren";
-    if (!fehler.empty())
-        dialoge_.warnung(this, titel,
-                         QStringLiteral("Die Datei „%1“ lässt sich nicht speichern: %2.")
-                             .arg(QDir::toNativeSeparators(ziel), QString::fromStdString(fehler)));
+    bildName_ = *pfad;
+    melde(titel, modell_.speichereBild(pfadVon(*pfad), systemfarben()));
 }
 
 void frmVireo::animationSpeichern() {

@@ -7,6 +7,7 @@
 #include "storage/dateizugriff.h"
 #include "storage/gifanimation.h"
 #include "storage/muster.h"
+#include "storage/pngbild.h"
 #include "storage/weltdatei.h"
 #include "werkbank/vorgang.h"
 
@@ -16,7 +17,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Meldung warnung(std::string text) { return {Meldung::Art::warnung, std::move(text)}; }
+constexpr const char* kBleibt = " Die Welt bleibt, wie sie war.";
+
+/// A warning: the sentence that names the problem, and what follows for the window.
+Meldung warnung(const std::string& grund, const char* folge = "") {
+    return {Meldung::Art::warnung, grund + folge, grund};
+}
 
 std::string inZeichen(const fs::path& pfad) { return "„" + pfad.string() + "“"; }
 
@@ -43,8 +49,7 @@ std::string titelMit(const fs::path& pfad) {
 }
 
 Meldung keinWeltName(const fs::path& pfad) {
-    return warnung("Die Datei " + inZeichen(pfad) +
-                   " ist keine Welt: Weltdateien enden auf „.vir“. Die Welt bleibt, wie sie war.");
+    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“.", kBleibt);
 }
 
 }  // namespace
@@ -55,7 +60,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
-        return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ". Die Welt bleibt, wie sie war.");
+        return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ".", kBleibt);
     Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
     const storage::WeltDatei& datei = *gelesen.welt;
     std::memcpy(welt_->zelle, datei.zelle, sizeof datei.zelle);
@@ -83,9 +88,9 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
 Meldung Werkbank::speichereWelt(fs::path pfad) {
     const std::string name = pfad.filename().string();
     if (name.find_first_of("*?") != std::string::npos)
-        return warnung("Der Name „" + name +
-                       "“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens. "
-                       "Die Welt ist nicht gespeichert.");
+        return warnung(
+            "Der Name „" + name + "“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
+            " Die Welt ist nicht gespeichert.");
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
     std::memcpy(datei->zelle, welt_->zelle, sizeof datei->zelle);
@@ -115,8 +120,9 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
 Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
     auto ablehnen = [&](const std::string& grund) {
-        return warnung("Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund +
-                       " Die Welt bleibt, wie sie war.");
+        return Meldung{Meldung::Art::warnung,
+                       "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
+                       herkunft + ": " + grund};
     };
     if (!gelesen.muster) return ablehnen(gelesen.fehler);
     const storage::Muster& muster = *gelesen.muster;
@@ -126,14 +132,7 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
     if (!platz) return ablehnen(grund);
 
     Vorgang v(*this, Art::Bearbeitung, schritt);
-    if (muster.regel) {
-        for (std::size_t k = 0; k < 9; ++k) {
-            ueberleben_[k] = muster.regel->regel.ueberlebt(static_cast<int>(k)) ? 1 : 0;
-            geburt_[k] = muster.regel->regel.geboren(static_cast<int>(k)) ? 1 : 0;
-        }
-        welt_->nachbarMaske = muster.regel->maske;
-        melde(kRegel | kMaske);
-    }
+    if (muster.regel) setzeRegel(muster.regel->regel, muster.regel->maske);
     if (muster.rand) {
         rand_ = *muster.rand;
         melde(kRand);
@@ -148,14 +147,14 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
     }
     weltGeaendert();
     if (std::string hinweis = storage::hinweisNichtUebernommen(muster); !hinweis.empty())
-        return {Meldung::Art::hinweis, std::move(hinweis)};
+        return {Meldung::Art::hinweis, hinweis, hinweis};
     return {};
 }
 
 Meldung Werkbank::importiereMuster(const fs::path& pfad, bool leeren) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
     if (!datei.fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ". Die Welt bleibt, wie sie war.");
+        return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ".", kBleibt);
     return fuegeEin(datei.text, inZeichen(pfad), leeren, leeren ? "Muster öffnen" : "Muster importieren");
 }
 
@@ -171,11 +170,27 @@ Meldung Werkbank::oeffne(const fs::path& pfad) {
 std::string Werkbank::musterText() const { return storage::rleText(*welt_, regel(), rand_, ""); }
 
 Meldung Werkbank::exportiereMuster(fs::path pfad) {
-    if (pfad.extension().empty()) pfad += ".rle";
+    if (pfad.extension().empty()) pfad += storage::endungFuer(storage::MusterFormat::rle);
+    const std::optional<storage::MusterFormat> format = storage::formatFuerName(pfad.filename().string());
+    if (!format)
+        return warnung("Die Endung " + inZeichen(pfad.extension()) +
+                       " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.");
     const std::string fehler =
-        storage::speichereSicher(pfad, storage::rleText(*welt_, regel(), rand_, pfad.stem().string()));
+        storage::speichereSicher(pfad, storage::musterText(*format, *welt_, regel(), rand_, pfad.stem().string()));
     if (!fehler.empty())
         return warnung("Das Muster lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system) {
+    pfad = mitEndung(std::move(pfad), ".png", true);
+    view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
+    flaeche.setzeSystemfarben(system);
+    view::zeichneFeld(flaeche, welt_->zelle, anzeige_, welt_->feldGroesse);
+    const std::optional<std::string> png = storage::pngBild(flaeche.breite(), flaeche.hoehe(), flaeche.pixel());
+    const std::string fehler = png ? storage::speichereSicher(pfad, *png) : "das Bild lässt sich nicht kodieren";
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
     return {};
 }
 

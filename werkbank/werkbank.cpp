@@ -103,6 +103,21 @@ bool Werkbank::taktWeiter() {
     return zeitraffer_.rest() > 0;
 }
 
+void Werkbank::generationen(long long n, const Zuschauer& jede) {
+    Vorgang v(*this, Art::Lauf);
+    run::Zeitraffer zeitraffer;
+    zeitraffer.beginne(n);
+    double generation = engine::leseZahl(zaehlerText_);
+    while (zeitraffer.rest() > 0) {
+        const long long k = zeitraffer.scheibe(*welt_, regel(), rand_, [&](const engine::Welt& w, bool imRing) {
+            if (!jede && !imRing) return;
+            periodensuche_.nachSchritt(w);
+            if (jede) jede(++generation, periodensuche_.befund());
+        });
+        nachSchritten(k);
+    }
+}
+
 void Werkbank::setzeTempo(int wert) {
     Vorgang v(*this);
     tempo_ = std::clamp(wert, run::kReglerRechts, run::kReglerLinks);
@@ -173,6 +188,23 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
     groessenHaken_ = -1;
     melde(kGroesse | kZellen);
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
+}
+
+void Werkbank::setzeRegel(const engine::Regel& regel, std::uint8_t maske) {
+    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    for (std::size_t k = 0; k < 9; ++k) {
+        ueberleben_[k] = regel.ueberlebt(static_cast<int>(k)) ? 1 : 0;
+        geburt_[k] = regel.geboren(static_cast<int>(k)) ? 1 : 0;
+    }
+    welt_->nachbarMaske = maske;
+    periodensuche_.neuerLauf(*welt_);
+    melde(kRegel | kMaske | kBefund);
+}
+
+void Werkbank::setzeGroesse(int n) {
+    if (n < 2 || n > engine::kMaxFeld || n % 2 != 0) return;
+    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    waehleGroesse({n, -1});
 }
 
 void Werkbank::rasterUmschalten() {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,8 +62,10 @@ enum class Reihe { Ueberleben, Geburt };
 struct Meldung {
     enum class Art { keine, hinweis, warnung };
     Art art = Art::keine;
-    /// One or two German sentences.
+    /// One or two German sentences for a message box.
     std::string text;
+    /// The sentence that names the problem alone, without what it means for the window.
+    std::string grund;
     explicit operator bool() const { return art != Art::keine; }
 };
 
@@ -125,6 +128,11 @@ public:
     bool takt();
     /// The next slice of a long tick; true while more follow.
     bool taktWeiter();
+    /// Watches every generation of generationen(): the counter's value after it, and the finding.
+    using Zuschauer = std::function<void(double generation, const history::Befund& befund)>;
+    /// n generations as one tick of the clock makes them (memory, counter, finding), whether the
+    /// clock runs or not; with a watcher the finding is made after every one of them.
+    void generationen(long long n, const Zuschauer& jede = {});
     /// The step-interval slider moved to `wert` (1..100).
     void setzeTempo(int wert);
     /// The generations-per-tick text as typed; read at the next tick.
@@ -145,6 +153,10 @@ public:
     void festeGroesse(int item);
     /// "frei" after the input box: the entered text, or nothing when cancelled.
     void freieGroesse(const std::optional<std::string>& eingabe);
+    /// A whole rule at once: the boxes of its counts ticked, the others clear, and its neighbours.
+    void setzeRegel(const engine::Regel& regel, std::uint8_t maske);
+    /// A field size (even, 2..90) without the menu's check mark; other sizes are ignored.
+    void setzeGroesse(int n);
     /// "Raster ein/aus".
     void rasterUmschalten();
     /// A colour chosen for a colour field.
@@ -214,8 +226,11 @@ public:
     Meldung oeffne(const std::filesystem::path& pfad);
     /// The living cells of the visible field as an RLE pattern.
     std::string musterText() const;
-    /// Saves the living cells in the pattern format the name's ending chooses.
+    /// Saves the living cells in the pattern format the name's ending chooses (".rle" when it has
+    /// none); an ending of no pattern format is refused.
     Meldung exportiereMuster(std::filesystem::path pfad);
+    /// The field as it is drawn, as a PNG file.
+    Meldung speichereBild(std::filesystem::path pfad, const view::Systemfarben& system);
     /// The remembered generations as an animated GIF, drawn with the given system colours.
     Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system);
 
