@@ -3,6 +3,7 @@
 #include "engine/vektor.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -12,41 +13,6 @@
 namespace engine {
 
 namespace {
-
-/// Minus and plus neighbour coordinates of field coordinate c; kAussen marks "beyond the edge".
-constexpr int kAussen = 55;  // stored at index 100, outside every field
-
-struct Nachbarkoord {
-    int minus;
-    int plus;
-};
-
-Nachbarkoord koordinaten(Rand rand, int c, int n) {
-    const int L = -n / 2;
-    const int H = n / 2 - 1;
-    switch (rand) {
-        case Rand::Torus: return {c == L ? H : c - 1, c == H ? L : c + 1};
-        case Rand::Quadrat: return {c == L ? kAussen : c - 1, c == H ? kAussen : c + 1};
-        case Rand::Spiegel: break;
-    }
-    return {c == L ? c : c - 1, c == H ? c : c + 1};
-}
-
-int zaehle(const Welt& w, Rand rand, int i, int j) {
-    const int n = w.feldGroesse;
-    const Nachbarkoord ki = koordinaten(rand, i, n);
-    const Nachbarkoord kj = koordinaten(rand, j, n);
-    int summe = 0;
-    for (int b = 0; b < 8; ++b) {
-        if (!((w.nachbarMaske >> b) & 1)) continue;
-        const int ni = kNachbarn[b].dx < 0 ? ki.minus : kNachbarn[b].dx > 0 ? ki.plus : i;
-        const int nj = kNachbarn[b].dy < 0 ? kj.minus : kNachbarn[b].dy > 0 ? kj.plus : j;
-        // Beyond the bounded plane nothing lives, whatever index 100 may hold.
-        if (ni == kAussen || nj == kAussen) continue;
-        if (w.zelle[speicherIndex(ni)][speicherIndex(nj)] != 0) ++summe;
-    }
-    return summe;
-}
 
 /// Padded width of a row of the scratch maps: guard cells each side, room for whole 32-byte blocks.
 constexpr int kBreite = 128;
@@ -77,22 +43,32 @@ Tabellen tabellen(const Regel& regel) {
     return t;
 }
 
+/// The living cells of one row before and after, cell k in bit k % 64 of word k / 64.
+struct ZeilenBits {
+    std::uint64_t vorher[2] = {};
+    std::uint64_t nachher[2] = {};
+};
+
 /// Next states of one row of n cells into aus[0..n).
-void zeileSkalar(const Puffer& p, int a, int n, std::uint8_t maske, const Tabellen& t, std::int32_t* aus) {
+ZeilenBits zeileSkalar(const Puffer& p, int a, int n, std::uint8_t maske, const Tabellen& t, std::int32_t* aus) {
+    ZeilenBits bits;
     for (int k = 0; k < n; ++k) {
         int c = 0;
         for (int b = 0; b < 8; ++b)
             if ((maske >> b) & 1) c += p.lebt[a + kNachbarn[b].dx][1 + k + kNachbarn[b].dy];
         const std::uint8_t kl = p.klasse[a - 1][k];
         aus[k] = kl == 0 ? t.geburt[c] : static_cast<std::uint8_t>(t.ueberleben[c] & t.alter[kl]);
+        bits.vorher[k / 64] |= std::uint64_t{kl != 0} << (k % 64);
+        bits.nachher[k / 64] |= std::uint64_t{aus[k] != 0} << (k % 64);
     }
+    return bits;
 }
 
 #if defined(__x86_64__) || defined(__i386__)
 #define MORLIX_SIMD 1
 /// The same as zeileSkalar, 32 cells at a time; writes whole blocks of 32 into aus, zeros
 /// beyond the n cells. Widening in registers avoids reading back bytes just stored.
-__attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, std::uint8_t maske,
+__attribute__((target("avx2"))) ZeilenBits zeileSimd(const Puffer& p, int a, int n, std::uint8_t maske,
                                                 const Tabellen& t, std::int32_t* aus) {
     // The byte shuffle looks up within each 16-byte half, so each table stands in both halves.
     const __m256i geburt = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.geburt)));
@@ -106,6 +82,7 @@ __attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, st
     int richtungen = 0;
     for (int b = 0; b < 8; ++b)
         if ((maske >> b) & 1) zeilen[richtungen++] = &p.lebt[a + kNachbarn[b].dx][1 + kNachbarn[b].dy];
+    ZeilenBits bits;
     for (int k = 0; k < n; k += 32) {
         __m256i c = null;
         for (int r = 0; r < richtungen; ++r)
@@ -118,6 +95,11 @@ __attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, st
         const __m256i imFeld = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(n)),
                                                  _mm256_add_epi8(spalten, _mm256_set1_epi8(static_cast<char>(k))));
         const __m256i neu = _mm256_and_si256(_mm256_blendv_epi8(weiter, geboren, leer), imFeld);
+        // Beyond the n cells the classes are 0 and the new states masked, so no bit is set there.
+        const auto vorher = static_cast<std::uint32_t>(~_mm256_movemask_epi8(leer));
+        const auto nachher = static_cast<std::uint32_t>(~_mm256_movemask_epi8(_mm256_cmpeq_epi8(neu, null)));
+        bits.vorher[k / 64] |= std::uint64_t{vorher} << (k % 64);
+        bits.nachher[k / 64] |= std::uint64_t{nachher} << (k % 64);
         for (int haelfte = 0; haelfte < 2; ++haelfte) {
             __m128i teil = haelfte == 0 ? _mm256_castsi256_si128(neu) : _mm256_extracti128_si256(neu, 1);
             for (int v = 0; v < 2; ++v, teil = _mm_srli_si128(teil, 8))
@@ -125,15 +107,11 @@ __attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, st
                                     _mm256_cvtepu8_epi32(teil));
         }
     }
+    return bits;
 }
 #endif
 
 }  // namespace
-
-int nachbarnTorus(const Welt& w, int i, int j) { return zaehle(w, Rand::Torus, i, j); }
-int nachbarnQuadrat(const Welt& w, int i, int j) { return zaehle(w, Rand::Quadrat, i, j); }
-int nachbarnSpiegel(const Welt& w, int i, int j) { return zaehle(w, Rand::Spiegel, i, j); }
-int nachbarn(const Welt& w, Rand rand, int i, int j) { return zaehle(w, rand, i, j); }
 
 MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     const int n = w.feldGroesse;
@@ -143,7 +121,7 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
     w.gedIndex = (w.gedIndex + 1) % kRing;
 
     // Storage index seen at each padded position 0..n+1, or -1 for "nothing beyond the edge".
-    // Each coordinate maps on its own, exactly as the per-cell counts do.
+    // Each coordinate maps on its own.
     int quelle[kMaxFeld + 2];
     for (int q = 0; q <= n + 1; ++q) {
         const int c = q - 1;
@@ -190,13 +168,23 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
     // A whole row at a time, so that the columns outside the field are written as zeros
     // in the same pass; the kernels leave zeros beyond the n cells of a row (up to 31 more).
     alignas(32) std::int32_t reihe[kDim + 32] = {};
+    Bilanz& bilanz = w.bilanz;
+    int lebende = 0, geburten = 0, tode = 0;
     for (int x = lo; x < lo + n; ++x) {
+        ZeilenBits bits;
 #ifdef MORLIX_SIMD
         if (simd)
-            zeileSimd(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
+            bits = zeileSimd(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
         else
 #endif
-            zeileSkalar(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
+            bits = zeileSkalar(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
+        const int lebt = std::popcount(bits.nachher[0]) + std::popcount(bits.nachher[1]);
+        bilanz.spalten[x - lo][0] = bits.nachher[0];
+        bilanz.spalten[x - lo][1] = bits.nachher[1];
+        bilanz.spaltenLebende[x - lo] = static_cast<std::uint8_t>(lebt);
+        lebende += lebt;
+        geburten += std::popcount(bits.nachher[0] & ~bits.vorher[0]) + std::popcount(bits.nachher[1] & ~bits.vorher[1]);
+        tode += std::popcount(bits.vorher[0] & ~bits.nachher[0]) + std::popcount(bits.vorher[1] & ~bits.nachher[1]);
         std::int32_t* alt = w.zelle[x];
         std::int32_t* neu = w.zelleNeu[x];
         std::int16_t* ged = slot[x];
@@ -206,6 +194,12 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
             ged[k] = static_cast<std::int16_t>(reihe[k]);
         }
     }
+    bilanz.lebende = lebende;
+    bilanz.geburten = geburten;
+    bilanz.tode = tode;
+    bilanz.feldGroesse = n;
+    bilanz.nachbarMaske = w.nachbarMaske;
+    bilanz.rand = rand;
 }
 
 bool simdVerfuegbar() {
