@@ -140,18 +140,19 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
     // past the field's last cell.
     Puffer p;
     std::memset(&p, 0, sizeof p);
+    for (int a = 0; a < n; ++a) {
+        const std::int32_t* z = w.zelle[lo + a] + lo;
+        std::uint8_t* kl = p.klasse[a];
+        for (int b = 0; b < n; ++b) kl[b] = static_cast<std::uint8_t>(std::min<std::uint32_t>(z[b], 4));
+    }
+    // The living map from the classes, bytes instead of the wider cells.
     for (int a = 0; a <= n + 1; ++a) {
+        if (quelle[a] < 0) continue;
+        const std::uint8_t* kl = p.klasse[quelle[a] - lo];
         std::uint8_t* zeile = p.lebt[a];
-        const int qa = quelle[a];
-        if (qa < 0) continue;
-        const std::int32_t* z = w.zelle[qa];
-        for (int b = 0; b < n; ++b) zeile[b + 1] = z[lo + b] != 0;
-        zeile[0] = quelle[0] < 0 ? 0 : z[quelle[0]] != 0;
-        zeile[n + 1] = quelle[n + 1] < 0 ? 0 : z[quelle[n + 1]] != 0;
-        if (a >= 1 && a <= n) {
-            std::uint8_t* kl = p.klasse[a - 1];
-            for (int b = 0; b < n; ++b) kl[b] = static_cast<std::uint8_t>(std::min<std::uint32_t>(z[lo + b], 4));
-        }
+        for (int b = 0; b < n; ++b) zeile[b + 1] = kl[b] != 0;
+        zeile[0] = quelle[0] < 0 ? 0 : kl[quelle[0] - lo] != 0;
+        zeile[n + 1] = quelle[n + 1] < 0 ? 0 : kl[quelle[n + 1] - lo] != 0;
     }
     const Tabellen t = tabellen(regel);
 

@@ -63,13 +63,18 @@ std::string befundText(const Befund& befund) {
 std::string befundKurzText(const Befund& befund) {
     const bool steht = befund.dx == 0 && befund.dy == 0;
     if (befund.lebende == 0 || befund.periode == 0 || (steht && befund.periode == 1)) return befundText(befund);
-    std::string text = "P" + engine::ziffernText(befund.periode);
+    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+    std::string text = "P";
+    text += engine::ziffernText(befund.periode);
     if (steht) return text;
     static constexpr const char* kPfeile[3][3] = {{"↖", "↑", "↗"}, {"←", "", "→"}, {"↙", "↓", "↘"}};
-    text += std::string(" ") + kPfeile[(befund.dy > 0) - (befund.dy < 0) + 1][(befund.dx > 0) - (befund.dx < 0) + 1];
+    text += ' ';
+    text += kPfeile[(befund.dy > 0) - (befund.dy < 0) + 1][(befund.dx > 0) - (befund.dx < 0) + 1];
     const int ax = std::abs(befund.dx), ay = std::abs(befund.dy);
     if (ax == 0 || ay == 0 || ax == ay) return text + engine::ziffernText(std::max(ax, ay));
-    return text + engine::ziffernText(ax) + "," + engine::ziffernText(ay);
+    text += engine::ziffernText(ax);
+    text += ',';
+    return text + engine::ziffernText(ay);
 }
 
 void Periodensuche::neuerLauf(const engine::Welt& w) {
@@ -205,11 +210,11 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
         std::uint8_t anzahl[engine::kMaxFeld] = {};
         const int lo = engine::kMitte - n / 2;
         for (int x = 0; x < n; ++x)
-            for (int y = 0; y < n; ++y)
-                if (w.gedaechtnis(lo + x, lo + y, vorher) != 0) {
-                    spalten[x][y / 64] |= std::uint64_t{1} << (y % 64);
-                    ++anzahl[x];
-                }
+            for (int y = 0; y < n; ++y) {
+                const bool lebt = w.gedaechtnis(lo + x, lo + y, vorher) != 0;
+                spalten[x][y / 64] |= std::uint64_t{lebt} << (y % 64);
+                anzahl[x] = static_cast<std::uint8_t>(anzahl[x] + lebt);
+            }
         feldGroesse_ = n;
         nachbarMaske_ = bilanz.nachbarMaske;
         rand_ = bilanz.rand;

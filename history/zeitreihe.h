@@ -13,19 +13,25 @@ inline constexpr int kZeitreihenLaenge = 10000;
 
 /// One generation of a run as a chart sees it.
 struct Messpunkt {
+    /// The generation counter after the step.
     double generation = 0;
+    /// Living cells of the field.
     std::int32_t lebende = 0;
+    /// Cells born in the step that built it.
     std::int32_t geburten = 0;
+    /// Cells that died in that step.
     std::int32_t tode = 0;
-    /// The period search's finding (see Befund); periode -1 for a generation it did not see.
+    /// The period of the search's finding (see Befund); -1 for a generation it did not see.
     std::int8_t periode = -1;
+    /// The finding's move, x to the right and y downward.
     std::int8_t dx = 0;
     std::int8_t dy = 0;
 };
 
 /// The last kZeitreihenLaenge generations of the current run. Fixed size (about 240 kB, so
-/// allocate it once), allocates nothing. After every step: erfasse(), a few stores; after the
-/// steps the period search watches: mitBefund() once its nachSchritt() has run.
+/// allocate it once), allocates nothing. A run calls beginne() where it starts, erfasse() after
+/// every step, a few stores even inside a time-lapse tick, and mitBefund() after the steps the
+/// period search watches, once its nachSchritt() has run.
 class Zeitreihe {
 public:
     /// Forgets every generation; for a new run.
