@@ -86,17 +86,21 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*sp
                                           const std::uint8_t* spaltenLebende) {
     Spalte* bits = bits_[s];
     std::uint8_t* anzahl = spaltenLebende_[s];
+    // The counts again after the last column, so that the sums below go round without a test.
+    int rund[engine::kMaxFeld + 2];
     Spalte alle = 0;
     std::uint64_t h1 = 0, h2 = 0, salz = static_cast<std::uint64_t>(n) * 0xD6E8FEB86659FD93u;
-    int lebend = 0, xMin = n, xMax = -1;
+    int lebend = 0, xMin = n, xMax = -1, paare = 0;
     for (int x = 0; x < n; ++x) {
         // Columns mix independently, so no column waits for the one before.
         salz += 0x9E3779B97F4A7C15u;
         h1 += (spalten[x][0] ^ salz) * 0xBF58476D1CE4E5B9u;
         h2 += (spalten[x][1] ^ salz) * 0x94D049BB133111EBu;
         bits[x] = spalten[x][0] | Spalte{spalten[x][1]} << 64;
+        if (x > 0) paare += lebendIn(bits[x] & bits[x - 1]);
         alle |= bits[x];
         anzahl[x] = spaltenLebende[x];
+        rund[x] = anzahl[x];
         lebend += anzahl[x];
         if (anzahl[x] != 0) {
             xMin = std::min(xMin, x);
@@ -104,20 +108,21 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*sp
         }
     }
     // What no cyclic shift changes: how the column counts follow each other round the field,
-    // and how many living cells have a living right neighbour.
-    std::uint64_t quadrate = 0, folge1 = 0, folge2 = 0, paare = 0;
+    // and how many living cells have a living neighbour in the next column.
+    paare += n > 1 ? lebendIn(bits[0] & bits[n - 1]) : 0;
+    rund[n] = rund[0];
+    rund[n + 1] = rund[n > 1 ? 1 : 0];
+    int quadrate = 0, folge1 = 0, folge2 = 0;
     for (int x = 0; x < n; ++x) {
-        const int x1 = x + 1 == n ? 0 : x + 1;
-        const int x2 = x1 + 1 == n ? 0 : x1 + 1;
-        quadrate += anzahl[x] * anzahl[x];
-        folge1 += anzahl[x] * anzahl[x1];
-        folge2 += anzahl[x] * anzahl[x2];
-        paare += static_cast<std::uint64_t>(lebendIn(bits[x] & bits[x1]));
+        quadrate += rund[x] * rund[x];
+        folge1 += rund[x] * rund[x + 1];
+        folge2 += rund[x] * rund[x + 2];
     }
     Stand& stand = stand_[s];
     stand.hash = gemischt(h1 ^ (h2 << 31 | h2 >> 33));
-    stand.gestalt = gemischt(gemischt(gemischt(static_cast<std::uint64_t>(lebend) ^ quadrate << 20) ^ folge1) ^
-                             (folge2 << 17) ^ (paare << 41));
+    stand.gestalt = gemischt(gemischt(static_cast<std::uint64_t>(lebend) << 44 ^ static_cast<std::uint64_t>(quadrate) << 20 ^
+                                      static_cast<std::uint64_t>(paare)) ^
+                             static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
     stand.lebende = lebend;
     stand.xMin = xMin;
     stand.yMin = alle == 0 ? n : ersteZelle(alle);
@@ -130,15 +135,16 @@ bool Periodensuche::gleichVersetzt(int alt, int neu, int dx, int dy) const {
     const Spalte* nach = bits_[neu];
     if (rand_ == engine::Rand::Torus) {
         const int unten = (dy + n) % n;
-        for (int x = 0; x < n; ++x)
-            if (gedreht(von[(x - dx + n) % n], unten, n) != nach[x]) return false;
+        for (int x = 0, q = (n - dx) % n; x < n; ++x, q = q + 1 == n ? 0 : q + 1)
+            if (gedreht(von[q], unten, n) != nach[x]) return false;
         return true;
     }
     // Both states keep clear of the edges and hold as many cells, so no cell can be pushed out.
+    const Spalte maske = feldMaske(n);
     for (int x = 0; x < n; ++x) {
         const int q = x - dx;
         const Spalte v = q >= 0 && q < n ? von[q] : 0;
-        if ((dy >= 0 ? (v << dy) & feldMaske(n) : v >> -dy) != nach[x]) return false;
+        if ((dy >= 0 ? (v << dy) & maske : v >> -dy) != nach[x]) return false;
     }
     return true;
 }
@@ -170,9 +176,7 @@ bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
     for (int q = 0; q < n; ++q) {
         if (vorher[q] != jetzt[anker]) continue;
         const int d = (anker - q + n) % n;
-        bool passt = true;
-        for (int x = 0; x < n && passt; ++x) passt = jetzt[x] == vorher[x >= d ? x - d : x - d + n];
-        if (!passt) continue;
+        if (!std::equal(jetzt + d, jetzt + n, vorher) || !std::equal(jetzt, jetzt + d, vorher + n - d)) continue;
         const Spalte quelle = bits_[alt][q];
         for (Spalte rest = quelle; rest != 0; rest &= rest - 1) {
             const int e = (zielZelle - ersteZelle(rest) + n) % n;
@@ -183,10 +187,14 @@ bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
                                       static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy)};
         }
     }
-    std::sort(versaetze_, versaetze_ + zahl, [](const Versatz& l, const Versatz& r) {
+    const auto vor = [](const Versatz& l, const Versatz& r) {
         return l.rang != r.rang ? l.rang < r.rang : l.dx != r.dx ? l.dx < r.dx : l.dy < r.dy;
-    });
+    };
+    // When the shape really moved, the best-ranked shift is usually the one: the rest is sorted
+    // only when it fails.
+    std::iter_swap(versaetze_, std::min_element(versaetze_, versaetze_ + zahl, vor));
     for (int i = 0; i < zahl; ++i) {
+        if (i == 1) std::sort(versaetze_ + 1, versaetze_ + zahl, vor);
         if (gleichVersetzt(alt, neu, versaetze_[i].dx, versaetze_[i].dy)) {
             dx = versaetze_[i].dx;
             dy = versaetze_[i].dy;
@@ -205,16 +213,22 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
                          vorher != gedIndex_))
         staende_ = 0;
     if (staende_ == 0) {
-        // Once a run: the start state from the ring, as the step would have counted it.
+        // Once a run: the start state from the ring, as the step would have counted it, eight
+        // cells at a time into bits.
         std::uint64_t spalten[engine::kMaxFeld][2] = {};
         std::uint8_t anzahl[engine::kMaxFeld] = {};
         const int lo = engine::kMitte - n / 2;
-        for (int x = 0; x < n; ++x)
-            for (int y = 0; y < n; ++y) {
-                const bool lebt = w.gedaechtnis(lo + x, lo + y, vorher) != 0;
-                spalten[x][y / 64] |= std::uint64_t{lebt} << (y % 64);
-                anzahl[x] = static_cast<std::uint8_t>(anzahl[x] + lebt);
+        for (int x = 0; x < n; ++x) {
+            const std::int16_t* z = w.gedaechtnisDaten[vorher][lo + x] + lo;
+            std::uint8_t lebt[engine::kMaxFeld + 8] = {};
+            for (int y = 0; y < n; ++y) lebt[y] = z[y] != 0;
+            for (int y = 0; y < n; y += 8) {
+                std::uint64_t acht;
+                std::memcpy(&acht, lebt + y, sizeof acht);
+                spalten[x][y / 64] |= ((acht * 0x0102040810204080u) >> 56) << (y % 64);
             }
+            anzahl[x] = static_cast<std::uint8_t>(std::popcount(spalten[x][0]) + std::popcount(spalten[x][1]));
+        }
         feldGroesse_ = n;
         nachbarMaske_ = bilanz.nachbarMaske;
         rand_ = bilanz.rand;
