@@ -47,29 +47,70 @@ Tabellen tabellen(const Regel& regel) {
 struct ZeilenBits {
     std::uint64_t vorher[2] = {};
     std::uint64_t nachher[2] = {};
+
+    /// Adds cells k, k + 1, ... (at most 32, not across bit 64) as the low bits of alt and neu;
+    /// fixed word indices keep the words in registers.
+    void setze(int k, std::uint64_t alt, std::uint64_t neu) {
+        if (k < 64) {
+            vorher[0] |= alt << k;
+            nachher[0] |= neu << k;
+        } else {
+            vorher[1] |= alt << (k - 64);
+            nachher[1] |= neu << (k - 64);
+        }
+    }
 };
 
-/// Next states of one row of n cells into aus[0..n).
-ZeilenBits zeileSkalar(const Puffer& p, int a, int n, std::uint8_t maske, const Tabellen& t, std::int32_t* aus) {
+/// Adds one row's living cells, field column x, to the step's counts; called at the end of
+/// each kernel, where the bits are still in registers.
+void verbuche(Bilanz& b, int x, const ZeilenBits& bits) {
+    const int lebt = std::popcount(bits.nachher[0]) + std::popcount(bits.nachher[1]);
+    b.spalten[x][0] = bits.nachher[0];
+    b.spalten[x][1] = bits.nachher[1];
+    b.spaltenLebende[x] = static_cast<std::uint8_t>(lebt);
+    b.lebende += lebt;
+    b.geburten += std::popcount(bits.nachher[0] & ~bits.vorher[0]) + std::popcount(bits.nachher[1] & ~bits.vorher[1]);
+    b.tode += std::popcount(bits.vorher[0] & ~bits.nachher[0]) + std::popcount(bits.vorher[1] & ~bits.nachher[1]);
+}
+
+/// The counted directions as offsets in the living map from the cell's place in a row's
+/// guard-less start; fixed for a whole step.
+struct Richtungen {
+    int versatz[8];
+    int anzahl = 0;
+};
+
+Richtungen richtungen(std::uint8_t maske) {
+    Richtungen r;
+    for (int b = 0; b < 8; ++b)
+        if ((maske >> b) & 1) r.versatz[r.anzahl++] = kNachbarn[b].dx * kBreite + 1 + kNachbarn[b].dy;
+    return r;
+}
+
+/// Row a of the living map, the map taken as one block.
+const std::uint8_t* lebtZeile(const Puffer& p, int a) { return &p.lebt[0][0] + a * kBreite; }
+
+/// Next states of one row of n cells into aus[0..n); counts them into b.
+void zeileSkalar(const Puffer& p, int a, int n, const Richtungen& r, const Tabellen& t, std::int32_t* aus,
+                 Bilanz& b) {
+    const std::uint8_t* zeile = lebtZeile(p, a);
     ZeilenBits bits;
     for (int k = 0; k < n; ++k) {
         int c = 0;
-        for (int b = 0; b < 8; ++b)
-            if ((maske >> b) & 1) c += p.lebt[a + kNachbarn[b].dx][1 + k + kNachbarn[b].dy];
+        for (int i = 0; i < r.anzahl; ++i) c += zeile[r.versatz[i] + k];
         const std::uint8_t kl = p.klasse[a - 1][k];
         aus[k] = kl == 0 ? t.geburt[c] : static_cast<std::uint8_t>(t.ueberleben[c] & t.alter[kl]);
-        bits.vorher[k / 64] |= std::uint64_t{kl != 0} << (k % 64);
-        bits.nachher[k / 64] |= std::uint64_t{aus[k] != 0} << (k % 64);
+        bits.setze(k, kl != 0, aus[k] != 0);
     }
-    return bits;
+    verbuche(b, a - 1, bits);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
 #define MORLIX_SIMD 1
 /// The same as zeileSkalar, 32 cells at a time; writes whole blocks of 32 into aus, zeros
 /// beyond the n cells. Widening in registers avoids reading back bytes just stored.
-__attribute__((target("avx2"))) ZeilenBits zeileSimd(const Puffer& p, int a, int n, std::uint8_t maske,
-                                                const Tabellen& t, std::int32_t* aus) {
+__attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, const Richtungen& r,
+                                                const Tabellen& t, std::int32_t* aus, Bilanz& b) {
     // The byte shuffle looks up within each 16-byte half, so each table stands in both halves.
     const __m256i geburt = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.geburt)));
     const __m256i ueberleben =
@@ -78,15 +119,12 @@ __attribute__((target("avx2"))) ZeilenBits zeileSimd(const Puffer& p, int a, int
     const __m256i null = _mm256_setzero_si256();
     const __m256i spalten = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
                                              20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
-    const std::uint8_t* zeilen[8];
-    int richtungen = 0;
-    for (int b = 0; b < 8; ++b)
-        if ((maske >> b) & 1) zeilen[richtungen++] = &p.lebt[a + kNachbarn[b].dx][1 + kNachbarn[b].dy];
+    const std::uint8_t* zeile = lebtZeile(p, a);
     ZeilenBits bits;
     for (int k = 0; k < n; k += 32) {
         __m256i c = null;
-        for (int r = 0; r < richtungen; ++r)
-            c = _mm256_add_epi8(c, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(zeilen[r] + k)));
+        for (int i = 0; i < r.anzahl; ++i)
+            c = _mm256_add_epi8(c, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(zeile + r.versatz[i] + k)));
         const __m256i kl = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.klasse[a - 1][k]));
         const __m256i leer = _mm256_cmpeq_epi8(kl, null);
         const __m256i geboren = _mm256_shuffle_epi8(geburt, c);
@@ -96,10 +134,8 @@ __attribute__((target("avx2"))) ZeilenBits zeileSimd(const Puffer& p, int a, int
                                                  _mm256_add_epi8(spalten, _mm256_set1_epi8(static_cast<char>(k))));
         const __m256i neu = _mm256_and_si256(_mm256_blendv_epi8(weiter, geboren, leer), imFeld);
         // Beyond the n cells the classes are 0 and the new states masked, so no bit is set there.
-        const auto vorher = static_cast<std::uint32_t>(~_mm256_movemask_epi8(leer));
-        const auto nachher = static_cast<std::uint32_t>(~_mm256_movemask_epi8(_mm256_cmpeq_epi8(neu, null)));
-        bits.vorher[k / 64] |= std::uint64_t{vorher} << (k % 64);
-        bits.nachher[k / 64] |= std::uint64_t{nachher} << (k % 64);
+        bits.setze(k, static_cast<std::uint32_t>(~_mm256_movemask_epi8(leer)),
+                   static_cast<std::uint32_t>(~_mm256_movemask_epi8(_mm256_cmpeq_epi8(neu, null))));
         for (int haelfte = 0; haelfte < 2; ++haelfte) {
             __m128i teil = haelfte == 0 ? _mm256_castsi256_si128(neu) : _mm256_extracti128_si256(neu, 1);
             for (int v = 0; v < 2; ++v, teil = _mm_srli_si128(teil, 8))
@@ -107,7 +143,7 @@ __attribute__((target("avx2"))) ZeilenBits zeileSimd(const Puffer& p, int a, int
                                     _mm256_cvtepu8_epi32(teil));
         }
     }
-    return bits;
+    verbuche(b, a - 1, bits);
 }
 #endif
 
@@ -155,6 +191,7 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
         zeile[n + 1] = quelle[n + 1] < 0 ? 0 : kl[quelle[n + 1] - lo] != 0;
     }
     const Tabellen t = tabellen(regel);
+    const Richtungen r = richtungen(w.nachbarMaske);
 
     // Rows outside the field become empty: two contiguous blocks in each array.
     std::int16_t(*slot)[kDim] = w.gedaechtnisDaten[w.gedIndex];
@@ -170,22 +207,14 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
     // in the same pass; the kernels leave zeros beyond the n cells of a row (up to 31 more).
     alignas(32) std::int32_t reihe[kDim + 32] = {};
     Bilanz& bilanz = w.bilanz;
-    int lebende = 0, geburten = 0, tode = 0;
+    bilanz.lebende = bilanz.geburten = bilanz.tode = 0;
     for (int x = lo; x < lo + n; ++x) {
-        ZeilenBits bits;
 #ifdef MORLIX_SIMD
         if (simd)
-            bits = zeileSimd(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
+            zeileSimd(p, x - lo + 1, n, r, t, reihe + lo, bilanz);
         else
 #endif
-            bits = zeileSkalar(p, x - lo + 1, n, w.nachbarMaske, t, reihe + lo);
-        const int lebt = std::popcount(bits.nachher[0]) + std::popcount(bits.nachher[1]);
-        bilanz.spalten[x - lo][0] = bits.nachher[0];
-        bilanz.spalten[x - lo][1] = bits.nachher[1];
-        bilanz.spaltenLebende[x - lo] = static_cast<std::uint8_t>(lebt);
-        lebende += lebt;
-        geburten += std::popcount(bits.nachher[0] & ~bits.vorher[0]) + std::popcount(bits.nachher[1] & ~bits.vorher[1]);
-        tode += std::popcount(bits.vorher[0] & ~bits.nachher[0]) + std::popcount(bits.vorher[1] & ~bits.nachher[1]);
+            zeileSkalar(p, x - lo + 1, n, r, t, reihe + lo, bilanz);
         std::int32_t* alt = w.zelle[x];
         std::int32_t* neu = w.zelleNeu[x];
         std::int16_t* ged = slot[x];
@@ -195,9 +224,6 @@ MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd)
             ged[k] = static_cast<std::int16_t>(reihe[k]);
         }
     }
-    bilanz.lebende = lebende;
-    bilanz.geburten = geburten;
-    bilanz.tode = tode;
     bilanz.feldGroesse = n;
     bilanz.nachbarMaske = w.nachbarMaske;
     bilanz.rand = rand;

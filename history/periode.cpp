@@ -209,6 +209,7 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
     const int n = bilanz.feldGroesse;
     const int g = w.gedIndex;
     const int vorher = (g + kRing - 1) % kRing;  // the step stored its start state here
+    if (n == 0) return;                           // no step has run yet
     if (staende_ > 0 && (n != feldGroesse_ || bilanz.nachbarMaske != nachbarMaske_ || bilanz.rand != rand_ ||
                          vorher != gedIndex_))
         staende_ = 0;
