@@ -16,10 +16,6 @@ using engine::kRing;
 
 __extension__ typedef unsigned __int128 Spalte;
 
-int lebendIn(Spalte v) {
-    return std::popcount(static_cast<std::uint64_t>(v)) + std::popcount(static_cast<std::uint64_t>(v >> 64));
-}
-
 int ersteZelle(Spalte v) {
     const auto unten = static_cast<std::uint64_t>(v);
     return unten != 0 ? std::countr_zero(unten) : 64 + std::countr_zero(static_cast<std::uint64_t>(v >> 64));
@@ -85,44 +81,48 @@ void Periodensuche::neuerLauf(const engine::Welt& w) {
 MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*spalten)[2],
                                           const std::uint8_t* spaltenLebende) {
     Spalte* bits = bits_[s];
-    std::uint8_t* anzahl = spaltenLebende_[s];
-    // The counts again after the last column, so that the sums below go round without a test.
-    int rund[engine::kMaxFeld + 2];
+    std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
     Spalte alle = 0;
-    std::uint64_t h1 = 0, h2 = 0, salz = static_cast<std::uint64_t>(n) * 0xD6E8FEB86659FD93u;
-    int lebend = 0, xMin = n, xMax = -1, paare = 0;
+    // Each column as two words, and turned down by one cell: the last cell comes round to the top.
+    const std::uint64_t maskeA = n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+    const std::uint64_t maskeB = n > 64 ? (std::uint64_t{1} << (n - 64)) - 1 : 0;
+    const int wortUnten = n > 64 ? 1 : 0, bitUnten = (n - 1) % 64;
+    std::uint64_t vorA = spalten[n - 1][0], vorB = spalten[n - 1][1];  // the column before, round the field
+    int paare = 0, schraeg = 0;
     for (int x = 0; x < n; ++x) {
-        // Columns mix independently, so no column waits for the one before.
-        salz += 0x9E3779B97F4A7C15u;
-        h1 += (spalten[x][0] ^ salz) * 0xBF58476D1CE4E5B9u;
-        h2 += (spalten[x][1] ^ salz) * 0x94D049BB133111EBu;
-        bits[x] = spalten[x][0] | Spalte{spalten[x][1]} << 64;
-        if (x > 0) paare += lebendIn(bits[x] & bits[x - 1]);
+        const std::uint64_t a = spalten[x][0], b = spalten[x][1];
+        bits[x] = a | Spalte{b} << 64;
         alle |= bits[x];
-        anzahl[x] = spaltenLebende[x];
-        rund[x] = anzahl[x];
-        lebend += anzahl[x];
-        if (anzahl[x] != 0) {
+        const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[x][wortUnten] >> bitUnten) & 1);
+        const std::uint64_t runterB = ((b << 1) | (a >> 63)) & maskeB;
+        paare += std::popcount(a & vorA) + std::popcount(b & vorB);
+        schraeg += std::popcount(vorA & runterA) + std::popcount(vorB & runterB);
+        vorA = a;
+        vorB = b;
+    }
+    // The counts again after the last column, so that the sums go round without a test.
+    int rund[engine::kMaxFeld + 2];
+    for (int x = 0; x < n; ++x) rund[x] = spaltenLebende[x];
+    rund[n] = rund[0];
+    rund[n + 1] = rund[n > 1 ? 1 : 0];
+    int lebend = 0, quadrate = 0, folge1 = 0, folge2 = 0, xMin = n, xMax = -1;
+    for (int x = 0; x < n; ++x) {
+        lebend += rund[x];
+        quadrate += rund[x] * rund[x];
+        folge1 += rund[x] * rund[x + 1];
+        folge2 += rund[x] * rund[x + 2];
+        if (rund[x] != 0) {
             xMin = std::min(xMin, x);
             xMax = x;
         }
     }
     // What no cyclic shift changes: how the column counts follow each other round the field,
-    // and how many living cells have a living neighbour in the next column.
-    paare += n > 1 ? lebendIn(bits[0] & bits[n - 1]) : 0;
-    rund[n] = rund[0];
-    rund[n + 1] = rund[n > 1 ? 1 : 0];
-    int quadrate = 0, folge1 = 0, folge2 = 0;
-    for (int x = 0; x < n; ++x) {
-        quadrate += rund[x] * rund[x];
-        folge1 += rund[x] * rund[x + 1];
-        folge2 += rund[x] * rund[x + 2];
-    }
+    // and how many living cells have a living neighbour to the right and up to the right; the
+    // second also tells a shape from its mirror image.
     Stand& stand = stand_[s];
-    stand.hash = gemischt(h1 ^ (h2 << 31 | h2 >> 33));
-    stand.gestalt = gemischt(gemischt(static_cast<std::uint64_t>(lebend) << 44 ^ static_cast<std::uint64_t>(quadrate) << 20 ^
-                                      static_cast<std::uint64_t>(paare)) ^
-                             static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
+    std::uint64_t gestalt = gemischt(static_cast<std::uint64_t>(lebend) << 32 ^ static_cast<std::uint64_t>(quadrate));
+    gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
+    stand.gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(paare) << 32 ^ static_cast<std::uint64_t>(schraeg));
     stand.lebende = lebend;
     stand.xMin = xMin;
     stand.yMin = alle == 0 ? n : ersteZelle(alle);
@@ -172,16 +172,27 @@ bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
         if (jetzt[x] != 0 && (anker < 0 || haeufigkeit[jetzt[x]] < haeufigkeit[jetzt[anker]])) anker = x;
     const Spalte ziel = bits_[neu][anker];
     const int zielZelle = ersteZelle(ziel);
+    // Row shifts that turn the old column into the anchor; a field that repeats itself offers
+    // the same old column again and again, so they are kept for the next one.
+    int drehungen[engine::kMaxFeld];
+    int zahlDrehungen = -1;
+    Spalte gedrehteQuelle = 0;
     int zahl = 0;
     for (int q = 0; q < n; ++q) {
         if (vorher[q] != jetzt[anker]) continue;
         const int d = (anker - q + n) % n;
         if (!std::equal(jetzt + d, jetzt + n, vorher) || !std::equal(jetzt, jetzt + d, vorher + n - d)) continue;
         const Spalte quelle = bits_[alt][q];
-        for (Spalte rest = quelle; rest != 0; rest &= rest - 1) {
-            const int e = (zielZelle - ersteZelle(rest) + n) % n;
-            if (gedreht(quelle, e, n) != ziel) continue;
-            const int gx = gekuerzt(d, n), gy = gekuerzt(e, n);
+        if (zahlDrehungen < 0 || quelle != gedrehteQuelle) {
+            zahlDrehungen = 0;
+            gedrehteQuelle = quelle;
+            for (Spalte rest = quelle; rest != 0; rest &= rest - 1) {
+                const int e = (zielZelle - ersteZelle(rest) + n) % n;
+                if (gedreht(quelle, e, n) == ziel) drehungen[zahlDrehungen++] = e;
+            }
+        }
+        for (int i = 0; i < zahlDrehungen; ++i) {
+            const int gx = gekuerzt(d, n), gy = gekuerzt(drehungen[i], n);
             if (gx != 0 || gy != 0)
                 versaetze_[zahl++] = {static_cast<std::int16_t>(std::abs(gx) + std::abs(gy)),
                                       static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy)};
@@ -242,12 +253,12 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
 
     befund_ = {bilanz.lebende};
     const Stand& jetzt = stand_[g];
-    for (int k = 1; k < staende_; ++k) {
-        const int s = (g - k + kRing) % kRing;
+    for (int k = 1, s = g; k < staende_; ++k) {
+        s = s == 0 ? kRing - 1 : s - 1;  // k steps back
+        if (stand_[s].gestalt != jetzt.gestalt) continue;
+        // The shapes match: cell by cell where they stand, or moved.
         int dx = 0, dy = 0;
-        // A hash match is confirmed cell by cell.
-        if ((stand_[s].hash == jetzt.hash && std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0) ||
-            (stand_[s].gestalt == jetzt.gestalt && wandert(s, g, dx, dy))) {
+        if (std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0 || wandert(s, g, dx, dy)) {
             befund_ = {bilanz.lebende, k, dx, dy};
             break;
         }

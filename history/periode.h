@@ -58,8 +58,6 @@ private:
 
     /// What one state of the ring looks like, beyond its cells.
     struct Stand {
-        /// Hash of the living cells where they are.
-        std::uint64_t hash;
         /// Hash of quantities that no shift changes; equal for a state and its moved copy.
         std::uint64_t gestalt;
         int lebende;
