@@ -73,8 +73,8 @@ void verbuche(Bilanz& b, int x, const ZeilenBits& bits) {
     b.tode += std::popcount(bits.vorher[0] & ~bits.nachher[0]) + std::popcount(bits.vorher[1] & ~bits.nachher[1]);
 }
 
-/// The counted directions as offsets in the living map from the cell's place in a row's
-/// guard-less start; fixed for a whole step.
+/// The counted directions as offsets into the living map, from a row's start to the
+/// neighbour of its first cell; fixed for a whole step.
 struct Richtungen {
     int versatz[8];
     int anzahl = 0;

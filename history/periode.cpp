@@ -29,6 +29,7 @@ Spalte gedreht(Spalte v, int d, int n) { return d == 0 ? v : ((v << d) | (v >> (
 /// A cyclic shift 0..n-1 as reported, -n/2+1..n/2.
 int gekuerzt(int d, int n) { return d > n / 2 ? d - n : d; }
 
+/// Every bit of h reaches every bit of the result.
 std::uint64_t gemischt(std::uint64_t h) {
     h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9u;
     h = (h ^ (h >> 27)) * 0x94D049BB133111EBu;

@@ -47,6 +47,7 @@ public:
     /// Takes the state the last step built; call after every step, before the field changes.
     void nachSchritt(const engine::Welt& w);
 
+    /// The finding after the last step, or the population alone after neuerLauf().
     const Befund& befund() const { return befund_; }
     /// States of the current run held by the ring, present included; 0 before the first step.
     int staende() const { return staende_; }
@@ -60,6 +61,7 @@ private:
     struct Stand {
         /// Hash of quantities that no shift changes; equal for a state and its moved copy.
         std::uint64_t gestalt;
+        /// Living cells.
         int lebende;
         /// First living column and row, for a move on the plane.
         int xMin;
