@@ -8,7 +8,7 @@
 
 using history::Zeitreihe;
 
-TEST(Zeitreihe, CountsOfABlinkerWithTheFindingsGivenAndAsCsv) {
+TEST(Zeitreihe, CountsOfABlinkerWithTheFindingsGivenAsCsvAndOnlyTheLastTenThousand) {
     auto w = std::make_unique<engine::Welt>();
     testhilfe::zeichne(*w, -1, 0, {"222", "...", "...", "...", "O..", "O.."});
     auto reihe = std::make_unique<Zeitreihe>();
@@ -32,12 +32,8 @@ TEST(Zeitreihe, CountsOfABlinkerWithTheFindingsGivenAndAsCsv) {
               "43;3;2;2;;;\r\n"
               "44;3;2;2;2;0;0\r\n"
               "2.5E+15;3;2;2;4;-1;1\r\n");
-}
 
-TEST(Zeitreihe, KeepsTheLastTenThousandOldestFirstAndEmptiesForANewRun) {
-    auto w = std::make_unique<engine::Welt>();
-    auto reihe = std::make_unique<Zeitreihe>();
-    reihe->mitBefund({1, 1, 0, 0});  // nothing to give it to
+    // Beyond ten thousand the oldest go; a new run starts empty.
     for (int g = 1; g <= history::kZeitreihenLaenge + 5; ++g) {
         w->bilanz.lebende = g % 7;
         reihe->erfasse(g, *w);
@@ -47,5 +43,6 @@ TEST(Zeitreihe, KeepsTheLastTenThousandOldestFirstAndEmptiesForANewRun) {
     EXPECT_EQ((*reihe)[0].lebende, 6);
     EXPECT_EQ((*reihe)[history::kZeitreihenLaenge - 1].generation, history::kZeitreihenLaenge + 5);
     reihe->leeren();
+    reihe->mitBefund({1, 1, 0, 0});  // nothing to give it to
     EXPECT_EQ(reihe->csv(), "Generation;Lebend;Geburten;Tode;Periode;Wandert x;Wandert y\r\n");
 }
