@@ -20,16 +20,10 @@ Ankreuzungen nur(std::initializer_list<int> elemente) {
 
 }  // namespace
 
-TEST(Nachbarmaske, ExamplesOfTheMatrix) {
-    EXPECT_EQ(maskeAus(nur({1, 2, 3, 4, 5, 6, 7, 8})), 255);
+TEST(Nachbarmaske, ExamplesOfTheMatrixAndTicksAndMaskBothWaysForEveryMask) {
     EXPECT_EQ(maskeAus(nur({1, 2, 4, 5, 6, 7, 8})), 251);
     EXPECT_EQ(maskeAus(nur({1, 3, 5, 7})), 85);
-    EXPECT_EQ(maskeAus(nur({2, 4, 6, 8})), 170);
-    EXPECT_EQ(maskeAus(nur({})), 0);
     EXPECT_EQ(maskeAus(nur({8})), 128);
-}
-
-TEST(Nachbarmaske, TicksAndMaskGoBothWaysForEveryMask) {
     for (int m = 0; m < 256; ++m) {
         const Ankreuzungen a = ankreuzungenAus(static_cast<std::uint8_t>(m));
         ASSERT_EQ(maskeAus(a), m);
@@ -38,16 +32,18 @@ TEST(Nachbarmaske, TicksAndMaskGoBothWaysForEveryMask) {
 }
 
 TEST(Nachbarmaske, EachElementSwitchesTheNeighbourAtItsPlace) {
-    // Element n ticked alone counts exactly the one living cell at its place in the 3 x 3 picture.
+    // Element n ticked alone, with birth on one neighbour: the empty centre of the 3 x 3 picture
+    // is born exactly when its one living cell stands at element n's place.
     const std::vector<std::string> bild[8] = {
         {"...", "O..", "..."}, {"O..", "...", "..."}, {".O.", "...", "..."}, {"..O", "...", "..."},
         {"...", "..O", "..."}, {"...", "...", "..O"}, {"...", "...", ".O."}, {"...", "...", "O.."}};
     for (int platz = 1; platz <= 8; ++platz) {
-        auto w = std::make_unique<engine::Welt>();
-        testhilfe::zeichne(*w, -1, -1, bild[platz - 1]);
         for (int n = 1; n <= 8; ++n) {
+            auto w = std::make_unique<engine::Welt>();
+            testhilfe::zeichne(*w, -1, -1, bild[platz - 1]);
             w->nachbarMaske = maskeAus(nur({n}));
-            EXPECT_EQ(engine::nachbarn(*w, engine::Rand::Torus, 0, 0), n == platz ? 1 : 0)
+            engine::schritt(*w, engine::Regel{0, 0b10}, engine::Rand::Torus);
+            EXPECT_EQ(testhilfe::lies(*w, 0, 0, 1, 1)[0], n == platz ? "2" : ".")
                 << "element " << n << ", cell at place " << platz;
         }
         const engine::Richtung r = engine::richtungVon(platz);

@@ -39,57 +39,38 @@ struct Verlauf {
 
 }  // namespace
 
-TEST(RueckIndex, PresentPastAndTheOldestSlot) {
-    EXPECT_EQ(history::rueckIndex(7, 99), 7);
-    EXPECT_EQ(history::rueckIndex(7, 98), 6);
-    EXPECT_EQ(history::rueckIndex(7, 0), 8);
-    EXPECT_EQ(history::rueckIndex(0, 98), 99);
-    EXPECT_EQ(history::rueckIndex(99, 0), 0);
-}
-
-TEST(TiefeText, LeadingBlankForThePresentMinusForThePast) {
-    EXPECT_EQ(history::tiefeText(99), " 0");
-    EXPECT_EQ(history::tiefeText(98), "-1");
-    EXPECT_EQ(history::tiefeText(0), "-99");
+TEST(RueckIndex, SlotAndDepthTextOfTheSliderValues) {
+    const struct {
+        int gedIndex, v, slot;
+        const char* tiefe;
+    } faelle[] = {{7, 99, 7, " 0"}, {7, 98, 6, "-1"}, {7, 0, 8, "-99"}, {0, 98, 99, "-1"}, {99, 0, 0, "-99"}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(history::rueckIndex(f.gedIndex, f.v), f.slot) << f.gedIndex << " " << f.v;
+        EXPECT_EQ(history::tiefeText(f.v), f.tiefe);
+    }
 }
 
 TEST(Zurueckblicken, ShowsTheWorldKStepsEarlierWithItsAgesAndChangesNothingElse) {
-    Verlauf v(6);
+    Verlauf v(150);  // the ring has wrapped
     auto ring = std::make_unique<Welt>(*v.w);
-    for (int k = 0; k <= 6; ++k) {
-        EXPECT_EQ(history::zurueckblicken(*v.w, history::kGegenwart - k), (6 - k + 100) % 100);
-        EXPECT_EQ(zellen(*v.w), v.nach[6 - k]) << "k = " << k;
+    for (int k = 0; k <= 99; ++k) {
+        ASSERT_EQ(history::zurueckblicken(*v.w, history::kGegenwart - k), (150 - k + 100) % 100);
+        EXPECT_EQ(zellen(*v.w), v.nach[150 - k]) << "k = " << k;
     }
-    EXPECT_EQ(v.w->gedIndex, 6);
+    EXPECT_EQ(v.w->gedIndex, 50);
     EXPECT_EQ(std::memcmp(v.w->gedaechtnisDaten, ring->gedaechtnisDaten, sizeof ring->gedaechtnisDaten), 0);
+    // Before the first step there is nothing.
+    Verlauf kurz(6);
+    history::zurueckblicken(*kurz.w, history::kGegenwart - 7);
+    EXPECT_EQ(testhilfe::lebende(*kurz.w), 0);
 }
 
-TEST(Zurueckblicken, BeyondTheRecordedHistoryTheWorldIsEmpty) {
-    Verlauf v(6);
-    history::zurueckblicken(*v.w, history::kGegenwart - 7);
-    EXPECT_EQ(testhilfe::lebende(*v.w), 0);
-    history::zurueckblicken(*v.w, 0);
-    EXPECT_EQ(testhilfe::lebende(*v.w), 0);
-}
-
-TEST(Zurueckblicken, AfterTheRingWrappedItReaches99StepsBack) {
-    Verlauf v(150);
-    history::zurueckblicken(*v.w, 0);
-    EXPECT_EQ(zellen(*v.w), v.nach[150 - 99]);
-    history::zurueckblicken(*v.w, 50);
-    EXPECT_EQ(zellen(*v.w), v.nach[150 - 49]);
-}
-
-TEST(Zurueckblicken, ReturningToThePresentDropsEditsMadeSinceTheLastStep) {
-    Verlauf v(3);
+TEST(Zurueckblicken, ThePresentDropsEditsAndAStepFromThePastContinuesFromIt) {
+    Verlauf v(5);
     testhilfe::zeichne(*v.w, 10, 10, {"222"});
     history::zurueckblicken(*v.w, history::kGegenwart - 2);
     history::zurueckblicken(*v.w, history::kGegenwart);
-    EXPECT_EQ(zellen(*v.w), v.nach[3]);
-}
-
-TEST(Zurueckblicken, AStepFromThePastContinuesFromIt) {
-    Verlauf v(5);
+    EXPECT_EQ(zellen(*v.w), v.nach[5]);
     history::zurueckblicken(*v.w, history::kGegenwart - 3);
     schritt(*v.w);
     EXPECT_EQ(zellen(*v.w), v.nach[3]);
