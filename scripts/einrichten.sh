@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, if any are missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-pakete=(build-essential cmake qt6-base-dev qt6-svg-dev libgl1-mesa-dev googletest libgtest-dev
+pakete=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-charts-dev libgl1-mesa-dev googletest libgtest-dev
         libbenchmark-dev libgif-dev zlib1g-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core
         qt6-translations-l10n desktop-file-utils locales)
 

@@ -8,12 +8,14 @@
 #include <QMenuBar>
 
 #include "engine/programm.h"
+#include "storage/regeltext.h"
 #include "ui/bausteine.h"
 #include "ui/beispieltafel.h"
 #include "ui/dialoge.h"
 #include "ui/farbtafel.h"
 #include "ui/feldtafel.h"
 #include "ui/frmmatrix.h"
+#include "ui/frmverlauf.h"
 #include "ui/fusszeile.h"
 #include "ui/hilfe.h"
 #include "ui/maustafel.h"
@@ -143,6 +145,50 @@ void frmVireo::baueMenues() {
     QAction* matrix = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
     matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
     connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
+
+    QMenu* regel = menuBar()->addMenu(QStringLiteral("Regel"));
+    regel->setObjectName(QStringLiteral("cmdRegel"));
+    regelJetzt_ = regel->addAction(QString());
+    regelJetzt_->setEnabled(false);
+    regel->addSeparator();
+    for (const storage::BenannteRegel& r : storage::kBenannteRegeln) {
+        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(QString::fromUtf8(r.name.data(), r.name.size()),
+                                                                   QString::fromUtf8(r.notation.data(), r.notation.size())));
+        a->setCheckable(true);
+        a->setData(QString::fromUtf8(r.name.data(), r.name.size()));
+        connect(a, &QAction::triggered, this, [this, n = r.notation] { modell_.setzeRegelText(std::string(n)); });
+        regelNamen_ << a;
+    }
+    regel->addSeparator();
+    connect(eintrag(regel, "cmdRegelEingeben", QStringLiteral("Regel eingeben…")), &QAction::triggered, this,
+            &frmVireo::regelEingeben);
+
+    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("Ansicht"));
+    ansicht->setObjectName(QStringLiteral("cmdAnsicht"));
+    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QStringLiteral("Verlauf…"));
+    verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
+}
+
+void frmVireo::zeigeRegel() {
+    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung()));
+    const QString name = QString::fromStdString(modell_.regelName());
+    for (QAction* a : regelNamen_) a->setChecked(a->data().toString() == name);
+}
+
+void frmVireo::regelEingeben() {
+    const QString titel = QStringLiteral("Regel eingeben");
+    const std::optional<QString> text = dialoge_.eingabe(
+        this, titel, QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“):"),
+        QString::fromStdString(storage::regelText(modell_.regel(), 255)), QPoint(tw(100), tw(100)));
+    if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
+}
+
+void frmVireo::verlaufZeigen() {
+    if (!verlauf_) verlauf_ = new frmVerlauf(modell_, dialoge_, this);
+    verlauf_->show();
+    verlauf_->raise();
+    verlauf_->activateWindow();
 }
 
 void frmVireo::geaendert(std::uint32_t was) {
@@ -152,6 +198,8 @@ void frmVireo::geaendert(std::uint32_t was) {
     // The caption marks a changed world with Qt's placeholder.
     if (was & werkbank::kTitel) setWindowTitle(QString::fromStdString(modell_.titel()) + QStringLiteral("[*]"));
     if (was & werkbank::kChronik) zeigeChronik();
+    if (was & (werkbank::kRegel | werkbank::kMaske)) zeigeRegel();
+    if (verlauf_) verlauf_->zeige(was);
 }
 
 void frmVireo::zeigeChronik() {

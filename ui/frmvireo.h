@@ -14,6 +14,7 @@ class FeldTafel;
 class StartTafel;
 class Tafel;
 class frmMatrix;
+class frmVerlauf;
 
 /// The main window: shows the workbench model in its panels and forwards what the user does to
 /// it; the menus and the file dialogs are its own.
@@ -49,6 +50,8 @@ private slots:
     void animationSpeichern();
     void freieGroesse();
     void matrixOeffnen();
+    void verlaufZeigen();
+    void regelEingeben();
     void neu();
     void beenden();
 
@@ -67,6 +70,8 @@ private:
     bool darfVerwerfen();
     /// Shows what undo and redo would do.
     void zeigeChronik();
+    /// Shows the rule in force in the rule menu.
+    void zeigeRegel();
 
     werkbank::Werkbank modell_;
     Dialoge& dialoge_;
@@ -75,7 +80,10 @@ private:
     FeldTafel* feldTafel_;
     Fusszeile* fusszeile_;
     QList<Tafel*> tafeln_;
-    frmMatrix* matrix_ = nullptr;  // made at the first opening, then kept
+    frmMatrix* matrix_ = nullptr;    // made at the first opening, then kept
+    frmVerlauf* verlauf_ = nullptr;  // likewise
+    QAction* regelJetzt_ = nullptr;
+    QList<QAction*> regelNamen_;
     std::array<QAction*, 3> groessen_{};
     QAction* rueckgaengig_ = nullptr;
     QAction* wiederholen_ = nullptr;

@@ -30,7 +30,7 @@ void Werkbank::mausHoch() {
     if (!strichGemalt_) return;
     strichGemalt_ = false;
     // The painted cells stay as painted until the next full redraw; only the run starts anew.
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kBefund);
 }
 

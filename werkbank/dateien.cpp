@@ -182,6 +182,14 @@ Meldung Werkbank::exportiereMuster(fs::path pfad) {
     return {};
 }
 
+Meldung Werkbank::speichereVerlauf(fs::path pfad) {
+    pfad = mitEndung(std::move(pfad), ".csv", true);
+    const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
 Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system) {
     pfad = mitEndung(std::move(pfad), ".png", true);
     view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);

@@ -1,16 +1,22 @@
 #include "werkbank/werkbank.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "engine/programm.h"
 #include "engine/zahltext.h"
 #include "examples/beispiele.h"
 #include "history/rueckblende.h"
+#include "storage/regeltext.h"
 #include "werkbank/vorgang.h"
 
 namespace werkbank {
 
-Werkbank::Werkbank() : welt_(std::make_unique<engine::Welt>()), titel_(engine::kProgrammTitel) {}
+Werkbank::Werkbank()
+    : welt_(std::make_unique<engine::Welt>()),
+      periodensuche_(std::make_unique<history::Periodensuche>()),
+      zeitreihe_(std::make_unique<history::Zeitreihe>()),
+      titel_(engine::kProgrammTitel) {}
 
 Werkbank::~Werkbank() = default;
 
@@ -28,7 +34,7 @@ engine::Regel Werkbank::regel() const {
 }
 
 void Werkbank::weltGeaendert(std::uint32_t auch) {
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kZellen | kBefund | auch);
 }
 
@@ -58,10 +64,22 @@ void Werkbank::nachSchritten(long long anzahl) {
     melde(kZellen | kZaehler | kBefund);
 }
 
+void Werkbank::nachGeneration(const engine::Welt& w, bool suchen, double generation) {
+    zeitreihe_->erfasse(generation, w);
+    if (!suchen) return;
+    periodensuche_->nachSchritt(w);
+    zeitreihe_->mitBefund(periodensuche_->befund());
+}
+
+void Werkbank::neuerLauf() {
+    periodensuche_->neuerLauf(*welt_);
+    zeitreihe_->beginne(engine::leseZahl(zaehlerText_), *welt_);
+}
+
 void Werkbank::einzelschritt() {
     Vorgang v(*this, Art::Lauf);
     engine::schritt(*welt_, regel(), rand_);
-    periodensuche_.nachSchritt(*welt_);
+    nachGeneration(*welt_, true, engine::leseZahl(zaehlerText_) + 1);
     nachSchritten(1);
 }
 
@@ -95,8 +113,9 @@ bool Werkbank::taktWeiter() {
         return false;
     }
     Vorgang v(*this, Art::Lauf);
-    const long long k = zeitraffer_.scheibe(*welt_, regel(), rand_, [this](const engine::Welt& w, bool imRing) {
-        if (imRing) periodensuche_.nachSchritt(w);
+    double generation = engine::leseZahl(zaehlerText_);
+    const long long k = zeitraffer_.scheibe(*welt_, regel(), rand_, [&](const engine::Welt& w, bool imRing) {
+        nachGeneration(w, imRing, ++generation);
     });
     if (k == 0) return false;
     nachSchritten(k);
@@ -110,9 +129,8 @@ void Werkbank::generationen(long long n, const Zuschauer& jede) {
     double generation = engine::leseZahl(zaehlerText_);
     while (zeitraffer.rest() > 0) {
         const long long k = zeitraffer.scheibe(*welt_, regel(), rand_, [&](const engine::Welt& w, bool imRing) {
-            if (!jede && !imRing) return;
-            periodensuche_.nachSchritt(w);
-            if (jede) jede(++generation, periodensuche_.befund());
+            nachGeneration(w, imRing || jede, ++generation);
+            if (jede) jede(generation, periodensuche_->befund());
         });
         nachSchritten(k);
     }
@@ -154,7 +172,7 @@ void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
     Vorgang v(*this, Art::Bearbeitung, "Regel");
     std::uint8_t& kasten = (reihe == Reihe::Ueberleben ? ueberleben_ : geburt_)[static_cast<std::size_t>(anzahl)];
     kasten = kasten == 1 ? 0 : 1;
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kRegel | kBefund);
 }
 
@@ -167,7 +185,7 @@ void Werkbank::setzeMaske(std::uint8_t maske) {
 void Werkbank::setzeRand(engine::Rand rand) {
     Vorgang v(*this, Art::Bearbeitung, "Randoption");
     rand_ = rand;
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kRand | kBefund);
 }
 
@@ -197,8 +215,27 @@ void Werkbank::setzeRegel(const engine::Regel& regel, std::uint8_t maske) {
         geburt_[k] = regel.geboren(static_cast<int>(k)) ? 1 : 0;
     }
     welt_->nachbarMaske = maske;
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kRegel | kMaske | kBefund);
+}
+
+Meldung Werkbank::setzeRegelText(const std::string& text) {
+    const storage::RegelGelesen gelesen = storage::liesRegel(text);
+    if (!gelesen.regel) return {Meldung::Art::warnung, gelesen.fehler, gelesen.fehler};
+    setzeRegel(gelesen.regel->regel, gelesen.regel->maske);
+    return {};
+}
+
+std::string Werkbank::regelName() const { return std::string(storage::regelName(regel(), welt_->nachbarMaske)); }
+
+std::string Werkbank::regelBeschreibung() const {
+    std::string text = "Regel " + storage::regelText(regel(), 255);
+    if (const std::string name = regelName(); !name.empty()) text += " (" + name + ")";
+    const int gezaehlt = std::popcount(welt_->nachbarMaske);
+    if (gezaehlt != 8)
+        text += ", gezählt " + engine::ziffernText(gezaehlt) + " von 8 Nachbarn (Maske " +
+                engine::ziffernText(welt_->nachbarMaske) + ")";
+    return text;
 }
 
 void Werkbank::setzeGroesse(int n) {
@@ -238,7 +275,7 @@ void Werkbank::gedaechtnisLoeschen() {
     Vorgang v(*this, Art::Bearbeitung, "Gedächtnis löschen");
     welt_->loescheGedaechtnis();
     ringStaende_ = 0;
-    periodensuche_.neuerLauf(*welt_);
+    neuerLauf();
     melde(kBefund);
     // Only a real change of the slider runs the look-back, which then empties a stopped world.
     if (rueckblickWert_ != history::kGegenwart) rueckblick(history::kGegenwart);

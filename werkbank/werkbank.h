@@ -14,6 +14,7 @@
 #include "engine/schritt.h"
 #include "engine/welt.h"
 #include "history/periode.h"
+#include "history/zeitreihe.h"
 #include "run/uhr.h"
 #include "view/feldansicht.h"
 #include "view/feldgroesse.h"
@@ -104,7 +105,9 @@ public:
     /// The look-back slider: 99 the present, 99 - k for k generations back.
     int rueckblickWert() const { return rueckblickWert_; }
     const std::string& tiefeText() const { return tiefeText_; }
-    const history::Befund& befund() const { return periodensuche_.befund(); }
+    const history::Befund& befund() const { return periodensuche_->befund(); }
+    /// The last generations of the current run, for a chart.
+    const history::Zeitreihe& zeitreihe() const { return *zeitreihe_; }
     const edit::Scrollen& scrollen() const { return scrollen_; }
     int zeichenModus() const { return maus_.zeichenModus; }
     /// Column and row of the cell under the pencil's tip, as shown below the field.
@@ -155,6 +158,14 @@ public:
     void freieGroesse(const std::optional<std::string>& eingabe);
     /// A whole rule at once: the boxes of its counts ticked, the others clear, and its neighbours.
     void setzeRegel(const engine::Regel& regel, std::uint8_t maske);
+    /// A rule as typed, in B/S or S/B notation or by name; anything else is refused with a sentence
+    /// naming what was not understood, and nothing changes.
+    Meldung setzeRegelText(const std::string& text);
+    /// The rule in force as the literature writes it ("B3/S23"), with its name where it has one
+    /// and the counted neighbours when not all eight count.
+    std::string regelBeschreibung() const;
+    /// The name of the rule in force with all eight neighbours ("HighLife"); empty when it has none.
+    std::string regelName() const;
     /// A field size (even, 2..90) without the menu's check mark; other sizes are ignored.
     void setzeGroesse(int n);
     /// "Raster ein/aus".
@@ -231,6 +242,8 @@ public:
     Meldung exportiereMuster(std::filesystem::path pfad);
     /// The field as it is drawn, as a PNG file.
     Meldung speichereBild(std::filesystem::path pfad, const view::Systemfarben& system);
+    /// The time series of the run as a table for a spreadsheet (CSV).
+    Meldung speichereVerlauf(std::filesystem::path pfad);
     /// The remembered generations as an animated GIF, drawn with the given system colours.
     Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system);
 
@@ -250,6 +263,10 @@ private:
     void gescrollt(const edit::Gescrollt& g);
     void waehleGroesse(const view::Groessenwahl& wahl);
     void nachSchritten(long long anzahl);
+    /// A new run of the period search and the time series starts at the present field.
+    void neuerLauf();
+    /// After one generation: the time series takes it, and with `suchen` the period search too.
+    void nachGeneration(const engine::Welt& w, bool suchen, double generation);
     /// Whether the cells differ from the memory's present slot (edited since the last step).
     bool gegenwartBearbeitet() const;
 
@@ -275,7 +292,8 @@ private:
     int rueckblickWert_ = 99;
     std::string tiefeText_ = "0";
     int ringStaende_ = 0;  // states of the memory ring written since it was last cleared, at most 100
-    history::Periodensuche periodensuche_;
+    std::unique_ptr<history::Periodensuche> periodensuche_;
+    std::unique_ptr<history::Zeitreihe> zeitreihe_;
 
     edit::Maus maus_;
     bool strichGemalt_ = false;

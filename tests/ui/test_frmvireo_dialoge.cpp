@@ -1,5 +1,8 @@
 // The main window's dialogs, menus, help line, panels and the neighbour-matrix window.
 #include <QAction>
+#include <QChartView>
+#include <QLineSeries>
+#include <QMenu>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -147,6 +150,38 @@ private slots:
         QTest::mouseClick(fensterhilfe::finde<QCheckBox>(matrix, QStringLiteral("chkMat_1")), Qt::LeftButton);
         QTest::keyClick(matrix, Qt::Key_Escape);
         QCOMPARE(m().maske(), 251);
+    }
+
+    void theRuleMenuAndTheChartWindowFollowTheModel() {
+        auto* regel = finde<QMenu>("cmdRegel");
+        QAction* highlife = nullptr;
+        for (QAction* a : regel->actions())
+            if (a->text().startsWith(QStringLiteral("HighLife\t"))) highlife = a;
+        QVERIFY(highlife);
+        highlife->trigger();
+        QCOMPARE(m().regel().geburt, (1 << 3) | (1 << 6));
+        QVERIFY(highlife->isChecked());
+        QVERIFY(finde<QLineEdit>("txtBefund")->toolTip().contains(QStringLiteral("B36/S23 (HighLife)")));
+        dialoge.eingaben = {QStringLiteral("S23/B3")};
+        menue("cmdRegelEingeben");
+        QVERIFY(!highlife->isChecked());
+        dialoge.eingaben = {QStringLiteral("Lief")};
+        menue("cmdRegelEingeben");
+        QVERIFY(dialoge.meldungen.last().startsWith(QStringLiteral("Regel eingeben|")));
+
+        klick("cmdEinf_2");
+        klick("cmdEinzelschritt");
+        menue("cmdVerlauf");
+        auto* verlauf = fensterhilfe::finde<QWidget>(f.get(), QStringLiteral("frmVerlauf"));
+        QVERIFY(QTest::qWaitForWindowExposed(verlauf));
+        auto* chart = verlauf->findChild<QChartView*>();
+        QVERIFY(chart);
+        auto* lebend = qobject_cast<QLineSeries*>(chart->chart()->series().front());
+        QVERIFY(lebend);
+        QCOMPARE(lebend->count(), 2);
+        klick("cmdEinzelschritt");
+        QTRY_COMPARE(lebend->count(), 3);  // at its own pace
+        QCOMPARE(lebend->at(2), QPointF(2, 3));
     }
 
     void dialogsSpeakGermanWhateverTheSystemLocale() {

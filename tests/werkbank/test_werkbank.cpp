@@ -233,3 +233,42 @@ TEST(Werkbank, ColoursReachTheDrawingAndTheSwatches) {
     EXPECT_EQ(b.w->anzeige().hintergrund, view::rgb(1, 2, 3));
     EXPECT_EQ(b.zuschauer.meldungen.back(), werkbank::kFarben | werkbank::kChronik);
 }
+
+TEST(Werkbank, TheChartSeesEveryGenerationOfTheRunAlsoInsideALongTick) {
+    Bank b;
+    b.zeichne(-1, 0, {"OOO"});
+    b.w->einzelschritt();
+    b.w->setzeGenerationenText("1200");
+    b.w->laufUmschalten();
+    for (bool weiter = b.w->takt(); weiter; weiter = b.w->taktWeiter()) {
+    }
+    const history::Zeitreihe& r = b.w->zeitreihe();
+    ASSERT_EQ(r.groesse(), 1202);  // the start and 1201 generations
+    EXPECT_EQ(r[0].generation, 0);
+    EXPECT_EQ(r[1201].generation, 1201);
+    for (int i = 1; i < r.groesse(); ++i) {
+        ASSERT_EQ(r[i].lebende, 3) << i;
+        ASSERT_EQ(r[i].geburten, 2) << i;
+        ASSERT_EQ(r[i].tode, 2) << i;
+    }
+    EXPECT_EQ(r[1201].periode, 2);
+    EXPECT_EQ(r[600].periode, -1);  // the search watched only what the memory keeps
+    b.w->zellenLoeschen();
+    EXPECT_EQ(b.w->zeitreihe().groesse(), 1);  // an edit starts a new run
+}
+
+TEST(Werkbank, RulesByNameOrTextSetTheBoxesAndAreNamedBack) {
+    Bank b;
+    ASSERT_FALSE(b.w->setzeRegelText("highlife"));
+    EXPECT_EQ(b.w->regel().geburt, (1 << 3) | (1 << 6));
+    EXPECT_EQ(b.w->regelName(), "HighLife");
+    EXPECT_EQ(b.w->rueckgaengigName(), "Regel");
+    ASSERT_FALSE(b.w->setzeRegelText("23/36"));  // survival first
+    EXPECT_EQ(b.w->regelName(), "HighLife");
+    const werkbank::Meldung m = b.w->setzeRegelText("B3/X");
+    EXPECT_EQ(m.art, werkbank::Meldung::Art::warnung);
+    EXPECT_NE(m.text.find("B3/X"), std::string::npos);
+    EXPECT_EQ(b.w->regelName(), "HighLife");
+    b.w->setzeMaske(85);
+    EXPECT_EQ(b.w->regelBeschreibung(), "Regel B36/S23, gezählt 4 von 8 Nachbarn (Maske 85)");
+}
