@@ -10,6 +10,8 @@ Tafel::Tafel(werkbank::Werkbank& modell, QWidget* bereich, const char* name, int
     setObjectName(QString::fromLatin1(name));
     platziere(this, links, oben, breite, hoehe);
     setzeUrsprung(this, links, oben);
+    // A pointer move over a part without a control goes on to the area, which may explain itself.
+    setMouseTracking(true);
 }
 
 }  // namespace ui

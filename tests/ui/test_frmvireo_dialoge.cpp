@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(hilfe(), QStringLiteral("Bedingung für das Entstehen einer neuen lebenden Zelle"));
         ueber(finde<QWidget>("Label11_2"));  // no text of its own: the line keeps the last
         QCOMPARE(hilfe(), QStringLiteral("Bedingung für das Entstehen einer neuen lebenden Zelle"));
-        ueber(finde<QWidget>("Picture1"), QPoint(4, 260));  // the panel where no control lies
+        ueber(finde<QWidget>("regelTafel"), QPoint(4, 60));  // the panel where no control lies
         QCOMPARE(hilfe(), QString());
         ueber(finde<QWidget>("Picture8"), QPoint(4, 140));
         QCOMPARE(hilfe(), QStringLiteral("Besondere Beispielobjekte in ausgewählten Welten"));

@@ -67,36 +67,25 @@ TEST(Feldansicht, NinetyShowsIndicesZeroTo89) {
     EXPECT_EQ(r[1], "rechteck 44 44 45 45");
 }
 
-TEST(Feldansicht, GridToggleHidesAndShowsTheGrid) {
+TEST(Feldansicht, TheGridShowsWhileItsSwitchColourDiffersFromTheBackground) {
     Feld f;
+    auto gitter = [&f] {
+        f.zeichne(30);
+        return !f.flaeche.nur("linie").empty();
+    };
     view::rasterUmschalten(f.anzeige);
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
-    view::rasterUmschalten(f.anzeige);
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-}
-
-TEST(Feldansicht, NewBackgroundWithGridOffShowsTheGridAgain) {
-    Feld f;
-    view::rasterUmschalten(f.anzeige);
+    EXPECT_FALSE(gitter());
+    // A new background lets a switched-off grid show again; "on" then changes nothing visible.
     view::uebernimmFarbe(f.anzeige, view::FarbZiel::Schirm, rgb(0, 80, 0));
     EXPECT_EQ(f.anzeige.feld(view::FarbZiel::Schirm), rgb(0, 80, 0));
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-    view::rasterUmschalten(f.anzeige);  // "on" again: no visible change
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
+    EXPECT_TRUE(gitter());
     view::rasterUmschalten(f.anzeige);
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
-}
-
-TEST(Feldansicht, BackgroundEqualToTheGridSwitchColourHidesTheGrid) {
-    Feld f;
-    f.anzeige.hintergrund = view::kRasterEin;
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
+    EXPECT_TRUE(gitter());
+    view::rasterUmschalten(f.anzeige);
+    EXPECT_FALSE(gitter());
+    view::rasterUmschalten(f.anzeige);
+    f.anzeige.hintergrund = view::kRasterEin;  // a background like the switch colour hides it while on
+    EXPECT_FALSE(gitter());
 }
 
 TEST(Pixelflaeche, CellsCoverTheirGridLinesAndSystemColoursResolve) {
