@@ -26,15 +26,16 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
     resize(720, 420);
 
     diagramm_ = new QChart;
-    auto reihe = [this](QLineSeries* s, const QString& name, QColor farbe) {
+    auto reihe = [this](QLineSeries* s, const QString& name, QColor farbe, qreal breite) {
         s->setName(name);
-        s->setPen(QPen(farbe, 1.5));
+        s->setPen(QPen(farbe, breite));
         diagramm_->addSeries(s);
         return s;
     };
-    lebende_ = reihe(new QLineSeries, QStringLiteral("Lebend"), QColor(0, 0, 150));
-    geburten_ = reihe(new QLineSeries, QStringLiteral("Geburten"), QColor(0, 150, 0));
-    tode_ = reihe(new QLineSeries, QStringLiteral("Tode"), QColor(200, 0, 0));
+    // Births and deaths are mostly alike: thin and half transparent, they read as one band.
+    lebende_ = reihe(new QLineSeries, QStringLiteral("Lebend"), QColor(0, 0, 150), 2);
+    geburten_ = reihe(new QLineSeries, QStringLiteral("Geburten"), QColor(0, 150, 0, 150), 1);
+    tode_ = reihe(new QLineSeries, QStringLiteral("Tode"), QColor(200, 0, 0, 150), 1);
     periode_ = new QScatterSeries;
     periode_->setName(QStringLiteral("Periode gefunden"));
     periode_->setMarkerSize(9);
@@ -103,6 +104,7 @@ void frmVerlauf::zeichne() {
     const double bis = reihe.groesse() ? reihe[reihe.groesse() - 1].generation : 1;
     achseX_->setRange(von, std::max(bis, von + 1));
     achseY_->setRange(0, hoechste * 1.05);
+    achseY_->applyNiceNumbers();
     diagramm_->setTitle(QString::fromStdString(history::befundText(modell_.befund())));
 }
 

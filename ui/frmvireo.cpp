@@ -152,10 +152,13 @@ void frmVireo::baueMenues() {
     regelJetzt_->setEnabled(false);
     regel->addSeparator();
     for (const storage::BenannteRegel& r : storage::kBenannteRegeln) {
-        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(QString::fromUtf8(r.name.data(), r.name.size()),
-                                                                   QString::fromUtf8(r.notation.data(), r.notation.size())));
+        const QString name = QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()));
+        // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
+        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
+            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")),
+            QString::fromUtf8(r.notation.data(), static_cast<qsizetype>(r.notation.size()))));
         a->setCheckable(true);
-        a->setData(QString::fromUtf8(r.name.data(), r.name.size()));
+        a->setData(name);
         connect(a, &QAction::triggered, this, [this, n = r.notation] { modell_.setzeRegelText(std::string(n)); });
         regelNamen_ << a;
     }
@@ -171,7 +174,7 @@ void frmVireo::baueMenues() {
 }
 
 void frmVireo::zeigeRegel() {
-    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung()));
+    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung()).replace(QLatin1Char('&'), QStringLiteral("&&")));
     const QString name = QString::fromStdString(modell_.regelName());
     for (QAction* a : regelNamen_) a->setChecked(a->data().toString() == name);
 }
