@@ -51,8 +51,6 @@ public:
     const Befund& befund() const { return befund_; }
     /// States of the current run held by the ring, present included; 0 before the first step.
     int staende() const { return staende_; }
-    /// Ring slot of the i-th state of the run, 0 the oldest; valid for i below staende().
-    int slot(int i) const { return (gedIndex_ - (staende_ - 1 - i) + 2 * engine::kRing) % engine::kRing; }
 
 private:
     __extension__ typedef unsigned __int128 Spalte;

@@ -20,14 +20,17 @@ inline void referenzSchritt(engine::Welt& w, const engine::Regel& regel, engine:
         if (rand == engine::Rand::Spiegel) return c < 0 ? -1 - c : 2 * n - 1 - c;
         return -1;
     };
+    // Mask bit b counts the neighbour at (kDx[b], kDy[b]): the left one first, then clockwise.
+    constexpr int kDx[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+    constexpr int kDy[8] = {0, -1, -1, -1, 0, 1, 1, 1};
     for (auto& spalte : w.zelle)
         for (auto& v : spalte) v = 0;
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {
             int c = 0;
             for (int b = 0; b < 8; ++b) {
-                const int nx = sicht(x + engine::kNachbarn[b].dx);
-                const int ny = sicht(y + engine::kNachbarn[b].dy);
+                const int nx = sicht(x + kDx[b]);
+                const int ny = sicht(y + kDy[b]);
                 if ((w.nachbarMaske >> b) & 1 && nx >= 0 && ny >= 0 && alt->zelle[lo + nx][lo + ny] != 0) ++c;
             }
             const int v = alt->zelle[lo + x][lo + y];
