@@ -316,7 +316,7 @@ bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZw
             fehler = "Der Rand „:" + std::string(gitter) + "“ in " + zeile(nummer) + " ist unbekannt.";
             return false;
         }
-        if (g == Gitter::fremd) m.fremderRand = ":" + std::string(gitter);
+        if (g == Gitter::fremd) m.fremderRand = std::string(":").append(gitter);
     }
     return true;
 }

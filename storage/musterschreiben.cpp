@@ -1,6 +1,7 @@
 // Writers of the pattern formats.
 #include <algorithm>
 
+#include "engine/programm.h"
 #include "engine/zahltext.h"
 #include "storage/lesehilfe.h"
 #include "storage/muster.h"
@@ -52,15 +53,17 @@ std::string einzeilig(std::string_view name) {
     return ohneUmbruch.substr(0, laenge);
 }
 
-std::string herkunft(int n) { return "Aus MorLix 2.2, Feld " + ziffernText(n) + " x " + ziffernText(n); }
+std::string herkunft(int n) {
+    return std::string("Aus ") + engine::kProgrammTitel + ", Feld " + ziffernText(n) + " x " + ziffernText(n);
+}
 
 std::string plaintextText(const Feld& feld, const engine::Regel& regel, std::uint8_t maske, engine::Rand rand,
                           std::string_view name) {
     static constexpr const char* kRaender[] = {"Torus", "Quadrat", "Spiegel"};
     std::string text;
     if (const std::string n = einzeilig(name); !n.empty()) schreibeZeile(text, "!Name: " + n);
-    schreibeZeile(text, "!" + herkunft(feld.n()) + ", Regel " + regelText(regel, maske) + ", Rand " +
-                            kRaender[static_cast<int>(rand)] + ".");
+    schreibeZeile(text, std::string("!").append(herkunft(feld.n())) + ", Regel " + regelText(regel, maske) +
+                            ", Rand " + kRaender[static_cast<int>(rand)] + ".");
     if (feld.leer()) schreibeZeile(text, ".");
     for (int j = feld.oben; j <= feld.unten; ++j) {
         std::string reihe;
