@@ -9,7 +9,9 @@ namespace ui {
 class BeispielTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The panel at the right edge of the window's client area.
     BeispielTafel(werkbank::Werkbank& modell, QWidget* client);
+    /// Nothing of the panel depends on the model.
     void zeige(std::uint32_t) override {}
 
 signals:

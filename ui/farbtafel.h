@@ -14,7 +14,9 @@ class Farbfeld;
 class FarbTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The section "Farbe" of the control panel `bedienfeld`; colours are asked through `dialoge`.
     FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedienfeld);
+    /// The colour fields as the model has them.
     void zeige(std::uint32_t was) override;
 
 private:

@@ -22,7 +22,9 @@ class FeldBild;
 class FeldTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The left part of the window's client area: field, scroll controls and wheels.
     FeldTafel(werkbank::Werkbank& modell, QWidget* client);
+    /// Draws the field anew when cells, size or colours changed, and a wheel that turned.
     void zeige(std::uint32_t was) override;
     /// Paints one cell set by a drag, without a full redraw.
     void male(const edit::Gemalt& gemalt);
@@ -32,6 +34,7 @@ public:
     void zeigeRandBild();
 
 private slots:
+    /// One pass of a held arrow after its pause.
     void scrollTakt();
 
 private:

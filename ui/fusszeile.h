@@ -13,7 +13,9 @@ class Dialoge;
 class Fusszeile : public Tafel {
     Q_OBJECT
 public:
+    /// The bottom line of the window's client area; the credits are shown through `dialoge`.
     Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* client);
+    /// The tip's cell, the size text and the finding with the rule in its tooltip.
     void zeige(std::uint32_t was) override;
     /// Writes a help text, shown from its first character.
     void zeigeHilfe(const QString& text);

@@ -12,7 +12,9 @@ namespace ui {
 class MausTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The section "Funktion rechte Maustaste" of the control panel `bedienfeld`.
     MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    /// The frame around the chosen button.
     void zeige(std::uint32_t was) override;
 
 private:

@@ -12,7 +12,9 @@ namespace ui {
 class RandTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The section "Randoptionen" of the control panel `bedienfeld`.
     RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    /// The edge mode the model has.
     void zeige(std::uint32_t was) override;
 
 signals:

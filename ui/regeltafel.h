@@ -12,7 +12,9 @@ namespace ui {
 class RegelTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The section "Wahl der Welt" of the control panel `bedienfeld`.
     RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    /// The boxes as the model has them, partly ticked ones as such.
     void zeige(std::uint32_t was) override;
 
 private:

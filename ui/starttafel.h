@@ -15,7 +15,9 @@ namespace ui {
 class StartTafel : public Tafel {
     Q_OBJECT
 public:
+    /// The section at the top of the control panel `bedienfeld`; the clock starts ticking.
     StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    /// Counter, speed, generations per tick and look-back as the model has them; the timer's interval.
     void zeige(std::uint32_t was) override;
     /// The clock's timer; it ticks all the time, the model decides what a tick does.
     QTimer* uhr() const { return uhr_; }
@@ -25,8 +27,11 @@ signals:
     void beispieleZeigen();
 
 private slots:
+    /// A tick of the timer: the model's tick, continued later when it runs in slices.
     void takt();
+    /// The next slice of a long tick, once pending events have run.
     void taktWeiter();
+    /// The speed slider at a position: the model's speed and the help text "dt".
     void tempoGeaendert(int position);
 
 private:

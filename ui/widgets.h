@@ -27,8 +27,11 @@ public:
     FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern);
 
 signals:
+    /// A button pressed at (x, y) in user coordinates.
     void mausRunter(int knopf, double x, double y);
+    /// The pointer moved to (x, y), with the buttons held.
     void mausBewegt(int knopf, double x, double y);
+    /// A button released at (x, y).
     void mausHoch(int knopf, double x, double y);
 
 protected:
@@ -46,9 +49,11 @@ class Farbfeld : public QWidget {
     Q_OBJECT
 public:
     explicit Farbfeld(QWidget* eltern);
+    /// Shows a colour value, system colours resolved by the palette.
     void setzeFarbe(view::Farbe farbe);
 
 signals:
+    /// A press of the left button on it.
     void geklickt();
 
 protected:

@@ -23,29 +23,41 @@ class Pixelflaeche : public Zeichenflaeche {
 public:
     Pixelflaeche(int breite, int hoehe, Farbe hintergrund);
 
+    /// Every pixel in the background colour.
     void leeren() override;
+    /// User coordinates from now on: (x1, y1) at the picture's top-left corner, (x2, y2) at its bottom-right.
     void setzeKoordinaten(double x1, double y1, double x2, double y2) override;
+    /// The pen, resolved to a pixel value now.
     void setzeStift(Farbe farbe) override;
+    /// Pixels from end to end, both included, clipped to the picture.
     void linie(double x1, double y1, double x2, double y2) override;
+    /// All pixels between the rounded corners, both included.
     void rechteck(double x1, double y1, double x2, double y2) override;
+    /// The outline of such a rectangle.
     void rahmen(double x1, double y1, double x2, double y2) override;
+    /// The colour value leeren() paints, system colours unresolved.
     Farbe hintergrund() const override { return hintergrund_; }
+    /// Takes effect at the next leeren().
     void setzeHintergrund(Farbe farbe) override { hintergrund_ = farbe; }
 
     /// How system colours are painted from now on.
     void setzeSystemfarben(const Systemfarben& system) { system_ = system; }
     const Systemfarben& systemfarben() const { return system_; }
 
+    /// Width of the picture in pixels.
     int breite() const { return breite_; }
+    /// Height of the picture in pixels.
     int hoehe() const { return hoehe_; }
     /// breite() x hoehe() pixels, row after row.
     const std::uint32_t* pixel() const { return pixel_.data(); }
 
-    /// Pixel column of user x and pixel row of user y, rounded to the nearest pixel.
+    /// Pixel column of user x, rounded to the nearest pixel.
     int spalte(double x) const { return gerundet((x - x0_) * sx_); }
+    /// Pixel row of user y, rounded to the nearest pixel.
     int zeile(double y) const { return gerundet((y - y0_) * sy_); }
-    /// User x of pixel column px and user y of pixel row py (fractions allowed).
+    /// User x of pixel column px (fractions allowed).
     double nutzerX(double px) const { return x0_ + px / sx_; }
+    /// User y of pixel row py (fractions allowed).
     double nutzerY(double py) const { return y0_ + py / sy_; }
 
 private:

@@ -80,39 +80,56 @@ public:
     Werkbank(const Werkbank&) = delete;
     Werkbank& operator=(const Werkbank&) = delete;
 
-    /// Adds or removes an observer; changes reach every observer in the order of adding.
+    /// Adds an observer; changes reach every observer in the order of adding.
     void beobachte(Beobachter& b);
+    /// Removes an observer; it hears nothing more.
     void vergiss(Beobachter& b);
 
     // ---- What there is to see ----
+    /// The cells, the memory ring and the neighbour mask.
     const engine::Welt& welt() const { return *welt_; }
+    /// N, the visible field's side: even, 2..90.
     int feldGroesse() const { return welt_->feldGroesse; }
     /// The fixed size menu item that carries the check mark (index into view::kFesteGroessen), or -1.
     int groessenHaken() const { return groessenHaken_; }
+    /// The nine boxes of a row as they show, partly ticked ones included.
     const Kaesten& kaesten(Reihe r) const { return r == Reihe::Ueberleben ? ueberleben_ : geburt_; }
     /// The rule the next step uses: the ticked boxes.
     engine::Regel regel() const;
+    /// Which neighbours count: bit b for direction b, left first and then clockwise.
     std::uint8_t maske() const { return welt_->nachbarMaske; }
+    /// How the field's edges behave.
     engine::Rand rand() const { return rand_; }
+    /// Colours, colour fields and the grid switch, as the field is drawn.
     const view::Anzeige& anzeige() const { return anzeige_; }
+    /// The generation counter as shown; typed text stays until the next step.
     const std::string& zaehlerText() const { return zaehlerText_; }
+    /// The generations a tick runs, as typed.
     const std::string& generationenText() const { return generationenText_; }
+    /// Whether the clock runs.
     bool laeuft() const { return laeuft_; }
+    /// The clock's tick: 1000 ms at start, then ten times the slider's value.
     int intervallMs() const { return intervallMs_; }
     /// The step-interval slider's value: 100 at the left (slow) end, 1 at the right.
     int tempo() const { return tempo_; }
+    /// The speed figure beside the slider, "75" at start.
     const std::string& tempoText() const { return tempoText_; }
     /// The look-back slider: 99 the present, 99 - k for k generations back.
     int rueckblickWert() const { return rueckblickWert_; }
+    /// The look-back depth as shown: "0" at start, " 0" for the present, "-1" to "-99".
     const std::string& tiefeText() const { return tiefeText_; }
+    /// What is known about the run: living cells, period, travel.
     const history::Befund& befund() const { return periodensuche_->befund(); }
     /// The last generations of the current run, for a chart.
     const history::Zeitreihe& zeitreihe() const { return *zeitreihe_; }
+    /// Held arrows and wheels, and the wheels' angle.
     const edit::Scrollen& scrollen() const { return scrollen_; }
+    /// What a drag with the right button does: 0 draw, 1 erase.
     int zeichenModus() const { return maus_.zeichenModus; }
     /// Column and row of the cell under the pencil's tip, as shown below the field.
     const std::string& spalteText() const { return spalteText_; }
     const std::string& zeileText() const { return zeileText_; }
+    /// The window's caption: "MorLix 2.2", "Morlix 1.0" after "neu", or with the file's path.
     const std::string& titel() const { return titel_; }
     /// Remembered generations an animation would show, oldest first: at least the present.
     int animationsBilder() const;
@@ -140,8 +157,9 @@ public:
     void setzeTempo(int wert);
     /// The generations-per-tick text as typed; read at the next tick.
     void setzeGenerationenText(std::string text);
-    /// "+1" and "-1" on the generations per tick.
+    /// "+1" on the generations per tick; nothing from 999 on.
     void generationenPlus();
+    /// "-1" on the generations per tick; nothing at 1 and below.
     void generationenMinus();
     /// The counter's text as typed; the next step reads its leading number.
     void setzeZaehlerText(std::string text);
@@ -151,6 +169,7 @@ public:
     void kastenGeklickt(Reihe reihe, int anzahl);
     /// "ok" in the neighbour matrix; counts from the next step on.
     void setzeMaske(std::uint8_t maske);
+    /// An edge mode; the run starts anew.
     void setzeRand(engine::Rand rand);
     /// A fixed size menu item (0..2).
     void festeGroesse(int item);
@@ -174,8 +193,12 @@ public:
     void setzeFarbe(view::FarbZiel ziel, view::Farbe farbe);
 
     // ---- Editing ----
+    /// A press on the field at (x, y) in field coordinates: the left button toggles the cell under the
+    /// pencil's tip, any other starts a stroke.
     void mausRunter(int knopf, double x, double y);
+    /// A pointer move over the field: shows the tip's cell and, during a stroke, sets one cell.
     void mausBewegt(double x, double y);
+    /// Any button released: a stroke ends.
     void mausHoch();
     /// 0 draw, 1 erase for drags with the right button.
     void waehleZeichenModus(int modus);
@@ -195,9 +218,13 @@ public:
     void scrollWiederholung(int richtung);
     /// A release on an arrow or a wheel.
     void scrollLoslassen();
+    /// A press on the horizontal wheel at x: held, and its angle back to 0.
     void radWaagerechtRunter(float x);
+    /// A pointer move over the horizontal wheel: one cell towards the pointer while held.
     void radWaagerechtBewegt(float x);
+    /// A press on the vertical wheel at y.
     void radSenkrechtRunter(float y);
+    /// A pointer move over the vertical wheel: one cell towards the pointer while held.
     void radSenkrechtBewegt(float y);
 
     // ---- Generation memory ----
@@ -215,6 +242,8 @@ public:
     /// What undo and redo would do ("Muster einfügen", "120 Generationen"); empty when nothing.
     std::string rueckgaengigName() const { return chronik_.rueckgaengigName(); }
     std::string wiederholenName() const { return chronik_.wiederholenName(); }
+    /// Everything besides the cells that undo gives back.
+    Einstellungen einstellungen() const;
     /// Whether the world was edited since it was last saved, loaded or made new.
     bool veraendert() const { return chronik_.veraendert(); }
     const Chronik& chronik() const { return chronik_; }
@@ -249,7 +278,6 @@ public:
 
 private:
     class Vorgang;
-    Einstellungen einstellungen() const;
     void uebernimm(const Einstellungen& e);
     /// Ends the open history step, recording it if it changed anything.
     void schliesseSchritt();

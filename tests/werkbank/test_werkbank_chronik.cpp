@@ -12,31 +12,16 @@ using werkbank::Reihe;
 
 namespace {
 
-/// Everything undo promises to give back, as the user sees it.
+/// Everything undo promises to give back: the cells and the settings.
 struct Stand {
     std::vector<std::int32_t> zellen;
-    int groesse, haken, rueckblick;
-    werkbank::Kaesten ueberleben, geburt;
-    std::uint8_t maske;
-    engine::Rand rand;
-    view::Anzeige anzeige;
-    std::string zaehler, tiefe;
+    werkbank::Einstellungen einstellungen;
     bool operator==(const Stand&) const = default;
 };
 
 Stand stand(const werkbank::Werkbank& w) {
     const std::int32_t* z = &w.welt().zelle[0][0];
-    return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim),
-            w.feldGroesse(),
-            w.groessenHaken(),
-            w.rueckblickWert(),
-            w.kaesten(Reihe::Ueberleben),
-            w.kaesten(Reihe::Geburt),
-            w.maske(),
-            w.rand(),
-            w.anzeige(),
-            w.zaehlerText(),
-            w.tiefeText()};
+    return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim), w.einstellungen()};
 }
 
 /// Random verbs of the user; two of a kind that forms one step together never follow each other.

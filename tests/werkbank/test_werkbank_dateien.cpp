@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "storage/weltdatei.h"
@@ -23,11 +22,6 @@ struct Ordner {
     ~Ordner() { fs::remove_all(pfad); }
     fs::path operator/(const char* name) const { return pfad / name; }
 };
-
-std::string inhalt(const fs::path& p) {
-    std::ifstream ein(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-}
 
 }  // namespace
 
@@ -79,10 +73,9 @@ TEST(WerkbankDateien, APartlyTickedBoxFromAFileIsKeptButDoesNotCount) {
     b.w->einzelschritt();  // the middle cell has two neighbours and no ticked box for them
     EXPECT_EQ(b.lies(0, 0, 1, 1), std::vector<std::string>{"."});
     ASSERT_FALSE(b.w->speichereWelt(o / "zurueck.vir"));
-    std::istringstream zeilen(inhalt(o / "zurueck.vir"));
-    std::string zeile;
-    for (int k = 0; k < 10207; ++k) std::getline(zeilen, zeile);  // survival with 2 comes fifth after the size
-    EXPECT_EQ(zeile, " 2 \r");
+    Bank c;
+    ASSERT_FALSE(c.w->ladeWelt(o / "zurueck.vir"));
+    EXPECT_EQ(c.w->kaesten(Reihe::Ueberleben)[2], 2);
     b.w->kastenGeklickt(Reihe::Ueberleben, 2);  // a click ticks it for good
     EXPECT_EQ(b.w->kaesten(Reihe::Ueberleben)[2], 1);
 }
