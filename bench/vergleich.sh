@@ -37,4 +37,4 @@ echo "Generationen: $generationen, 90 x 90, Torus, Dichte 0.35"
 echo "morlix-stapel:            $(zeit "$stapel" -n "$generationen" "$ordner/suppe.rle") s"
 echo "morlix-stapel --verlauf:  $(zeit "$stapel" -n "$generationen" --verlauf "$ordner/suppe.rle") s"
 echo "bgolly (QuickLife):       $(zeit bgolly -a QuickLife -q -q -m "$generationen" "$ordner/suppe.rle") s"
-build/bench/bench/bench_schritt --benchmark_filter='Torus' --benchmark_min_time=0.5 2>/dev/null | grep -E '^BM' || true
+build/bench/bench/bench_schritt --benchmark_filter="BM_Schritt/90/0" --benchmark_min_time=0.5 2>/dev/null | grep -E "^BM" || true

@@ -51,7 +51,12 @@ void Fusszeile::zeige(std::uint32_t was) {
         setzeText(zeile_, modell_.zeileText());
     }
     if (was & werkbank::kGroesse) setzeText(groesse_, view::groessenText(modell_.feldGroesse()));
-    if (was & werkbank::kBefund) setzeText(befund_, history::befundKurzText(modell_.befund()));
+    if (was & werkbank::kBefund) {
+        // The whole finding where the narrow box has room for it, else its short form.
+        const std::string ganz = history::befundText(modell_.befund());
+        const bool passt = befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
+        setzeText(befund_, passt ? ganz : history::befundKurzText(modell_.befund()));
+    }
     // The box is narrow: the whole finding and the rule it belongs to show when the pointer rests on it.
     if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske))
         befund_->setToolTip(QString::fromStdString(history::befundText(modell_.befund()) + "\n" +
