@@ -133,8 +133,7 @@ TEST(Periode, RaumschiffeWandernAufTorusUndEbene) {
     const struct {
         Bild bild;
         const char* text;
-    } schiffe[] = {{gleiter, "Periode 4, wandert (1, 1)"},
-                   {{"OOO", "O..", ".O."}, "Periode 4, wandert (-1, -1)"},
+    } schiffe[] = {{{"OOO", "O..", ".O."}, "Periode 4, wandert (-1, -1)"},
                    {{".O..O", "O....", "O...O", "OOOO."}, "Periode 4, wandert (-2, 0)"},
                    {{"..OOO", ".O..O", "....O", "O...O", "O...O", "....O", ".O.O."}, "Periode 4, wandert (0, -2)"},
                    // On the torus this also comes back moved by (-14, 1): the smaller move is reported.

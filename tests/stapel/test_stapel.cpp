@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "stapel/stapel.h"
-#include "werkbank/werkbank.h"
+#include "werkbank/werkbank_hilfe.h"
 
 namespace fs = std::filesystem;
 
@@ -29,21 +27,10 @@ std::string inhalt(const fs::path& p) {
     return std::string(std::istreambuf_iterator<char>(ein), {});
 }
 
-struct Ordner {
-    fs::path pfad = fs::temp_directory_path() / ("morlix_stapel_" + std::to_string(getpid()));
-    Ordner() { fs::create_directories(pfad); }
-    ~Ordner() { fs::remove_all(pfad); }
-    std::string operator/(const char* name) const { return (pfad / name).string(); }
-};
-
 }  // namespace
 
 TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
-    struct Fall {
-        std::vector<std::string_view> argumente;
-        const char* teil;  // of the sentence on standard error
-    };
-    const Fall schlecht[] = {
+    const std::pair<std::vector<std::string_view>, const char*> schlecht[] = {
         {{}, "Es fehlt die Datei"},
         {{"a.rle", "b.rle"}, "nur eine Datei"},
         {{"--schnell", "a.rle"}, "„--schnell“ gibt es nicht"},
@@ -57,26 +44,21 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
         {{"-o", "x.bmp", "a.rle"}, "sagt kein Format"},
         {{"--verlauf=ja", "a.rle"}, "nimmt keinen Wert"},
     };
-    for (const Fall& f : schlecht) {
-        const Lauf l = rufe(f.argumente);
-        EXPECT_EQ(l.status, stapel::kAufrufFehler) << f.teil;
-        EXPECT_NE(l.fehler.find(f.teil), std::string::npos) << l.fehler;
+    for (const auto& [argumente, teil] : schlecht) {
+        const Lauf l = rufe(argumente);
+        EXPECT_EQ(l.status, stapel::kAufrufFehler) << teil;
+        EXPECT_NE(l.fehler.find(teil), std::string::npos) << l.fehler;
         EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
         EXPECT_TRUE(l.aus.empty());
     }
 
-    const std::vector<std::string_view> gut = {"-n1000",   "--regel=highlife", "--maske", "85", "--rand=Spiegel",
-                                               "-g",       "40",               "-o",      "x.gif", "--verlauf",
-                                               "--",       "-name.rle"};
+    const std::vector<std::string_view> gut = {"-n1000", "--regel=highlife", "--maske", "85", "--rand=Spiegel", "-g",
+                                               "40",     "-o",               "x.gif",   "--verlauf", "--", "-name.rle"};
     const stapel::Befehl b = stapel::liesBefehl(gut);
     ASSERT_TRUE(b.auftrag) << b.fehler;
-    EXPECT_EQ(b.auftrag->generationen, 1000);
-    EXPECT_EQ(b.auftrag->maske, 85);
-    EXPECT_EQ(b.auftrag->rand, engine::Rand::Spiegel);
-    EXPECT_EQ(b.auftrag->groesse, 40);
-    EXPECT_EQ(b.auftrag->ausgabe, fs::path("x.gif"));
-    EXPECT_TRUE(b.auftrag->verlauf);
-    EXPECT_EQ(b.auftrag->eingabe, fs::path("-name.rle"));
+    const stapel::Auftrag& a = *b.auftrag;
+    EXPECT_EQ(std::tuple(a.generationen, a.regel, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf, a.eingabe),
+              std::tuple(1000, "highlife", 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true, fs::path("-name.rle")));
 
     EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
     EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);
@@ -84,13 +66,12 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
 }
 
 TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
-    Ordner o;
-    std::ofstream(o / "kaputt.rle") << "x = 2, y = 1\nq!\n";
+    const testhilfe::Ordner o;
     std::ofstream(o / "gut.cells") << "OO\nOO\n";
     fs::create_directory(o / "ordner.vir");
-    const std::string fehlt = o / "fehlt.rle", gross = o / "welt.VIR", kaputt = o / "kaputt.rle",
-                      gut = o / "gut.cells", ordner = o / "ordner.vir";
-    const std::vector<std::vector<std::string_view>> faelle = {{fehlt}, {gross}, {kaputt}, {"-o", ordner, gut}};
+    const std::string kaputt = o / "kaputt.rle", gut = o / "gut.cells", ordner = o / "ordner.vir";
+    std::ofstream(kaputt) << "x = 2, y = 1\nq!\n";
+    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}};
     for (const auto& f : faelle) {
         const Lauf l = rufe(f);
         EXPECT_EQ(l.status, stapel::kDateiFehler) << f.back();
@@ -100,7 +81,7 @@ TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
 }
 
 TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheCourse) {
-    Ordner o;
+    const testhilfe::Ordner o;
     std::string erwartet;
     {
         werkbank::Werkbank w;
@@ -115,13 +96,10 @@ TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheC
                                (o / "start.vir") + " > " + (o / "verlauf.csv");
     ASSERT_EQ(std::system(befehl.c_str()), 0);
     EXPECT_EQ(inhalt(o / "ergebnis.vir"), inhalt(o / "erwartet.vir"));
-    std::istringstream verlauf(inhalt(o / "verlauf.csv"));
-    std::string zeile, letzte;
-    int zeilen = 0;
-    while (std::getline(verlauf, zeile)) ++zeilen, letzte = zeile;
-    EXPECT_EQ(zeilen, 58);
-    EXPECT_EQ(letzte, erwartet);
-    EXPECT_NE(letzte.find("Periode"), std::string::npos);
+    const std::string verlauf = inhalt(o / "verlauf.csv");
+    EXPECT_EQ(std::count(verlauf.begin(), verlauf.end(), '\n'), 58);
+    EXPECT_TRUE(verlauf.ends_with("\n" + erwartet + "\n")) << verlauf;
+    EXPECT_NE(erwartet.find("Periode"), std::string::npos);
 
     const std::string ohne = std::string(MORLIX_STAPEL) + " -n 3 " + (o / "fehlt.rle") + " 2> /dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(ohne.c_str())), stapel::kDateiFehler);

@@ -64,7 +64,6 @@ TEST(RegelText, TypedAndWrittenRulesWithTheirMessages) {
 }
 
 TEST(RegelText, WrittenAndNamedAsTheOtherProgramsDo) {
-    EXPECT_EQ(storage::regelText({menge("23"), menge("3")}, 255), "B3/S23");
     EXPECT_EQ(storage::mapText({menge("23"), menge("3")}, 255), kLifeMap);
     // Only the north neighbour (mask bit 2) counts, one gives birth: every index with 128 set and
     // 16 clear; the first is 128, the 22nd character holds indices 126..131.

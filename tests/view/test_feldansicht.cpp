@@ -34,58 +34,44 @@ TEST(Feldansicht, GridLinesOnlyAtTheLeftAndTopEdgeOfEveryCell) {
     EXPECT_EQ(linien.front(), "linie -15 -15 -15 15");
     EXPECT_EQ(linien[1], "linie -15 -15 15 -15");
     EXPECT_EQ(linien.back(), "linie -15 14 15 14");
-    EXPECT_EQ(f.flaeche.nur("stift"), std::vector<std::string>{"stift " + std::to_string(rgb(224, 224, 224))});
     EXPECT_EQ(view::groessenText(30), " 30 x 30");
 }
 
 TEST(Feldansicht, CellsInTheColourOfTheirStateOnlyInsideTheField) {
     Feld f;
     testhilfe::zeichne(*f.welt, -1, 0, {"123"});
-    f.welt->zelle[29][45] = 2;  // just outside a field of 30
-    f.welt->zelle[45][60] = 2;
-    f.welt->zelle[44][44] = 9;  // never indexes the colour table
+    f.welt->zelle[29][45] = f.welt->zelle[45][60] = 2;  // just outside a field of 30
+    f.welt->zelle[44][44] = 9;                          // never indexes the colour table
     f.zeichne(30);
-    const auto r = f.flaeche.nur("rechteck");
-    ASSERT_EQ(r.size(), 3u);
-    EXPECT_EQ(r[0], "rechteck -1 0 0 1");
-    EXPECT_EQ(r[2], "rechteck 1 0 2 1");
-    const auto ops = f.flaeche.ops;
-    EXPECT_EQ(ops[ops.size() - 6], "stift " + std::to_string(rgb(0, 0, 150)));
-    EXPECT_EQ(ops[ops.size() - 4], "stift " + std::to_string(rgb(255, 0, 0)));
-    EXPECT_EQ(ops[ops.size() - 2], "stift " + std::to_string(rgb(0, 0, 0)));
+    const auto& ops = f.flaeche.ops;
+    ASSERT_EQ(f.flaeche.nur("rechteck").size(), 3u);
+    const auto stift = [](view::Farbe c) { return "stift " + std::to_string(c); };
+    EXPECT_EQ(std::vector(ops.end() - 6, ops.end()),
+              (std::vector<std::string>{stift(rgb(0, 0, 150)), "rechteck -1 0 0 1", stift(rgb(255, 0, 0)),
+                                        "rechteck 0 0 1 1", stift(rgb(0, 0, 0)), "rechteck 1 0 2 1"}));
+    // A field of 90 shows indices 0 to 89.
+    Feld g;
+    g.welt->zelle[0][0] = g.welt->zelle[89][89] = g.welt->zelle[90][45] = 1;
+    g.zeichne(90);
+    EXPECT_EQ(g.flaeche.nur("rechteck"), (std::vector<std::string>{"rechteck -45 -45 -44 -44", "rechteck 44 44 45 45"}));
 }
 
-TEST(Feldansicht, NinetyShowsIndicesZeroTo89) {
-    Feld f;
-    f.welt->zelle[0][0] = 1;
-    f.welt->zelle[89][89] = 1;
-    f.welt->zelle[90][45] = 1;
-    f.zeichne(90);
-    const auto r = f.flaeche.nur("rechteck");
-    ASSERT_EQ(r.size(), 2u);
-    EXPECT_EQ(r[0], "rechteck -45 -45 -44 -44");
-    EXPECT_EQ(r[1], "rechteck 44 44 45 45");
-}
-
+// A new background lets a switched-off grid show again; "on" then changes nothing visible, and a
+// background like the switch colour hides it while on.
 TEST(Feldansicht, TheGridShowsWhileItsSwitchColourDiffersFromTheBackground) {
     Feld f;
-    auto gitter = [&f] {
+    const auto gitterNach = [&f](auto tue) {
+        tue();
         f.zeichne(30);
         return !f.flaeche.nur("linie").empty();
     };
-    view::rasterUmschalten(f.anzeige);
-    EXPECT_FALSE(gitter());
-    // A new background lets a switched-off grid show again; "on" then changes nothing visible.
-    view::uebernimmFarbe(f.anzeige, view::FarbZiel::Schirm, rgb(0, 80, 0));
+    const auto umschalten = [&f] { view::rasterUmschalten(f.anzeige); };
+    EXPECT_FALSE(gitterNach(umschalten));
+    EXPECT_TRUE(gitterNach([&f] { view::uebernimmFarbe(f.anzeige, view::FarbZiel::Schirm, rgb(0, 80, 0)); }));
     EXPECT_EQ(f.anzeige.feld(view::FarbZiel::Schirm), rgb(0, 80, 0));
-    EXPECT_TRUE(gitter());
-    view::rasterUmschalten(f.anzeige);
-    EXPECT_TRUE(gitter());
-    view::rasterUmschalten(f.anzeige);
-    EXPECT_FALSE(gitter());
-    view::rasterUmschalten(f.anzeige);
-    f.anzeige.hintergrund = view::kRasterEin;  // a background like the switch colour hides it while on
-    EXPECT_FALSE(gitter());
+    EXPECT_TRUE(gitterNach(umschalten));
+    EXPECT_FALSE(gitterNach(umschalten));
+    EXPECT_FALSE(gitterNach([&] { umschalten(); f.anzeige.hintergrund = view::kRasterEin; }));
 }
 
 TEST(Pixelflaeche, CellsCoverTheirGridLinesAndSystemColoursResolve) {

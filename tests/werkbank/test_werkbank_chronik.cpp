@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <filesystem>
 #include <random>
-#include <unistd.h>
 
 #include "werkbank_hilfe.h"
 
@@ -118,43 +115,32 @@ TEST(Chronik, StepsAreNamedAndARunIsOneStepThatClearsTheMemoryWhenUndone) {
 }
 
 TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChanged) {
-    const std::filesystem::path datei =
-        std::filesystem::temp_directory_path() / ("chronik" + std::to_string(getpid()) + ".vir");
+    const testhilfe::Ordner o;
+    const std::string datei = o / "welt.vir";
     Bank b(false);
-    b.w->start();
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->einzelschritt();
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->beispielEinfuegen(1);
-    EXPECT_TRUE(b.w->veraendert());
-    b.w->rueckgaengig();
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->wiederholen();
-    ASSERT_FALSE(b.w->speichereWelt(datei));
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->rueckgaengig();
-    EXPECT_TRUE(b.w->veraendert());
-    b.w->wiederholen();
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->kastenGeklickt(Reihe::Geburt, 0);
-    EXPECT_TRUE(b.w->veraendert());
-    b.w->neu();
-    EXPECT_FALSE(b.w->veraendert());
-    b.w->beispielEinfuegen(1);
-    ASSERT_FALSE(b.w->ladeWelt(datei));
-    EXPECT_FALSE(b.w->veraendert());
-    std::filesystem::remove(datei);
+    werkbank::Werkbank& w = *b.w;
+    const auto veraendertNach = [&w](auto tue) {
+        tue();
+        return w.veraendert();
+    };
+    EXPECT_FALSE(veraendertNach([&] { w.start(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.einzelschritt(); }));
+    EXPECT_TRUE(veraendertNach([&] { w.beispielEinfuegen(1); }));
+    EXPECT_FALSE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); ASSERT_FALSE(w.speichereWelt(datei)); }));
+    EXPECT_TRUE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); }));
+    EXPECT_TRUE(veraendertNach([&] { w.kastenGeklickt(Reihe::Geburt, 0); }));
+    EXPECT_FALSE(veraendertNach([&] { w.neu(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.beispielEinfuegen(1); ASSERT_FALSE(w.ladeWelt(datei)); }));
 }
 
 TEST(Chronik, AThousandStepsAreKeptAndNeverMuchMoreThan64MB) {
     Bank b;
     b.w->festeGroesse(2);
     std::mt19937 z(7);
-    std::string suppe;
-    for (int y = 0; y < 90; ++y) {
-        for (int x = 0; x < 90; ++x) suppe += z() % 2 ? 'O' : '.';
-        suppe += '\n';
-    }
+    std::string suppe;  // 90 lines of 90 random cells
+    for (int k = 0; k < 90 * 91; ++k) suppe += k % 91 == 90 ? '\n' : z() % 2 ? 'O' : '.';
     for (int k = 0; k < 2500; ++k) {
         k % 2 ? b.w->zellenLoeschen() : void(b.w->fuegeMusterEin(suppe, "", false));
         ASSERT_LE(b.w->chronik().bytes(), werkbank::Chronik::kMaxBytes);

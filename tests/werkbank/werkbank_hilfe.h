@@ -1,6 +1,9 @@
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,6 +12,14 @@
 #include "werkbank/werkbank.h"
 
 namespace testhilfe {
+
+/// A temporary folder for one test, removed with its contents.
+struct Ordner {
+    std::filesystem::path pfad = std::filesystem::temp_directory_path() / ("morlix_test_" + std::to_string(::getpid()));
+    Ordner() { std::filesystem::create_directories(pfad); }
+    ~Ordner() { std::filesystem::remove_all(pfad); }
+    std::string operator/(const char* name) const { return (pfad / name).string(); }
+};
 
 /// Records what the model reports.
 struct Zuschauer : werkbank::Beobachter {
