@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "engine/zahltext.h"
 #include "run/uhr.h"
 #include "suppe.h"
 #include "ui/dialoge.h"
@@ -31,7 +33,7 @@ void BM_Zeitraffer999(benchmark::State& state) {
         *w = *suppe;
         state.ResumeTiming();
         z.beginne(999);
-        z.scheibe(*w, engine::Regel::standard(), engine::Rand::Torus);
+        z.scheibe(*w, engine::Regel::standard(), engine::Rand::Torus, [](const engine::Welt&, bool) {});
         benchmark::DoNotOptimize(w->zelle[45][45]);
     }
 }
@@ -40,40 +42,41 @@ BENCHMARK(BM_Zeitraffer999)->Unit(benchmark::kMillisecond);
 struct Fenster {
     ui::QtDialoge dialoge;
     ui::frmVireo f{dialoge};
+    const std::string suppe = suppenText(kN, kDichte);
 
     Fenster() {
         // Start-up sets the clock running; the benchmarks start it themselves.
-        if (f.findChild<QObject*>(QStringLiteral("cmdLauf"))->property("Tag").toString() == QLatin1String("1"))
-            f.cmdLauf_Click();
+        f.modell().laufUmschalten();
+        f.modell().festeGroesse(2);
+        neueSuppe();
         f.show();
-        fuelleSuppe(f.welt(), kN, kDichte);
-        f.zeichneFeld(kN);
         QApplication::processEvents();
     }
+    void neueSuppe() { f.modell().fuegeMusterEin(suppe, "", true); }
     template <typename T>
     T* finde(const char* name) { return f.findChild<T*>(QString::fromLatin1(name)); }
 };
 
-/// One tick of the window's clock with n = 999: generations, counter and the one redraw.
+/// One tick of the window's clock with n = 999: generations, counter, finding and the one redraw.
 void BM_Timer1Takt999(benchmark::State& state) {
     Fenster fenster;
-    auto suppe = std::make_unique<engine::Welt>(fenster.f.welt());
-    fenster.finde<QLineEdit>("Text4")->setText(QStringLiteral("999"));
-    fenster.f.cmdLauf_Click();
+    fenster.f.modell().setzeGenerationenText("999");
+    fenster.f.modell().laufUmschalten();
     for (auto _ : state) {
         state.PauseTiming();
-        fenster.f.welt() = *suppe;
+        fenster.neueSuppe();
         state.ResumeTiming();
-        fenster.f.Timer1_Timer();
+        QMetaObject::invokeMethod(fenster.finde<QObject>("startTafel"), "takt", Qt::DirectConnection);
     }
 }
 BENCHMARK(BM_Timer1Takt999)->Unit(benchmark::kMillisecond);
 
 /// The running clock at its shortest interval (10 ms) with n = 1 for three seconds of real
-/// event loop, every tick redrawn and painted. Reports generations per second and the
-/// longest gap between two generations.
+/// event loop, every tick redrawn and painted; with argument 1 the chart window "Verlauf" is
+/// open and follows. Reports generations per second and the longest gap between two generations.
 void BM_Dauerlauf10ms(benchmark::State& state) {
     Fenster fenster;
+    if (state.range(0) == 1) fenster.finde<QAction>("cmdVerlauf")->trigger();
     fenster.finde<QScrollBar>("HScroll1")->triggerAction(QAbstractSlider::SliderToMaximum);
     auto* zaehler = fenster.finde<QLineEdit>("txtSchritt");
     QElapsedTimer uhr;
@@ -87,22 +90,22 @@ void BM_Dauerlauf10ms(benchmark::State& state) {
     double generationen = 0;
     double sekunden = 0;
     for (auto _ : state) {
-        zaehler->setText(QStringLiteral("0"));
+        fenster.f.modell().setzeZaehlerText("0");
         QEventLoop schleife;
         QTimer::singleShot(3000, &schleife, &QEventLoop::quit);
         uhr.start();
         letzte = 0;
         groessteLuecke = 0;
-        fenster.f.cmdLauf_Click();
+        fenster.f.modell().laufUmschalten();
         schleife.exec();
-        fenster.f.cmdLauf_Click();
+        fenster.f.modell().laufUmschalten();
         sekunden = uhr.nsecsElapsed() / 1e9;
-        generationen = zaehler->text().trimmed().toDouble();
+        generationen = engine::leseZahl(fenster.f.modell().zaehlerText());
         state.SetIterationTime(sekunden);
     }
     state.counters["gen_pro_s"] = generationen / sekunden;
     state.counters["groesste_luecke_ms"] = groessteLuecke / 1e6;
 }
-BENCHMARK(BM_Dauerlauf10ms)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Dauerlauf10ms)->Arg(0)->Arg(1)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,7 +4,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BAU} --prefix ${ZIEL} RESUL
 if(fehler)
   message(FATAL_ERROR "cmake --install schlug fehl")
 endif()
-foreach(datei bin/morlix share/applications/morlix.desktop share/mime/packages/morlix.xml
+foreach(datei bin/morlix bin/morlix-stapel share/applications/morlix.desktop share/mime/packages/morlix.xml
               share/icons/hicolor/scalable/apps/morlix.svg)
   if(NOT EXISTS ${ZIEL}/${datei})
     message(FATAL_ERROR "nicht installiert: ${datei}")

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/zahltext.h"
 
 namespace edit {
 
@@ -52,17 +51,13 @@ bool Maus::runter(engine::Welt& welt, int knopf, double x, double y) {
     return true;
 }
 
-void Maus::bewegt(engine::Welt& welt, view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige,
-                  view::TextFeld& spalte, view::TextFeld& zeile, double x, double y) {
+std::optional<Gemalt> Maus::bewegt(engine::Welt& welt, double x, double y) const {
+    if (!linieAktiv) return std::nullopt;
     const int n = welt.feldGroesse;
-    const Zelle tip = spitze(x, y, n);
-    spalte.setzeText(engine::zahlText(tip.i));
-    zeile.setzeText(engine::zahlText(tip.j));
-    if (!linieAktiv) return;
-    const Zelle z = begrenzt(zeichenModus == 0 ? tip : radierer(x, y, n));
+    const Zelle z = begrenzt(zeichenModus == 0 ? spitze(x, y, n) : radierer(x, y, n));
     const int wert = 2 - 2 * zeichenModus;
     zelle(welt, z) = wert;
-    maleZelle(flaeche, anzeige, z, wert);
+    return Gemalt{z, wert};
 }
 
 }  // namespace edit

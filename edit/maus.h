@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "engine/welt.h"
 #include "view/feldansicht.h"
 #include "view/zeichenflaeche.h"
@@ -28,6 +30,12 @@ Zelle begrenzt(Zelle z);
 /// empty, else in zellFarbe(2), then outlined in rasterFarbe.
 void maleZelle(view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige, Zelle z, int wert);
 
+/// One cell set by a drag, to be painted without a full redraw.
+struct Gemalt {
+    Zelle zelle;
+    int wert = 0;
+};
+
 /// Mouse editing of the field view: a left press toggles the cell under the tip, a drag with any
 /// other button held paints or erases cells.
 class Maus {
@@ -37,13 +45,10 @@ public:
     /// True from a press of a button other than the left one until any button is released.
     bool linieAktiv = false;
 
-    /// A press of the button with bit knopf at (x, y). True when a cell changed and the caller
-    /// must redraw the whole field.
+    /// A press of the button with bit knopf at (x, y). True when a cell changed.
     bool runter(engine::Welt& welt, int knopf, double x, double y);
-    /// A pointer move to (x, y): writes the tip's column and row and, during a drag, sets one
-    /// cell and paints it on the surface.
-    void bewegt(engine::Welt& welt, view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige,
-                view::TextFeld& spalte, view::TextFeld& zeile, double x, double y);
+    /// A pointer move to (x, y): during a drag sets one cell and says which.
+    std::optional<Gemalt> bewegt(engine::Welt& welt, double x, double y) const;
     /// Any button released.
     void hoch() { linieAktiv = false; }
 };

@@ -1,7 +1,6 @@
 #include "edit/scrollen.h"
 
 #include <cmath>
-#include <utility>
 
 namespace edit {
 
@@ -26,100 +25,51 @@ void schiebeFeld(engine::Welt& welt, int richtung) {
         for (int y = von; y <= bis; ++y) welt.zelle[x][y] = welt.zelleNeu[x][y];
 }
 
-namespace {
+void radKoordinaten(view::Zeichenflaeche& flaeche, bool waagerecht) {
+    if (waagerecht)
+        flaeche.setzeKoordinaten(-10, -0.5, 10, 1.5);
+    else
+        flaeche.setzeKoordinaten(-0.5, -10, 1.5, 10);
+}
 
-// 6.28 rather than two pi: the first and the last of the 37 ridges lie a hair apart.
-constexpr double kZweiPi = 6.28;
-
-template <typename Rippe>
-void zeichneRippen(view::Zeichenflaeche& flaeche, double winkel, Rippe rippe) {
+void zeichneRad(view::Zeichenflaeche& flaeche, bool waagerecht, double winkel) {
+    // 6.28 rather than two pi: the first and the last of the 37 ridges lie a hair apart.
+    constexpr double kZweiPi = 6.28;
+    flaeche.leeren();
     flaeche.setzeStift(kRadRippe);
     for (int k = 0; k <= 36; ++k) {
         const double a = kZweiPi * (10.0 * k + winkel) / 360.0;
-        if (std::cos(a) >= 0) rippe(10.0 * std::sin(a));
+        if (std::cos(a) < 0) continue;  // on the hidden back of the cylinder
+        const double s = 10.0 * std::sin(a);
+        if (waagerecht)
+            flaeche.linie(s, 0, s, 1);
+        else
+            flaeche.linie(0, s, 1, s);
     }
 }
 
-}  // namespace
-
-void zeichneRippenSenkrecht(view::Zeichenflaeche& flaeche, double winkel) {
-    zeichneRippen(flaeche, winkel, [&](double s) { flaeche.linie(0, s, 1, s); });
-}
-
-void zeichneRippenWaagerecht(view::Zeichenflaeche& flaeche, double winkel) {
-    zeichneRippen(flaeche, winkel, [&](double s) { flaeche.linie(s, 0, s, 1); });
-}
-
-void zeichneRadSenkrecht(view::Zeichenflaeche& flaeche, double& radWinkel, double d) {
-    flaeche.leeren();
-    zeichneRippenSenkrecht(flaeche, d + radWinkel);
+Gescrollt Scrollen::drehe(bool waagerecht, double d) {
     radWinkel += d;
+    Gescrollt g;
+    (waagerecht ? g.radWaagerecht : g.radSenkrecht) = true;
+    return g;
 }
 
-void zeichneRadWaagerecht(view::Zeichenflaeche& flaeche, double& radWinkel, double d) {
-    flaeche.leeren();
-    zeichneRippenWaagerecht(flaeche, d + radWinkel);
-    radWinkel += d;
+Gescrollt Scrollen::schritt(engine::Welt& welt, int richtung, double grad) {
+    Gescrollt g = drehe(richtung == kLinks || richtung == kRechts, richtung == kLinks || richtung == kHoch ? -grad : grad);
+    schiebeFeld(welt, richtung);
+    g.feld = true;
+    return g;
 }
 
-Scrollen::Scrollen(engine::Welt& welt, view::Zeichenflaeche& radWaagerecht, view::Zeichenflaeche& radSenkrecht,
-                   view::TextFeld& hilfe, std::function<void()> zeichneFeld)
-    : welt_(welt),
-      radWaagerecht_(radWaagerecht),
-      radSenkrecht_(radSenkrecht),
-      hilfe_(hilfe),
-      zeichneFeld_(std::move(zeichneFeld)) {}
+Gescrollt Scrollen::einzelSchritt(engine::Welt& welt, int richtung) { return schritt(welt, richtung, 2); }
 
-void Scrollen::raederStart() {
-    radSenkrecht_.setzeKoordinaten(-0.5, -10, 1.5, 10);
-    radWaagerecht_.setzeKoordinaten(-10, -0.5, 10, 1.5);
-    zeichneRippenSenkrecht(radSenkrecht_, 0);
-    zeichneRippenWaagerecht(radWaagerecht_, 0);
-}
-
-void Scrollen::drehe(int richtung, double grad) {
-    const double d = richtung == kLinks || richtung == kHoch ? -grad : grad;
-    if (richtung == kLinks || richtung == kRechts)
-        zeichneRadWaagerecht(radWaagerecht_, radWinkel, d);
-    else
-        zeichneRadSenkrecht(radSenkrecht_, radWinkel, d);
-}
-
-void Scrollen::einzelSchritt(int richtung) {
-    drehe(richtung, 2);
-    schiebeFeld(welt_, richtung);
-    zeichneFeld_();
-}
-
-void Scrollen::wiederholSchritt(int richtung) {
-    drehe(richtung, 1);
-    schiebeFeld(welt_, richtung);
-    zeichneFeld_();
-}
+Gescrollt Scrollen::wiederholSchritt(engine::Welt& welt, int richtung) { return schritt(welt, richtung, 1); }
 
 void Scrollen::radWaagerechtRunter(float x) {
     scrollGedrueckt = true;
     radLetztesX = x;
     radWinkel = 0;
-}
-
-void Scrollen::zug(bool zurueck, bool vor, int richtungZurueck, int richtungVor, RadZeichnen zeichneRad,
-                   view::Zeichenflaeche& rad) {
-    hilfe_.setzeText("Scrollrad");
-    if (!scrollGedrueckt) return;
-    if (zurueck) {
-        einzelSchritt(richtungZurueck);
-        zeichneRad(rad, radWinkel, -1);
-    }
-    if (vor) {
-        zeichneRad(rad, radWinkel, 1);
-        einzelSchritt(richtungVor);
-    }
-}
-
-void Scrollen::radWaagerechtBewegt(float x) {
-    zug(static_cast<float>(radLetztesX) > x, radLetztesX < x, kLinks, kRechts, zeichneRadWaagerecht, radWaagerecht_);
-    radLetztesX = x;
 }
 
 void Scrollen::radSenkrechtRunter(float y) {
@@ -128,9 +78,32 @@ void Scrollen::radSenkrechtRunter(float y) {
     radWinkel = 0;
 }
 
-void Scrollen::radSenkrechtBewegt(float y) {
-    zug(y < radLetztesY, y > radLetztesY, kHoch, kRunter, zeichneRadSenkrecht, radSenkrecht_);
+// Towards smaller coordinates the world scrolls first and the wheel turns after; towards larger
+// ones the wheel turns first. Either way one cell and three degrees in all.
+Gescrollt Scrollen::radWaagerechtBewegt(engine::Welt& welt, float x) {
+    Gescrollt g;
+    if (scrollGedrueckt && static_cast<float>(radLetztesX) > x) {
+        g = einzelSchritt(welt, kLinks);
+        drehe(true, -1);
+    } else if (scrollGedrueckt && radLetztesX < x) {
+        drehe(true, 1);
+        g = einzelSchritt(welt, kRechts);
+    }
+    radLetztesX = x;
+    return g;
+}
+
+Gescrollt Scrollen::radSenkrechtBewegt(engine::Welt& welt, float y) {
+    Gescrollt g;
+    if (scrollGedrueckt && y < radLetztesY) {
+        g = einzelSchritt(welt, kHoch);
+        drehe(false, -1);
+    } else if (scrollGedrueckt && y > radLetztesY) {
+        drehe(false, 1);
+        g = einzelSchritt(welt, kRunter);
+    }
     radLetztesY = y;
+    return g;
 }
 
 }  // namespace edit

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 #include "engine/welt.h"
 #include "view/farbe.h"
 #include "view/zeichenflaeche.h"
@@ -21,23 +19,22 @@ void schiebeFeld(engine::Welt& welt, int richtung);
 inline constexpr view::Farbe kRadGrund = view::rgb(192, 0, 0);
 inline constexpr view::Farbe kRadRippe = view::rgb(255, 255, 0);
 
-/// Draws the visible ridges of the vertical wheel turned by `winkel` degrees, without clearing.
-void zeichneRippenSenkrecht(view::Zeichenflaeche& flaeche, double winkel);
-/// The same for the horizontal wheel, with the axes swapped.
-void zeichneRippenWaagerecht(view::Zeichenflaeche& flaeche, double winkel);
+/// Sets a wheel's coordinate system: along the horizontal wheel x runs -10..10, y -0.5..1.5;
+/// the vertical wheel has the axes swapped.
+void radKoordinaten(view::Zeichenflaeche& flaeche, bool waagerecht);
+/// Clears a wheel and draws its visible ridges, 10 degrees apart, turned by `winkel` degrees.
+void zeichneRad(view::Zeichenflaeche& flaeche, bool waagerecht, double winkel);
 
-/// Clears the vertical wheel, draws it turned by radWinkel + d and adds d to radWinkel.
-void zeichneRadSenkrecht(view::Zeichenflaeche& flaeche, double& radWinkel, double d);
-/// Clears the horizontal wheel, draws it turned by radWinkel + d and adds d to radWinkel.
-void zeichneRadWaagerecht(view::Zeichenflaeche& flaeche, double& radWinkel, double d);
+/// What a scroll event changed: the cells, and which wheel is to be drawn anew at radWinkel.
+struct Gescrollt {
+    bool feld = false;
+    bool radWaagerecht = false;
+    bool radSenkrecht = false;
+};
 
-/// The arrows, "1" buttons and wheels: their shared state and what each event does to the world
-/// and to the wheel pictures. The field redraw is left to the caller's `zeichneFeld`.
+/// The arrows, "1" buttons and wheels: their shared state and what each event does to the world.
 class Scrollen {
 public:
-    Scrollen(engine::Welt& welt, view::Zeichenflaeche& radWaagerecht, view::Zeichenflaeche& radSenkrecht,
-             view::TextFeld& hilfe, std::function<void()> zeichneFeld);
-
     /// True while a button is held on an arrow or a wheel; one flag for all of them.
     bool scrollGedrueckt = false;
     /// Rotation of both wheels in degrees.
@@ -47,36 +44,26 @@ public:
     /// Pointer y on the vertical wheel at its last mouse event.
     float radLetztesY = 0;
 
-    /// Sets both wheels' coordinate systems and draws them at angle 0, leaving radWinkel alone.
-    void raederStart();
-    /// One step: turns the axis' wheel by 2 degrees, shifts and redraws.
-    void einzelSchritt(int richtung);
-    /// One pass of a held arrow: turns the axis' wheel by 1 degree, shifts and redraws.
-    void wiederholSchritt(int richtung);
+    /// One step of a "1" button: turns the axis' wheel by 2 degrees and shifts.
+    Gescrollt einzelSchritt(engine::Welt& welt, int richtung);
+    /// One pass of a held arrow: turns the axis' wheel by 1 degree and shifts.
+    Gescrollt wiederholSchritt(engine::Welt& welt, int richtung);
 
-    /// A press on the horizontal wheel at x.
+    /// A press on the horizontal wheel at x: held, angle back to 0, nothing drawn.
     void radWaagerechtRunter(float x);
     /// A pointer move over the horizontal wheel: one step towards the pointer if held and x changed.
-    void radWaagerechtBewegt(float x);
+    Gescrollt radWaagerechtBewegt(engine::Welt& welt, float x);
     /// A press on the vertical wheel at y.
     void radSenkrechtRunter(float y);
     /// A pointer move over the vertical wheel: one step towards the pointer if held and y changed.
-    void radSenkrechtBewegt(float y);
+    Gescrollt radSenkrechtBewegt(engine::Welt& welt, float y);
     /// A release on an arrow or a wheel.
     void losgelassen() { scrollGedrueckt = false; }
 
 private:
-    using RadZeichnen = void (*)(view::Zeichenflaeche&, double&, double);
-    void drehe(int richtung, double grad);
-    // A drag step: towards smaller coordinates scroll first, then turn; towards larger the reverse.
-    void zug(bool zurueck, bool vor, int richtungZurueck, int richtungVor, RadZeichnen zeichneRad,
-             view::Zeichenflaeche& rad);
-
-    engine::Welt& welt_;
-    view::Zeichenflaeche& radWaagerecht_;
-    view::Zeichenflaeche& radSenkrecht_;
-    view::TextFeld& hilfe_;
-    std::function<void()> zeichneFeld_;
+    Gescrollt schritt(engine::Welt& welt, int richtung, double grad);
+    /// Turns one wheel by d degrees.
+    Gescrollt drehe(bool waagerecht, double d);
 };
 
 }  // namespace edit

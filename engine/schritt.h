@@ -6,9 +6,6 @@
 
 namespace engine {
 
-/// How the field's edges behave; the values are the indices of the edge-mode option buttons.
-enum class Rand { Torus = 0, Quadrat = 1, Spiegel = 2 };
-
 /// Birth and survival sets: bit k set means "k counted neighbours".
 struct Regel {
     std::uint16_t ueberleben = 0;
@@ -30,19 +27,10 @@ struct Richtung {
 inline constexpr Richtung kNachbarn[8] = {{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
                                           {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
 
-/// Counted living neighbours of field cell (i, j) with opposite edges glued; 0..8.
-int nachbarnTorus(const Welt& w, int i, int j);
-/// Counted living neighbours of (i, j) with nothing alive beyond the edge; 0..8.
-int nachbarnQuadrat(const Welt& w, int i, int j);
-/// Counted living neighbours of (i, j) where an edge cell sees its own row or column beyond the edge; 0..8.
-int nachbarnSpiegel(const Welt& w, int i, int j);
-/// The count of the given edge mode.
-int nachbarn(const Welt& w, Rand rand, int i, int j);
-
 /// One generation: stores the present in slot gedIndex, advances gedIndex, builds the next
 /// generation of the visible field (everything outside it becomes 0) into zelleNeu and zelle,
-/// and stores it in the new slot. States move 2 -> 1 -> 3 -> 3; births are 2; any other
-/// value counts as living and dies. Allocates nothing.
+/// and stores it in the new slot; fills w.bilanz as it goes. States move 2 -> 1 -> 3 -> 3;
+/// births are 2; any other value counts as living and dies. Allocates nothing.
 void schritt(Welt& w, const Regel& regel, Rand rand);
 
 /// The step with the vector kernel switched on or off; both give the same world.

@@ -1,9 +1,7 @@
 #include "engine/zahltext.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace engine {
 
@@ -12,9 +10,10 @@ double leseZahl(std::string_view text) { return fuehrendeZahl(text).value_or(0.0
 std::optional<double> fuehrendeZahl(std::string_view text) {
     std::size_t p = 0;
     while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
-    const std::size_t start = p;
-    auto ziffer = [&](std::size_t k) { return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])); };
+    const bool minus = p < text.size() && text[p] == '-';
     if (p < text.size() && (text[p] == '+' || text[p] == '-')) ++p;
+    const std::size_t start = p;
+    auto ziffer = [&](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
     bool ziffern = false;
     while (ziffer(p)) ++p, ziffern = true;
     if (p < text.size() && text[p] == '.') {
@@ -22,30 +21,36 @@ std::optional<double> fuehrendeZahl(std::string_view text) {
         while (ziffer(p)) ++p, ziffern = true;
     }
     if (!ziffern) return std::nullopt;
-    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-        std::size_t e = p + 1;
-        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
-        if (ziffer(e)) {
-            while (ziffer(e)) ++e;
-            p = e;
-        }
+    double wert = 0;
+    // from_chars stops by itself before an exponent without digits.
+    const auto [ende, fehler] = std::from_chars(text.data() + start, text.data() + text.size(), wert);
+    if (fehler != std::errc{} || !std::isfinite(wert)) return 0.0;
+    return minus ? -wert : wert;
+}
+
+std::string zahlTextOhneBlank(double wert) {
+    if (wert == 0.0) wert = 0.0;  // no "-0"
+    char puffer[40];
+    std::to_chars_result r;
+    if (wert == std::floor(wert) && std::fabs(wert) < 1e15) {
+        r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::fixed, 0);
+    } else {
+        r = std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 15);
+        for (char* c = puffer; c != r.ptr; ++c)
+            if (*c == 'e') *c = 'E';
     }
-    const std::string teil(text.substr(start, p - start));
-    const double wert = std::strtod(teil.c_str(), nullptr);
-    return std::isfinite(wert) ? wert : 0.0;
+    return std::string(puffer, r.ptr);
 }
 
 std::string zahlText(double wert) {
-    if (wert == 0.0) wert = 0.0;  // no "-0"
-    char puffer[40];
-    if (wert == std::floor(wert) && std::fabs(wert) < 1e15)
-        std::snprintf(puffer, sizeof puffer, "%.0f", wert);
-    else
-        std::snprintf(puffer, sizeof puffer, "%.15G", wert);
-    std::string text(puffer);
-    return wert < 0 ? text : " " + text;
+    std::string text = zahlTextOhneBlank(wert);
+    return text[0] == '-' ? text : " " + text;
 }
 
-std::string ziffernText(long long wert) { return std::to_string(wert); }
+std::string ziffernText(long long wert) {
+    char puffer[24];
+    const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    return std::string(puffer, r.ptr);
+}
 
 }  // namespace engine

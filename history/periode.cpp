@@ -1,142 +1,266 @@
 #include "history/periode.h"
 
+#include "engine/vektor.h"
 #include "engine/zahltext.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace history {
 
 namespace {
 
-/// The living cells of one field row as bits, cell b in bit b of a (b < 64) or of b (b >= 64),
-/// and, when asked, their number.
-struct ZeilenBits {
-    std::uint64_t a = 0;
-    std::uint64_t b = 0;
-    bool operator==(const ZeilenBits&) const = default;
-};
+using engine::kRing;
 
-/// Reads at most 15 cells beyond the row's end, rounded up to 16 cells, which for every field
-/// size stays within the row of kDim cells.
-template <bool kZaehlen>
-inline ZeilenBits zeilenBits(const std::int16_t* z, int n, int& anzahl) {
-    ZeilenBits bits;
-#if defined(__SSE2__)
-    const __m128i null = _mm_setzero_si128();
-    const __m128i eins = _mm_set1_epi8(1);
-    __m128i summe = null;
-    for (int k = 0; 16 * k < n; ++k) {
-        const __m128i v0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + 16 * k));
-        const __m128i v1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(z + 16 * k + 8));
-        // Saturation keeps every value other than 0 other than 0.
-        const __m128i leer = _mm_cmpeq_epi8(_mm_packs_epi16(v0, v1), null);
-        auto maske = static_cast<std::uint64_t>(~_mm_movemask_epi8(leer) & 0xFFFF);
-        const int rest = n - 16 * k;
-        __m128i lebt = _mm_andnot_si128(leer, eins);
-        if (rest < 16) {
-            maske &= (std::uint64_t{1} << rest) - 1;
-            alignas(16) static constexpr std::int8_t kErste[32] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
-                                                                   -1, -1, -1, -1, -1};
-            lebt = _mm_and_si128(lebt, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kErste + 16 - rest)));
-        }
-        if (kZaehlen) summe = _mm_add_epi64(summe, _mm_sad_epu8(lebt, null));
-        if (k < 4)
-            bits.a |= maske << (16 * k);
-        else
-            bits.b |= maske << (16 * (k - 4));
-    }
-    if (kZaehlen) anzahl += _mm_cvtsi128_si32(summe) + _mm_extract_epi16(summe, 4);
-#else
-    for (int k = 0; k < n; ++k) {
-        if (z[k] == 0) continue;
-        (k < 64 ? bits.a : bits.b) |= std::uint64_t{1} << (k % 64);
-        if (kZaehlen) ++anzahl;
-    }
-#endif
-    return bits;
+__extension__ typedef unsigned __int128 Spalte;
+
+int ersteZelle(Spalte v) {
+    const auto unten = static_cast<std::uint64_t>(v);
+    return unten != 0 ? std::countr_zero(unten) : 64 + std::countr_zero(static_cast<std::uint64_t>(v >> 64));
 }
 
-int untereEcke(int n) { return engine::kMitte - n / 2; }
+Spalte feldMaske(int n) { return (Spalte{1} << n) - 1; }
 
-const std::int16_t* zeile(const engine::Welt& w, int slot, int x) {
-    return &w.gedaechtnisDaten[slot][x][untereEcke(w.feldGroesse)];
-}
+/// v turned by d (0..n-1) cells downward within a column of n cells.
+Spalte gedreht(Spalte v, int d, int n) { return d == 0 ? v : ((v << d) | (v >> (n - d))) & feldMaske(n); }
 
-struct Abdruck {
-    std::uint64_t hash;
-    int lebende;
-};
+/// A cyclic shift 0..n-1 as reported, -n/2+1..n/2.
+int gekuerzt(int d, int n) { return d > n / 2 ? d - n : d; }
 
-/// Hash of the living cells of the field in a memory slot, ages ignored; with kZaehlen also
-/// their number. Rows mix independently, so no row waits for the one before.
-template <bool kZaehlen>
-Abdruck abdruck(const engine::Welt& w, int slot, std::uint64_t (*zeilen)[2]) {
-    const int n = w.feldGroesse;
-    const int lo = untereEcke(n);
-    std::uint64_t h1 = 0, h2 = 0, salz = static_cast<std::uint64_t>(n) * 0xD6E8FEB86659FD93u;
-    int anzahl = 0;
-    for (int x = lo; x < lo + n; ++x) {
-        salz += 0x9E3779B97F4A7C15u;
-        const ZeilenBits z = zeilenBits<kZaehlen>(zeile(w, slot, x), n, anzahl);
-        zeilen[x - lo][0] = z.a;
-        zeilen[x - lo][1] = z.b;
-        h1 += (z.a ^ salz) * 0xBF58476D1CE4E5B9u;
-        h2 += (z.b ^ salz) * 0x94D049BB133111EBu;
-    }
-    std::uint64_t h = h1 ^ (h2 << 31 | h2 >> 33);
+/// Every bit of h reaches every bit of the result.
+std::uint64_t gemischt(std::uint64_t h) {
     h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9u;
-    return {h ^ (h >> 31), anzahl};
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBu;
+    return h ^ (h >> 31);
 }
 
 }  // namespace
 
-std::string befundText(const Befund& befund) {
-    if (befund.lebende == 0) return "leer";
-    if (befund.periode == 1) return "statisch";
-    if (befund.periode > 1) return "Periode " + engine::ziffernText(befund.periode);
-    return engine::ziffernText(befund.lebende) + (befund.lebende == 1 ? " Zelle" : " Zellen");
-}
-
 int lebende(const engine::Welt& w) {
     const int n = w.feldGroesse;
-    const int lo = untereEcke(n);
+    const int lo = engine::kMitte - n / 2;
     int anzahl = 0;
     for (int x = lo; x < lo + n; ++x)
         for (int y = lo; y < lo + n; ++y) anzahl += w.zelle[x][y] != 0;
     return anzahl;
 }
 
+std::string befundText(const Befund& befund) {
+    if (befund.lebende == 0) return "leer";
+    if (befund.periode == 0)
+        return engine::ziffernText(befund.lebende) + (befund.lebende == 1 ? " Zelle" : " Zellen");
+    const std::string periode = "Periode " + engine::ziffernText(befund.periode);
+    if (befund.dx != 0 || befund.dy != 0)
+        return periode + ", wandert (" + engine::ziffernText(befund.dx) + ", " + engine::ziffernText(befund.dy) + ")";
+    return befund.periode == 1 ? "statisch" : periode;
+}
+
+std::string befundKurzText(const Befund& befund) {
+    const bool steht = befund.dx == 0 && befund.dy == 0;
+    if (befund.lebende == 0 || befund.periode == 0 || (steht && befund.periode == 1)) return befundText(befund);
+    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+    std::string text = "P";
+    text += engine::ziffernText(befund.periode);
+    if (steht) return text;
+    static constexpr const char* kPfeile[3][3] = {{"↖", "↑", "↗"}, {"←", "", "→"}, {"↙", "↓", "↘"}};
+    text += ' ';
+    text += kPfeile[(befund.dy > 0) - (befund.dy < 0) + 1][(befund.dx > 0) - (befund.dx < 0) + 1];
+    const int ax = std::abs(befund.dx), ay = std::abs(befund.dy);
+    if (ax == 0 || ay == 0 || ax == ay) return text + engine::ziffernText(std::max(ax, ay));
+    text += engine::ziffernText(ax);
+    text += ',';
+    return text + engine::ziffernText(ay);
+}
+
 void Periodensuche::neuerLauf(const engine::Welt& w) {
     staende_ = 0;
-    befund_ = {lebende(w), 0};
+    befund_ = {lebende(w)};
+}
+
+MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*spalten)[2],
+                                          const std::uint8_t* spaltenLebende) {
+    Spalte* bits = bits_[s];
+    std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
+    Spalte alle = 0;
+    // Each column as two words, and turned down by one cell: the last cell comes round to the top.
+    const std::uint64_t maskeA = n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+    const std::uint64_t maskeB = n > 64 ? (std::uint64_t{1} << (n - 64)) - 1 : 0;
+    const int wortUnten = n > 64 ? 1 : 0, bitUnten = (n - 1) % 64;
+    std::uint64_t vorA = spalten[n - 1][0], vorB = spalten[n - 1][1];  // the column before, round the field
+    int paare = 0, schraeg = 0;
+    for (int x = 0; x < n; ++x) {
+        const std::uint64_t a = spalten[x][0], b = spalten[x][1];
+        bits[x] = a | Spalte{b} << 64;
+        alle |= bits[x];
+        const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[x][wortUnten] >> bitUnten) & 1);
+        const std::uint64_t runterB = ((b << 1) | (a >> 63)) & maskeB;
+        paare += std::popcount(a & vorA) + std::popcount(b & vorB);
+        schraeg += std::popcount(vorA & runterA) + std::popcount(vorB & runterB);
+        vorA = a;
+        vorB = b;
+    }
+    // The counts again after the last column, so that the sums go round without a test.
+    int rund[engine::kMaxFeld + 2];
+    for (int x = 0; x < n; ++x) rund[x] = spaltenLebende[x];
+    rund[n] = rund[0];
+    rund[n + 1] = rund[n > 1 ? 1 : 0];
+    int lebend = 0, quadrate = 0, folge1 = 0, folge2 = 0, xMin = n, xMax = -1;
+    for (int x = 0; x < n; ++x) {
+        lebend += rund[x];
+        quadrate += rund[x] * rund[x];
+        folge1 += rund[x] * rund[x + 1];
+        folge2 += rund[x] * rund[x + 2];
+        if (rund[x] != 0) {
+            xMin = std::min(xMin, x);
+            xMax = x;
+        }
+    }
+    // What no cyclic shift changes: how the column counts follow each other round the field,
+    // and how many living cells have a living neighbour to the right and up to the right; the
+    // second also tells a shape from its mirror image.
+    Stand& stand = stand_[s];
+    std::uint64_t gestalt = gemischt(static_cast<std::uint64_t>(lebend) << 32 ^ static_cast<std::uint64_t>(quadrate));
+    gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
+    stand.gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(paare) << 32 ^ static_cast<std::uint64_t>(schraeg));
+    stand.lebende = lebend;
+    stand.xMin = xMin;
+    stand.yMin = alle == 0 ? n : ersteZelle(alle);
+    stand.amRand = xMin == 0 || xMax == n - 1 || (alle & 1) != 0 || ((alle >> (n - 1)) & 1) != 0;
+}
+
+bool Periodensuche::gleichVersetzt(int alt, int neu, int dx, int dy) const {
+    const int n = feldGroesse_;
+    const Spalte* von = bits_[alt];
+    const Spalte* nach = bits_[neu];
+    if (rand_ == engine::Rand::Torus) {
+        const int unten = (dy + n) % n;
+        for (int x = 0, q = (n - dx) % n; x < n; ++x, q = q + 1 == n ? 0 : q + 1)
+            if (gedreht(von[q], unten, n) != nach[x]) return false;
+        return true;
+    }
+    // Both states keep clear of the edges and hold as many cells, so no cell can be pushed out.
+    const Spalte maske = feldMaske(n);
+    for (int x = 0; x < n; ++x) {
+        const int q = x - dx;
+        const Spalte v = q >= 0 && q < n ? von[q] : 0;
+        if ((dy >= 0 ? (v << dy) & maske : v >> -dy) != nach[x]) return false;
+    }
+    return true;
+}
+
+bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
+    const int n = feldGroesse_;
+    const Stand& a = stand_[alt];
+    const Stand& b = stand_[neu];
+    if (a.lebende != b.lebende || b.lebende == 0) return false;
+    if (rand_ != engine::Rand::Torus) {
+        if (a.amRand || b.amRand) return false;
+        dx = b.xMin - a.xMin;
+        dy = b.yMin - a.yMin;
+        return (dx != 0 || dy != 0) && gleichVersetzt(alt, neu, dx, dy);
+    }
+
+    // The anchor is a column of the present whose count is rarest; every column of the old state
+    // with that count offers one column shift, and every cell of it one row shift.
+    const std::uint8_t* vorher = spaltenLebende_[alt];
+    const std::uint8_t* jetzt = spaltenLebende_[neu];
+    int haeufigkeit[engine::kMaxFeld + 1] = {};
+    for (int x = 0; x < n; ++x) ++haeufigkeit[jetzt[x]];
+    int anker = -1;
+    for (int x = 0; x < n; ++x)
+        if (jetzt[x] != 0 && (anker < 0 || haeufigkeit[jetzt[x]] < haeufigkeit[jetzt[anker]])) anker = x;
+    const Spalte ziel = bits_[neu][anker];
+    const int zielZelle = ersteZelle(ziel);
+    // Row shifts that turn the old column into the anchor; a field that repeats itself offers
+    // the same old column again and again, so they are kept for the next one.
+    int drehungen[engine::kMaxFeld];
+    int zahlDrehungen = -1;
+    Spalte gedrehteQuelle = 0;
+    int zahl = 0;
+    for (int q = 0; q < n; ++q) {
+        if (vorher[q] != jetzt[anker]) continue;
+        const int d = (anker - q + n) % n;
+        if (!std::equal(jetzt + d, jetzt + n, vorher) || !std::equal(jetzt, jetzt + d, vorher + n - d)) continue;
+        const Spalte quelle = bits_[alt][q];
+        if (zahlDrehungen < 0 || quelle != gedrehteQuelle) {
+            zahlDrehungen = 0;
+            gedrehteQuelle = quelle;
+            for (Spalte rest = quelle; rest != 0; rest &= rest - 1) {
+                const int e = (zielZelle - ersteZelle(rest) + n) % n;
+                if (gedreht(quelle, e, n) == ziel) drehungen[zahlDrehungen++] = e;
+            }
+        }
+        for (int i = 0; i < zahlDrehungen; ++i) {
+            const int gx = gekuerzt(d, n), gy = gekuerzt(drehungen[i], n);
+            if (gx != 0 || gy != 0)
+                versaetze_[zahl++] = {static_cast<std::int16_t>(std::abs(gx) + std::abs(gy)),
+                                      static_cast<std::int16_t>(gx), static_cast<std::int16_t>(gy)};
+        }
+    }
+    const auto vor = [](const Versatz& l, const Versatz& r) {
+        return l.rang != r.rang ? l.rang < r.rang : l.dx != r.dx ? l.dx < r.dx : l.dy < r.dy;
+    };
+    // When the shape really moved, the best-ranked shift is usually the one: the rest is sorted
+    // only when it fails.
+    std::iter_swap(versaetze_, std::min_element(versaetze_, versaetze_ + zahl, vor));
+    for (int i = 0; i < zahl; ++i) {
+        if (i == 1) std::sort(versaetze_ + 1, versaetze_ + zahl, vor);
+        if (gleichVersetzt(alt, neu, versaetze_[i].dx, versaetze_[i].dy)) {
+            dx = versaetze_[i].dx;
+            dy = versaetze_[i].dy;
+            return true;
+        }
+    }
+    return false;
 }
 
 void Periodensuche::nachSchritt(const engine::Welt& w) {
+    const engine::Bilanz& bilanz = w.bilanz;
+    const int n = bilanz.feldGroesse;
     const int g = w.gedIndex;
-    const int vorher = (g + engine::kRing - 1) % engine::kRing;  // the step stored its start state here
-    if (staende_ > 0 && (w.feldGroesse != feldGroesse_ || w.nachbarMaske != nachbarMaske_ || vorher != gedIndex_))
+    const int vorher = (g + kRing - 1) % kRing;  // the step stored its start state here
+    if (n == 0) return;                           // no step has run yet
+    if (staende_ > 0 && (n != feldGroesse_ || bilanz.nachbarMaske != nachbarMaske_ || bilanz.rand != rand_ ||
+                         vorher != gedIndex_))
         staende_ = 0;
     if (staende_ == 0) {
-        hash_[vorher] = abdruck<false>(w, vorher, bits_[vorher]).hash;
+        // Once a run: the start state from the ring, as the step would have counted it, eight
+        // cells at a time into bits.
+        std::uint64_t spalten[engine::kMaxFeld][2] = {};
+        std::uint8_t anzahl[engine::kMaxFeld] = {};
+        const int lo = engine::kMitte - n / 2;
+        for (int x = 0; x < n; ++x) {
+            const std::int16_t* z = w.gedaechtnisDaten[vorher][lo + x] + lo;
+            std::uint8_t lebt[engine::kMaxFeld + 8] = {};
+            for (int y = 0; y < n; ++y) lebt[y] = z[y] != 0;
+            for (int y = 0; y < n; y += 8) {
+                std::uint64_t acht;
+                std::memcpy(&acht, lebt + y, sizeof acht);
+                spalten[x][y / 64] |= ((acht * 0x0102040810204080u) >> 56) << (y % 64);
+            }
+            anzahl[x] = static_cast<std::uint8_t>(std::popcount(spalten[x][0]) + std::popcount(spalten[x][1]));
+        }
+        feldGroesse_ = n;
+        nachbarMaske_ = bilanz.nachbarMaske;
+        rand_ = bilanz.rand;
+        erfasse(vorher, n, spalten, anzahl);
         staende_ = 1;
-        feldGroesse_ = w.feldGroesse;
-        nachbarMaske_ = w.nachbarMaske;
     }
-    const Abdruck jetzt = abdruck<true>(w, g, bits_[g]);
-    hash_[g] = jetzt.hash;
-    if (staende_ < engine::kRing) ++staende_;
+    erfasse(g, n, bilanz.spalten, bilanz.spaltenLebende);
+    if (staende_ < kRing) ++staende_;
     gedIndex_ = g;
 
-    befund_ = {jetzt.lebende, 0};
-    for (int k = 1; k < staende_; ++k) {
-        const int s = (g - k + engine::kRing) % engine::kRing;
-        // A hash match is confirmed cell by cell.
-        if (hash_[s] == jetzt.hash && std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * w.feldGroesse) == 0) {
-            befund_.periode = k;
+    befund_ = {bilanz.lebende};
+    const Stand& jetzt = stand_[g];
+    for (int k = 1, s = g; k < staende_; ++k) {
+        s = s == 0 ? kRing - 1 : s - 1;  // k steps back
+        if (stand_[s].gestalt != jetzt.gestalt) continue;
+        // The shapes match: cell by cell where they stand, or moved.
+        int dx = 0, dy = 0;
+        if (std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0 || wandert(s, g, dx, dy)) {
+            befund_ = {bilanz.lebende, k, dx, dy};
             break;
         }
     }

@@ -11,41 +11,83 @@ namespace history {
 struct Befund {
     /// Living cells of the visible field.
     int lebende = 0;
-    /// Smallest k in 1..99 whose state k steps back equals the present (ages ignored); 0 for none.
+    /// Smallest k in 1..99 whose state k steps back, moved by (dx, dy), equals the present (ages
+    /// ignored); 0 for none.
     int periode = 0;
+    /// How far the shape moved in those k steps, x to the right and y downward; (0, 0) for a
+    /// standing oscillator, which is preferred when both fit.
+    int dx = 0;
+    int dy = 0;
 };
 
-/// The German text of a finding: "leer", "statisch", "Periode 2", "123 Zellen" (one: "1 Zelle").
+/// The German text of a finding: "leer", "statisch", "Periode 2", "Periode 4, wandert (1, 1)",
+/// "123 Zellen" (one: "1 Zelle").
 std::string befundText(const Befund& befund);
 
-/// Living cells of the visible field.
+/// The finding in at most 11 characters for a narrow status box: "leer", "statisch", "P2",
+/// "P4 ↘1" (diagonal by one cell each way), "P4 →2" (straight by two), "P12 ↗2,1" (by two to the
+/// right and one up), "123 Zellen" (one: "1 Zelle"). The arrow points where the shape goes.
+std::string befundKurzText(const Befund& befund);
+
+/// Living cells of the visible field, counted in the cell array.
 int lebende(const engine::Welt& w);
 
 /// Watches an uninterrupted run of steps through the memory ring and finds the period of the
-/// present state. Every change of the field between two steps must end the run through
-/// neuerLauf(); a changed field size or neighbourhood or a jump of the ring position ends it
-/// on its own. One pass over the field per step; fixed size (about 150 kB), allocates nothing.
+/// present state and how far it travelled. On the torus a shape may come back shifted
+/// cyclically (dx, dy reported in -N/2+1..N/2); on the bounded plane and the mirror a travelling
+/// match counts only between states with no living cell in the field's edge rows and columns.
+/// Every change of the field between two steps must end the run through neuerLauf(); a changed
+/// field size, neighbourhood or edge mode or a jump of the ring position ends it on its own.
+/// Works on what the step counted (engine::Bilanz) and reads the ring only at a run's start;
+/// fixed size (about 200 kB), allocates nothing.
 class Periodensuche {
 public:
     /// Starts a new run at the present field; the finding becomes its population alone.
     void neuerLauf(const engine::Welt& w);
-    /// Takes the state the last step stored in slot gedIndex; call after every step.
+    /// Takes the state the last step built; call after every step, before the field changes.
     void nachSchritt(const engine::Welt& w);
 
+    /// The finding after the last step, or the population alone after neuerLauf().
     const Befund& befund() const { return befund_; }
     /// States of the current run held by the ring, present included; 0 before the first step.
     int staende() const { return staende_; }
-    /// Ring slot of the i-th state of the run, 0 the oldest; valid for i below staende().
-    int slot(int i) const { return (gedIndex_ - (staende_ - 1 - i) + 2 * engine::kRing) % engine::kRing; }
 
 private:
-    std::uint64_t hash_[engine::kRing] = {};
-    /// The living cells of every slot's field as bits, two words a row.
-    std::uint64_t bits_[engine::kRing][engine::kMaxFeld][2] = {};
+    __extension__ typedef unsigned __int128 Spalte;
+
+    /// What one state of the ring looks like, beyond its cells.
+    struct Stand {
+        /// Hash of quantities that no shift changes; equal for a state and its moved copy.
+        std::uint64_t gestalt;
+        /// Living cells.
+        int lebende;
+        /// First living column and row, for a move on the plane.
+        int xMin;
+        int yMin;
+        /// Whether a living cell lies in an edge row or column.
+        bool amRand;
+    };
+    /// A cyclic shift to be checked, with its rank: smaller first.
+    struct Versatz {
+        std::int16_t rang;
+        std::int16_t dx;
+        std::int16_t dy;
+    };
+
+    void erfasse(int s, int n, const std::uint64_t (*spalten)[2], const std::uint8_t* spaltenLebende);
+    bool wandert(int alt, int neu, int& dx, int& dy);
+    bool gleichVersetzt(int alt, int neu, int dx, int dy) const;
+
+    /// The living cells of every slot's field, one column per entry, cell y in bit y.
+    Spalte bits_[engine::kRing][engine::kMaxFeld] = {};
+    std::uint8_t spaltenLebende_[engine::kRing][engine::kMaxFeld] = {};
+    Stand stand_[engine::kRing] = {};
+    Versatz versaetze_[engine::kMaxFeld * engine::kMaxFeld] = {};
     int staende_ = 0;
     int gedIndex_ = 0;
     int feldGroesse_ = 0;
     std::uint8_t nachbarMaske_ = 0;
+    engine::Rand rand_ = engine::Rand::Torus;
     Befund befund_;
 };
 

@@ -13,10 +13,6 @@ constexpr double kAbMinus = 1;
 
 }  // namespace
 
-bool laeuft(std::string_view tag) { return engine::leseZahl(tag) == 1; }
-
-std::string umgeschaltet(std::string_view tag) { return laeuft(tag) ? "0" : "1"; }
-
 long long generationenJeTakt(std::string_view text) {
     // The default rounding mode sends halves to the even neighbour.
     const double n = std::nearbyint(engine::leseZahl(text));

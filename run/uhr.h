@@ -15,11 +15,6 @@ inline constexpr long long kScheibe = 1000;
 /// Largest n a tick takes; beyond it a typed number is read as this.
 inline constexpr long long kMaxGenerationen = 1'000'000'000'000'000;
 
-/// Whether the run flag (the tag text of the start button) says "running": its number is 1.
-bool laeuft(std::string_view tag);
-/// The run flag toggled: "1" for a stopped, "0" for a running clock.
-std::string umgeschaltet(std::string_view tag);
-
 /// n of a tick from the text of the generations box: its leading number rounded to the
 /// nearest whole number, halves to the even one; 0 for no number or a number below 1.
 long long generationenJeTakt(std::string_view text);
@@ -55,19 +50,15 @@ public:
     long long rest() const { return rest_; }
     /// Drops what is left of the current tick.
     void abbrechen() { rest_ = 0; }
-    /// Runs the next at most kScheibe generations of the tick; returns how many ran.
-    long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand) {
-        return scheibe(w, regel, rand, [](const engine::Welt&) {});
-    }
-    /// The same, calling nachSchritt(w) after every generation that the memory ring still holds
-    /// when the tick ends, and after the last one of the slice; earlier generations are
-    /// overwritten in the ring before anyone sees them.
+    /// Runs the next at most kScheibe generations of the tick; returns how many ran. Calls
+    /// nachSchritt(w, imRing) after every generation; imRing is true for those the memory ring
+    /// still holds when the tick ends, and for the last one of the slice.
     template <class NachSchritt>
     long long scheibe(engine::Welt& w, const engine::Regel& regel, engine::Rand rand, NachSchritt&& nachSchritt) {
         const long long k = rest_ < kScheibe ? rest_ : kScheibe;
         for (long long s = 0; s < k; ++s) {
             engine::schritt(w, regel, rand);
-            if (rest_ - s - 1 < engine::kRing || s == k - 1) nachSchritt(static_cast<const engine::Welt&>(w));
+            nachSchritt(static_cast<const engine::Welt&>(w), rest_ - s - 1 < engine::kRing || s == k - 1);
         }
         rest_ -= k;
         return k;

@@ -2,9 +2,12 @@
 # Installs the Debian packages the build needs, if any are missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-pakete=(build-essential cmake qt6-base-dev libgl1-mesa-dev googletest libgtest-dev
-        libbenchmark-dev libgif-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core
-        qt6-translations-l10n desktop-file-utils)
+pakete=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-charts-dev libgl1-mesa-dev googletest libgtest-dev
+        libbenchmark-dev libgif-dev zlib1g-dev xvfb xauth x11-apps imagemagick fonts-dejavu-core
+        qt6-translations-l10n desktop-file-utils locales)
+
+als_root=()
+[ "$(id -u)" -ne 0 ] && als_root=(sudo)
 
 fehlend=()
 for p in "${pakete[@]}"; do
@@ -13,8 +16,12 @@ done
 
 if [ ${#fehlend[@]} -gt 0 ]; then
   echo "Installiere: ${fehlend[*]}"
-  als_root=()
-  [ "$(id -u)" -ne 0 ] && als_root=(sudo)
   "${als_root[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq "${fehlend[@]}"
+fi
+
+# The number tests run under a German locale, whose decimal comma must not reach the program.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Erzeuge die Locale de_DE.UTF-8"
+  "${als_root[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -19,11 +19,15 @@ struct MusterText {
 };
 
 /// Reads at most kMaxMusterText bytes of the pattern file at `pfad`; a longer file is refused.
+/// The bytes are handed on as they are: liesMuster() unpacks gzip.
 MusterText ladeMusterText(const std::filesystem::path& pfad);
 
 /// Replaces the file at `ziel` by `inhalt` so that it is always either the old file or the
-/// complete new one: writes a temporary file in the same folder, flushes it and renames it
-/// over the target. Empty on success, otherwise a German reason; the temporary file is gone.
+/// complete new one: writes a locked temporary file ".name.123456.tmp" in the same folder, syncs
+/// it, renames it over the target and syncs the folder. Through a link, even a dangling one, the
+/// linked file is written. A folder or a write-protected file is refused and stays as it was.
+/// Temporary files of the same target that no running save holds are removed. Empty on
+/// success, otherwise a German clause ("die Datei ist schreibgeschützt"); no temporary file stays.
 std::string speichereSicher(const std::filesystem::path& ziel, const std::string& inhalt);
 
 }  // namespace storage

@@ -27,7 +27,7 @@ int palettenBits(std::size_t n) {
 }  // namespace
 
 GifAnimation::GifAnimation(int breite, int hoehe, const std::vector<std::uint32_t>& farben, int verzoegerung)
-    : datei_(std::make_unique<Datei>()), breite_(breite), hoehe_(hoehe), verzoegerung_(verzoegerung) {
+    : datei_(std::make_unique<Datei>()), farben_(farben), breite_(breite), hoehe_(hoehe), verzoegerung_(verzoegerung) {
     if (breite < 1 || hoehe < 1 || breite > 65535 || hoehe > 65535 || farben.empty() || farben.size() > 256 ||
         verzoegerung < 0 || verzoegerung > 65535) {
         fehler_ = "das Bild hat eine Größe oder Farbzahl, die GIF nicht kennt";
@@ -77,7 +77,7 @@ void GifAnimation::scheitert(const char* was, int code) {
     fehler_ = std::string("das GIF lässt sich nicht ") + was + (grund ? std::string(" (") + grund + ")" : "");
 }
 
-bool GifAnimation::bild(const std::uint8_t* indizes) {
+bool GifAnimation::bild(const std::uint32_t* pixel) {
     if (!fehler_.empty() || !datei_->gif) return false;
     GraphicsControlBlock steuerung{};
     steuerung.DisposalMode = DISPOSE_DO_NOT;
@@ -91,10 +91,20 @@ bool GifAnimation::bild(const std::uint8_t* indizes) {
         scheitert("schreiben", datei_->gif->Error);
         return false;
     }
-    // giflib masks the pixels of a line in place.
+    // giflib masks the pixels of a line in place. Neighbouring pixels mostly share a colour.
     std::vector<GifPixelType> zeile(static_cast<std::size_t>(breite_));
+    std::size_t letzter = 0;
     for (int y = 0; y < hoehe_; ++y) {
-        std::copy_n(indizes + static_cast<std::size_t>(y) * breite_, breite_, zeile.begin());
+        const std::uint32_t* quelle = pixel + static_cast<std::size_t>(y) * breite_;
+        for (int x = 0; x < breite_; ++x) {
+            const std::uint32_t farbe = quelle[x] & 0xFFFFFF;
+            if ((farben_[letzter] & 0xFFFFFF) != farbe) {
+                const auto gefunden = std::find_if(farben_.begin(), farben_.end(),
+                                                   [farbe](std::uint32_t f) { return (f & 0xFFFFFF) == farbe; });
+                letzter = gefunden == farben_.end() ? 0 : static_cast<std::size_t>(gefunden - farben_.begin());
+            }
+            zeile[static_cast<std::size_t>(x)] = static_cast<GifPixelType>(letzter);
+        }
         if (EGifPutLine(datei_->gif, zeile.data(), breite_) != GIF_OK) {
             scheitert("schreiben", datei_->gif->Error);
             return false;

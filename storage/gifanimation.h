@@ -19,8 +19,9 @@ public:
     GifAnimation(const GifAnimation&) = delete;
     GifAnimation& operator=(const GifAnimation&) = delete;
 
-    /// Appends a frame of breite × hoehe palette indices, row by row; false once anything failed.
-    bool bild(const std::uint8_t* indizes);
+    /// Appends a frame of breite × hoehe pixels 0x??RRGGBB, row by row, each shown in its palette
+    /// colour (a colour outside the palette as the first one); false once anything failed.
+    bool bild(const std::uint32_t* pixel);
     /// Ends the animation: the complete file, or nothing with fehler() set.
     std::optional<std::string> fertig();
     /// A German reason for the first failure; empty while all went well.
@@ -31,6 +32,7 @@ private:
 
     struct Datei;
     std::unique_ptr<Datei> datei_;
+    std::vector<std::uint32_t> farben_;
     std::string daten_;
     std::string fehler_;
     int breite_;

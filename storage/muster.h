@@ -9,17 +9,12 @@
 
 #include "engine/schritt.h"
 #include "engine/welt.h"
+#include "storage/regeltext.h"
 
 namespace storage {
 
-/// Longest pattern text that is read at all; a longer one is refused before it is looked at.
+/// Longest pattern text that is read at all, packed or unpacked; a longer one is refused before it is looked at.
 inline constexpr std::size_t kMaxMusterText = 4u << 20;
-
-/// A rule this program can run: birth and survival counts over the directions of `maske`.
-struct MusterRegel {
-    engine::Regel regel;
-    std::uint8_t maske = 255;
-};
 
 /// A pattern read from one of the common exchange formats; it always fits the largest field.
 struct Muster {
@@ -45,12 +40,23 @@ struct MusterGelesen {
     std::string fehler;
 };
 
-/// Reads RLE, plaintext (.cells) or Life 1.06, whichever the text is. Takes any bytes; the work
-/// is linear in the text and nothing larger than the largest field is allocated.
+/// Reads RLE, plaintext (.cells), Life 1.06, MCell or macrocell, whichever the text is, also
+/// packed with gzip. Takes any bytes; a text with no cell data at all (only comments or
+/// headers) is refused, while an RLE whose cell data is just "!" is an empty pattern. The work
+/// is linear in the text and nothing larger than the largest field or kMaxMusterText is allocated.
 MusterGelesen liesMuster(std::string_view text);
+/// RLE: "#" lines, the header "x = m, y = n, rule = ..." with an optional bounded grid, the cell data.
 MusterGelesen liesRle(std::string_view text);
+/// Plaintext: "!" comment lines and rows of "." and "O" (or "*").
 MusterGelesen liesPlaintext(std::string_view text);
+/// Life 1.06: "#" lines and one "x y" pair of field coordinates a living cell.
 MusterGelesen liesLife106(std::string_view text);
+/// MCell of the game "Life" with two states; the board becomes a bounded grid where this program has it.
+MusterGelesen liesMCell(std::string_view text);
+/// Most nodes a macrocell text may have; far more than any pattern that fits the largest field needs.
+inline constexpr int kMaxKnoten = 10000;
+/// Macrocell "[M2]" with two states whose living cells fit the largest field; at most kMaxKnoten nodes.
+MusterGelesen liesMakrozellen(std::string_view text);
 
 /// One German sentence naming what of the file's rule and edge was not taken over; empty when nothing.
 std::string hinweisNichtUebernommen(const Muster& muster);
@@ -68,15 +74,27 @@ std::optional<Platz> platzFuer(const Muster& muster, int n, std::string& fehler)
 /// Writes state 1 at every living cell of the pattern placed at `platz`; every other cell keeps its state.
 void setzeEin(engine::Welt& welt, const Muster& muster, Platz platz);
 
-/// The rule as other programs write it: "B3/S23" with every direction, otherwise the MAP rule
-/// of the same automaton.
-std::string regelText(const engine::Regel& regel, std::uint8_t maske);
+/// The formats a pattern is written in.
+enum class MusterFormat { rle, plaintext, life106 };
 
-/// The MAP rule of the automaton: "MAP" and the 512 transitions over the 3 x 3 neighbourhood in base64.
-std::string mapText(const engine::Regel& regel, std::uint8_t maske);
+/// The format a file name asks for by its ending, in any letter case: ".rle", ".cells", ".lif"
+/// or ".life"; nothing for any other ending, so the caller chooses and appends endungFuer().
+std::optional<MusterFormat> formatFuerName(std::string_view dateiname);
 
-/// RLE of the living cells of the visible field, with the rule, the edge as bounded grid (or a
-/// comment for "Spiegel") and the box's position; lines of at most 70 characters except a MAP header.
+/// The usual file ending of the format: ".rle", ".cells" or ".lif".
+std::string_view endungFuer(MusterFormat format);
+
+/// The living cells of the visible field in the format, named `name` where the format has a
+/// name (line breaks become blanks, at most 67 bytes). RLE as rleText(); plaintext with the name,
+/// the rule and the edge in "!" lines and rows of "." and "O" (a single "." for an empty field);
+/// Life 1.06 with field coordinates, for an empty field only its first line, which the readers
+/// refuse as holding no cells.
+std::string musterText(MusterFormat format, const engine::Welt& welt, const engine::Regel& regel, engine::Rand rand,
+                       std::string_view name);
+
+/// RLE of the living cells of the visible field: "#CXRLE Pos=" first, then the name, comments,
+/// the header with the rule and the edge as bounded grid (or a comment for "Spiegel"); lines of
+/// at most 70 characters except a MAP header.
 std::string rleText(const engine::Welt& welt, const engine::Regel& regel, engine::Rand rand,
                     std::string_view name);
 

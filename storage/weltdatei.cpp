@@ -1,9 +1,9 @@
 #include "storage/weltdatei.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "engine/zahltext.h"
+#include "storage/lesehilfe.h"
 
 namespace storage {
 
@@ -38,36 +38,13 @@ Zeile liesZeile(std::streambuf& puffer, std::string& zeile) {
     return Zeile::gelesen;
 }
 
-std::string_view ohneBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
-
 // A signed 32-bit decimal integer with surrounding blanks, nothing else.
 std::optional<std::int64_t> ganzeZahl(std::string_view text) {
     std::string_view s = ohneBlanks(text);
-    bool negativ = false;
-    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
-        negativ = s.front() == '-';
-        s.remove_prefix(1);
-    }
-    if (s.empty() || s.size() > 10 || s.front() < '0' || s.front() > '9') return std::nullopt;
-    std::int64_t wert = 0;
-    const auto [ende, fehler] = std::from_chars(s.data(), s.data() + s.size(), wert);
-    if (fehler != std::errc() || ende != s.data() + s.size()) return std::nullopt;
-    if (negativ) wert = -wert;
-    if (wert < INT32_MIN || wert > INT32_MAX) return std::nullopt;
-    return wert;
-}
-
-bool gleichOhneFall(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t k = 0; k < a.size(); ++k) {
-        const char x = a[k] >= 'A' && a[k] <= 'Z' ? static_cast<char>(a[k] - 'A' + 'a') : a[k];
-        if (x != b[k]) return false;
-    }
-    return true;
+    Zahl z;
+    if (!liesGanzeZahl(s, z) || !s.empty() || z.zuGross || z.wert < INT32_MIN || z.wert > INT32_MAX)
+        return std::nullopt;
+    return z.wert;
 }
 
 // "True" or "False" in any letter case, or a number: 0 is false, any other true.
@@ -128,7 +105,7 @@ Gelesen liesWeltDatei(std::istream& ein) {
         // Lines ended by a bare LF run together; say so rather than blame the value.
         if (zeile.find('\n') != std::string::npos)
             return ablehnen(nummer, "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)");
-        return ablehnen(nummer, "enthält in Zeile " + std::to_string(nummer) + " " + was);
+        return ablehnen(nummer, "enthält in Zeile " + engine::ziffernText(nummer) + " " + was);
     };
     // Takes the next line; an over-long line is refused as an invalid value of its kind.
     auto naechste = [&](const char* was) {
@@ -139,7 +116,7 @@ Gelesen liesWeltDatei(std::istream& ein) {
             case Zeile::ende: break;
         }
         if (nummer == 1) return ablehnen(0, "ist leer");
-        return ablehnen(nummer - 1, "endet vorzeitig nach Zeile " + std::to_string(nummer - 1));
+        return ablehnen(nummer - 1, "endet vorzeitig nach Zeile " + engine::ziffernText(nummer - 1));
     };
     auto zahlIn = [&](const char* was, std::int64_t von, std::int64_t bis, auto& ziel) {
         if (!naechste(was)) return false;
@@ -170,8 +147,10 @@ Gelesen liesWeltDatei(std::istream& ein) {
         gesetzt = *wert;
     }
 
+    // The colour block is optional; an empty line in its place is ignored, as one after it is.
     using T = std::streambuf::traits_type;
-    if (puffer && !T::eq_int_type(puffer->sgetc(), T::eof())) {
+    const T::int_type weiter = puffer ? puffer->sgetc() : T::eof();
+    if (!T::eq_int_type(weiter, T::eof()) && !T::eq_int_type(weiter, T::to_int_type('\r'))) {
         Farben farben;
         for (view::Farbe* ziel : {&farben.alt1, &farben.neu, &farben.alt2, &farben.schirm})
             if (!zahlIn(kFarbe, INT32_MIN, 0xFFFFFF, *ziel)) return antwort;

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "ui/qtzeichenflaeche.h"
+#include "ui/widgets.h"
 
 namespace ui {
 
@@ -15,11 +15,25 @@ QString indexName(const char* name, int index) { return QStringLiteral("%1_%2").
 
 int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
+namespace {
+
+constexpr char kUrsprung[] = "ursprungTwips";
+
+}  // namespace
+
 void platziere(QWidget* w, int links, int oben, int breite, int hoehe) {
-    w->setGeometry(tw(links), tw(oben), tw(links + breite) - tw(links), tw(oben + hoehe) - tw(oben));
+    // Pixels are rounded in the area's coordinates, so a control sits where it would without the panel.
+    const QPoint ursprung = w->parentWidget() ? w->parentWidget()->property(kUrsprung).toPoint() : QPoint();
+    w->setGeometry(tw(links) - tw(ursprung.x()), tw(oben) - tw(ursprung.y()), tw(links + breite) - tw(links),
+                   tw(oben + hoehe) - tw(oben));
 }
 
-QColor qFarbe(view::Farbe farbe) { return QColor::fromRgb(aufloesen(farbe)); }
+void setzeUrsprung(QWidget* tafel, int links, int oben) { tafel->setProperty(kUrsprung, QPoint(links, oben)); }
+
+void setzeText(QLineEdit* feld, const std::string& text) {
+    const QString neu = QString::fromStdString(text);
+    if (feld->text() != neu) feld->setText(neu);
+}
 
 void faerbe(QWidget* w, QColor hintergrund, QColor text) {
     QPalette p = w->palette();
@@ -75,6 +89,8 @@ QLineEdit* textfeld(QWidget* eltern, const QString& name, const QString& text, i
 QCheckBox* kaestchen(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe) {
     auto* k = new QCheckBox(eltern);
     k->setObjectName(name);
+    // A click must not take the keyboard: Space and Return keep their meaning for the window.
+    k->setFocusPolicy(Qt::TabFocus);
     platziere(k, links, oben, breite, hoehe);
     return k;
 }
@@ -83,6 +99,7 @@ QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& t
                           int oben, int breite, int hoehe) {
     auto* o = new QRadioButton(text, eltern);
     o->setObjectName(name);
+    o->setFocusPolicy(Qt::TabFocus);
     platziere(o, links, oben, breite, hoehe);
     return o;
 }

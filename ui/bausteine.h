@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <string>
 
 #include "view/farbe.h"
 
@@ -18,10 +19,14 @@ namespace ui {
 QString indexName(const char* name, int index);
 /// Pixels of a length in twips (15 twips to a pixel at 96 dots per inch).
 int tw(int twips);
-/// Places a widget at a twips rectangle of its parent.
+/// Places a widget at a twips rectangle of its parent; inside a panel (see setzeUrsprung) the
+/// rectangle is given in the coordinates of the area the panel is a part of.
 void platziere(QWidget* w, int links, int oben, int breite, int hoehe);
-/// The platform colour of a colour value, as a QColor.
-QColor qFarbe(view::Farbe farbe);
+/// Makes a widget a panel: a part of a larger designed area whose top-left corner lies at
+/// (links, oben) twips of that area, so that its controls keep the area's design coordinates.
+void setzeUrsprung(QWidget* tafel, int links, int oben);
+/// Sets a text box's text only when it differs, so that typing and the cursor are not disturbed.
+void setzeText(QLineEdit* feld, const std::string& text);
 
 /// Sets the background (and, if valid, the text colour) of a widget through its palette.
 void faerbe(QWidget* w, QColor hintergrund, QColor text = QColor());

@@ -1,9 +1,31 @@
 #include "ui/bilder.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QSvgRenderer>
+#include <QTransform>
+#include <iterator>
 
 namespace ui {
+
+namespace {
+
+// Where a picture lies: a file of the resource and, for a part of a larger picture, its element.
+struct Quelle {
+    const char* datei;
+    const char* element;
+};
+
+// In the order of Bild.
+constexpr Quelle kQuellen[] = {
+    {"einzelschritt.svg", nullptr}, {"stoppuhr.svg", nullptr}, {"haltkreuz.svg", nullptr},
+    {"pfeil.svg", nullptr},         {"scrollpfeil.svg", nullptr}, {"panelzu.svg", nullptr},
+    {"panelauf.svg", nullptr},      {"einfuegen.svg", nullptr},   {"bleistift.svg", nullptr},
+    {"radierer.svg", nullptr},      {"kreuz.svg", nullptr},       {"randoptionen.svg", "torus"},
+    {"randoptionen.svg", nullptr},
+};
+static_assert(std::size(kQuellen) == static_cast<std::size_t>(Bild::Randoptionen) + 1);
+
+}  // namespace
 
 QPixmap leeresBild(QSize groesse) {
     QPixmap bild(groesse);
@@ -11,102 +33,28 @@ QPixmap leeresBild(QSize groesse) {
     return bild;
 }
 
-QPixmap bildEinzelschritt(int groesse) {
-    QPixmap bild = leeresBild(QSize(groesse, groesse));
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal rand = groesse * 0.08;
-    const QRectF kreis(rand, rand, groesse - 2 * rand, groesse - 2 * rand);
-    p.setPen(QPen(Qt::white, groesse * 0.07));
-    p.setBrush(QColor(150, 0, 0));
-    p.drawEllipse(kreis);
-    QFont f = p.font();
-    f.setPixelSize(static_cast<int>(groesse * 0.55));
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(kreis, Qt::AlignCenter, QStringLiteral("1"));
-    return bild;
-}
-
-QPixmap bildStoppuhr(int groesse) {
-    QPixmap bild = leeresBild(QSize(groesse, groesse));
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal g = groesse;
-    const QPointF mitte(g * 0.5, g * 0.56);
-    const qreal r = g * 0.36;
-    // Crown and the two side buttons.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(60, 60, 60));
-    p.drawRect(QRectF(g * 0.43, g * 0.06, g * 0.14, g * 0.1));
-    p.drawRect(QRectF(g * 0.47, g * 0.14, g * 0.06, g * 0.08));
-    p.save();
-    p.translate(mitte);
-    for (qreal winkel : {-45.0, 45.0}) {
-        p.save();
-        p.rotate(winkel);
-        p.drawRect(QRectF(-g * 0.04, -r - g * 0.09, g * 0.08, g * 0.08));
-        p.restore();
+QPixmap bild(Bild was, QSize groesse) {
+    const Quelle& quelle = kQuellen[static_cast<int>(was)];
+    QSvgRenderer svg(QStringLiteral(":/bilder/") + QLatin1String(quelle.datei));
+    QPixmap ergebnis = leeresBild(groesse);
+    QPainter p(&ergebnis);
+    if (!quelle.element) {
+        svg.render(&p);
+        return ergebnis;
     }
-    p.restore();
-    // Case and dial.
-    p.setPen(QPen(QColor(60, 60, 60), g * 0.06));
-    p.setBrush(Qt::white);
-    p.drawEllipse(mitte, r, r);
-    p.setPen(QPen(QColor(60, 60, 60), g * 0.03, Qt::SolidLine, Qt::RoundCap));
-    for (int k = 0; k < 12; ++k) {
-        p.save();
-        p.translate(mitte);
-        p.rotate(30.0 * k);
-        p.drawLine(QPointF(0, -r * 0.82), QPointF(0, -r * (k % 3 == 0 ? 0.62 : 0.72)));
-        p.restore();
-    }
-    // The hand.
-    p.setPen(QPen(QColor(200, 0, 0), g * 0.05, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(mitte, mitte + QPointF(r * 0.45, -r * 0.55));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(60, 60, 60));
-    p.drawEllipse(mitte, g * 0.04, g * 0.04);
-    return bild;
+    const QString id = QLatin1String(quelle.element);
+    const QSizeF teil = svg.boundsOnElement(id).size().scaled(QSizeF(groesse), Qt::KeepAspectRatio);
+    svg.render(&p, id, QRectF(QPointF(groesse.width() - teil.width(), groesse.height() - teil.height()) / 2, teil));
+    return ergebnis;
 }
 
-QPixmap bildHaltKreuz(int groesse) {
-    QPixmap bild = leeresBild(QSize(groesse, groesse));
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal g = groesse;
-    const qreal rand = g * 0.08;
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(220, 0, 0));
-    p.drawEllipse(QRectF(rand, rand, g - 2 * rand, g - 2 * rand));
-    p.setPen(QPen(Qt::white, g * 0.12, Qt::SolidLine, Qt::RoundCap));
-    const qreal a = g * 0.32;
-    const qreal b = g - a;
-    p.drawLine(QPointF(a, a), QPointF(b, b));
-    p.drawLine(QPointF(a, b), QPointF(b, a));
-    return bild;
+QPixmap bildScrollPfeil(int richtung, QSize groesse) {
+    // The arrow points right; up and down are drawn lying, then turned. Only turns of 90, 180 and
+    // 270 degrees keep the pixmap's size exactly.
+    const QPixmap rechts = bild(Bild::ScrollPfeil, richtung % 2 == 0 ? groesse : groesse.transposed());
+    return rechts.transformed(QTransform().rotate(90 * ((richtung + 2) % 4)));
 }
 
-QPixmap bildPfeil(int groesse) {
-    QPixmap bild = leeresBild(QSize(groesse, groesse));
-    QPainter p(&bild);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal m = groesse / 2.0;
-    const qreal s = groesse * 0.18;
-    QPainterPath pfeil;
-    pfeil.moveTo(groesse * 0.12, m - s / 2);
-    pfeil.lineTo(groesse * 0.55, m - s / 2);
-    pfeil.lineTo(groesse * 0.55, m - s * 1.4);
-    pfeil.lineTo(groesse * 0.9, m);
-    pfeil.lineTo(groesse * 0.55, m + s * 1.4);
-    pfeil.lineTo(groesse * 0.55, m + s / 2);
-    pfeil.lineTo(groesse * 0.12, m + s / 2);
-    pfeil.closeSubpath();
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    p.setBrush(QColor(255, 200, 0));
-    p.drawPath(pfeil);
-    return bild;
-}
+QCursor zeigerBleistift() { return QCursor(bild(Bild::Bleistift, QSize(32, 32)), 16, 16); }
 
 }  // namespace ui

@@ -5,8 +5,8 @@ class QTranslator;
 
 namespace ui {
 
-/// Installs Qt's German texts for its standard dialogs and buttons when the translation is
-/// installed; false, and nothing changed, when it is not.
+/// Makes German the default locale and installs Qt's German texts for its standard dialogs and
+/// buttons; false when that translation is not installed.
 bool ladeQtDeutsch(QCoreApplication& app, QTranslator& uebersetzer);
 
 }  // namespace ui

@@ -3,18 +3,21 @@
 #include <QWidget>
 #include <array>
 
-#include "engine/welt.h"
-
 class QCheckBox;
-class QPushButton;
+
+namespace werkbank {
+class Werkbank;
+}
 
 namespace ui {
 
 /// A shape: a rectangle filled with a colour and an optional black hatch, with a black border.
 class Figur : public QWidget {
 public:
-    explicit Figur(QWidget* eltern);
+    explicit Figur(QWidget* eltern) : QWidget(eltern) {}
+    /// The colour it is filled with.
     QColor fuellFarbe() const { return farbe_; }
+    /// Fills it with a colour and, unless solid, a black hatch over it.
     void setzeFuellung(QColor farbe, Qt::BrushStyle muster = Qt::SolidPattern);
 
 protected:
@@ -26,32 +29,27 @@ private:
 };
 
 /// The neighbour-matrix window: eight boxes round the cell choose the counted neighbour
-/// directions; "ok" writes them as the world's neighbour mask. Made once, then hidden and shown.
+/// directions; "ok" hands them to the model as the neighbour mask. Made once, then hidden and shown.
 class frmMatrix : public QWidget {
     Q_OBJECT
 public:
-    /// A window of its own above `eltern`, writing the mask of `welt`.
-    frmMatrix(engine::Welt& welt, QWidget* eltern);
+    frmMatrix(werkbank::Werkbank& modell, QWidget* eltern);
 
-    /// Shows the window modal with the boxes of the present mask; the caller's clock keeps running.
+    /// Shows the window modal with the boxes of the mask in force; the clock keeps running.
     void zeige();
 
-    /// Recolours position index (1..8) after its box changed; the mask is untouched.
-    void chkMat_Click(int index);
-    /// "ok": writes the mask of the ticked boxes and hides the window.
-    void Command1_Click();
-
 protected:
+    /// Return is "ok", Escape leaves without it.
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    engine::Welt& welt_;
-    bool schonGezeigt_ = false;
+    void faerbe(int element);
+    void ok();
 
-    std::array<Figur*, 9> shpNachbarn{};
-    std::array<QCheckBox*, 9> chkMat{};  // elements 1..8; 0 has no box
-    std::array<QWidget*, 8> Line1{};     // decoration only
-    QPushButton* Command1 = nullptr;
+    werkbank::Werkbank& modell_;
+    bool schonGezeigt_ = false;
+    std::array<Figur*, 9> felder_{};    // 0 the cell itself
+    std::array<QCheckBox*, 9> boxen_{};  // elements 1..8
 };
 
 }  // namespace ui

@@ -1,266 +1,268 @@
 #include "ui/frmvireo.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QLabel>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <algorithm>
 
-#include "engine/zahltext.h"
+#include "engine/programm.h"
+#include "storage/regeltext.h"
 #include "ui/bausteine.h"
-#include "ui/bilder.h"
+#include "ui/beispieltafel.h"
+#include "ui/dialoge.h"
+#include "ui/farbtafel.h"
+#include "ui/feldtafel.h"
+#include "ui/frmmatrix.h"
+#include "ui/frmverlauf.h"
+#include "ui/fusszeile.h"
+#include "ui/hilfe.h"
+#include "ui/maustafel.h"
+#include "ui/randtafel.h"
+#include "ui/regeltafel.h"
+#include "ui/starttafel.h"
 
 namespace ui {
 
 namespace {
 
-// Design size of the client area, in twips.
+// Design size of the client area, in twips; without the example panel it ends where the panel begins.
 constexpr int kClientBreite = 14868;
+constexpr int kClientOhneBeispiele = 12540;
 constexpr int kClientHoehe = 10464;
-constexpr int kPanelBreite = 2412;
-
-const QColor kGrauPanel(224, 224, 224);
-const QColor kBalkenGrau(64, 64, 64);
-const QColor kBalkenBlau(0, 0, 128);
-const QColor kBalkenRot(200, 0, 0);
 
 }  // namespace
 
-frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern)
-    : QMainWindow(eltern),
-      dialoge_(dialoge),
-      welt_(std::make_unique<engine::Welt>()),
-      flaeche_(tw(9660), tw(9720), view::kFensterHintergrund) {
+frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern) : QMainWindow(eltern), dialoge_(dialoge) {
     setObjectName(QStringLiteral("frmVireo"));
-    setWindowTitle(QStringLiteral("MorLix 2.2"));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(tw(kClientBreite), tw(kClientHoehe));
     // Small captions as on the designed panels; logical pixels scale with the screen's dpi.
     QFont schrift(QStringLiteral("DejaVu Sans"));
     schrift.setPixelSize(11);
     client_->setFont(schrift);
     setCentralWidget(client_);
+    // The layout is designed for one size: only the panel buttons change the width.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Picture1 = new QWidget(client_);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    platziere(Picture1, 10080, 240, kPanelBreite, 9735);
-    faerbe(Picture1, kGrauPanel);
+    auto* bedienfeld = new QWidget(client_);
+    bedienfeld->setObjectName(QStringLiteral("Picture1"));
+    platziere(bedienfeld, 10080, 240, 2412, 9735);
+    faerbe(bedienfeld, QColor(224, 224, 224));
 
-    baueMenue();
-    baueFeld();
-    baueHilfe();
-    baueStart();
-    baueUhr();
-    baueRueckblende();
-    baueWahl();
-    baueFarbe();
-    baueRand();
-    baueMaus();
-    baueAnzeige();
-    baueScroll();
-    baueBeispiele();
-    baueRandBild();
-    baueMatrix();
-    baueDateien();
-    baueShell();
-    baueMuster();
-    baueBilder();
-    hilfeEinrichten();
-    Form_Load();
+    startTafel_ = new StartTafel(modell_, bedienfeld);
+    auto* randTafel = new RandTafel(modell_, bedienfeld);
+    feldTafel_ = new FeldTafel(modell_, client_);
+    auto* beispiele = new BeispielTafel(modell_, client_);
+    fusszeile_ = new Fusszeile(modell_, dialoge_, client_);
+    tafeln_ = {startTafel_, new RegelTafel(modell_, bedienfeld), new MausTafel(modell_, bedienfeld),
+               new FarbTafel(modell_, dialoge_, bedienfeld), randTafel, feldTafel_, beispiele, fusszeile_};
+    for (Tafel* t : tafeln_) connect(t, &Tafel::hilfe, fusszeile_, &Fusszeile::zeigeHilfe);
+    connect(startTafel_, &StartTafel::beispieleZeigen, this, [this] { setzeBreite(kClientBreite); });
+    connect(beispiele, &BeispielTafel::verbergen, this, [this] { setzeBreite(kClientOhneBeispiele); });
+    connect(randTafel, &RandTafel::randBildZeigen, feldTafel_, &FeldTafel::zeigeRandBild);
+
+    baueMenues();
+    new Hilfe(client_, [this](const QString& text) { fusszeile_->zeigeHilfe(text); });
+    setzeBreite(kClientBreite);
+    modell_.beobachte(*this);
+    geaendert(werkbank::kAlles);
+    modell_.start();
+    // Start with the keys free for the field rather than in the counter's box.
+    client_->setFocus();
 }
 
-frmVireo::~frmVireo() = default;
+frmVireo::~frmVireo() { modell_.vergiss(*this); }
 
-void frmVireo::baueMenue() {
-    auto eintrag = [this](QMenu* menue, const char* name, const QString& text) {
-        QAction* a = menue->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    cmdDatei = menuBar()->addMenu(QStringLiteral("Datei"));
-    cmdDatei->setObjectName(QStringLiteral("cmdDatei"));
-    cmdNeu = eintrag(cmdDatei, "cmdNeu", QStringLiteral("neu"));
-    cmdLaden = eintrag(cmdDatei, "cmdLaden", QStringLiteral("öffnen"));
-    cmdSpeichern = eintrag(cmdDatei, "cmdSpeichern", QStringLiteral("speichern"));
-    cmdEnde = eintrag(cmdDatei, "cmdEnde", QStringLiteral("beenden"));
+const view::Pixelflaeche& frmVireo::feldBild() const { return feldTafel_->bild(); }
 
-    cmdRaster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
-    cmdRaster->setObjectName(QStringLiteral("cmdRaster"));
-    cmd30 = eintrag(cmdRaster, "cmd30", QStringLiteral("30 x 30"));
-    cmd50 = eintrag(cmdRaster, "cmd50", QStringLiteral("60 x 60 "));
-    cmd90 = eintrag(cmdRaster, "cmd90", QStringLiteral("90 x 90 "));
-    cmdfrei = eintrag(cmdRaster, "cmdfrei", QStringLiteral("frei"));
-    for (QAction* a : {cmd30, cmd50, cmd90}) a->setCheckable(true);
-    cmd30->setChecked(true);
+QTimer* frmVireo::uhr() const { return startTafel_->uhr(); }
 
-    cmdRea = menuBar()->addAction(QStringLiteral("Raster ein/aus"));
-    cmdRea->setObjectName(QStringLiteral("cmdRea"));
-    connect(cmdRea, &QAction::triggered, this, &frmVireo::cmdRea_Click);
-    cmdMatrixdef = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
-    cmdMatrixdef->setObjectName(QStringLiteral("cmdMatrixdef"));
+QAction* frmVireo::eintrag(QMenu* menue, const char* name, const QString& text) {
+    QAction* a = menue->addAction(text);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
 }
 
-void frmVireo::baueFeld() {
-    picAusgabe = new FeldBild(flaeche_, client_);
-    picAusgabe->setObjectName(QStringLiteral("picAusgabe"));
-    platziere(picAusgabe, 180, 240, 9660, 9720);
-    Text12 = textfeld(client_, QStringLiteral("Text12"), QString(), 1440, 10020, 915, 360);
-    Text12->setReadOnly(true);
-    text12Ausgabe_ = std::make_unique<QtTextFeld>(Text12);
-}
+void frmVireo::baueMenues() {
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+    datei->setObjectName(QStringLiteral("cmdDatei"));
+    connect(eintrag(datei, "cmdNeu", QStringLiteral("neu")), &QAction::triggered, this, &frmVireo::neu);
+    connect(eintrag(datei, "cmdLaden", QStringLiteral("öffnen")), &QAction::triggered, this, &frmVireo::oeffnen);
+    connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
+            &frmVireo::speichern);
+    datei->addSeparator();
+    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren…")), &QAction::triggered, this,
+            &frmVireo::importieren);
+    connect(eintrag(datei, "cmdExport", QStringLiteral("Muster exportieren…")), &QAction::triggered, this,
+            &frmVireo::exportieren);
+    connect(eintrag(datei, "cmdBild", QStringLiteral("Bild speichern…")), &QAction::triggered, this,
+            &frmVireo::bildSpeichern);
+    connect(eintrag(datei, "cmdAnimation", QStringLiteral("Animation speichern…")), &QAction::triggered, this,
+            &frmVireo::animationSpeichern);
+    datei->addSeparator();
+    connect(eintrag(datei, "cmdEnde", QStringLiteral("beenden")), &QAction::triggered, this, &frmVireo::beenden);
+    const std::pair<const char*, QKeySequence> tasten[] = {{"cmdNeu", QKeySequence::New},
+                                                           {"cmdLaden", QKeySequence::Open},
+                                                           {"cmdSpeichern", QKeySequence::Save},
+                                                           {"cmdEnde", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [name, taste] : tasten) datei->findChild<QAction*>(QString::fromLatin1(name))->setShortcut(taste);
 
-void frmVireo::baueStart() {
-    balken(Picture1, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, kPanelBreite, 252, kBalkenRot);
-    cmdEinzelschritt = knopf(Picture1, QStringLiteral("cmdEinzelschritt"), QString(), 120, 360, 552, 552);
-    faerbe(cmdEinzelschritt, QColor(255, 0, 0));
-    cmdEinzelschritt->setIcon(bildEinzelschritt(64));
-    cmdEinzelschritt->setIconSize(QSize(tw(552) - 8, tw(552) - 8));
-    connect(cmdEinzelschritt, &QPushButton::clicked, this, &frmVireo::cmdEinzelschritt_Click);
-    txtSchritt = textfeld(Picture1, QStringLiteral("txtSchritt"), QStringLiteral("0"), 120, 960, 732, 384);
-}
+    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+    bearbeiten->setObjectName(QStringLiteral("cmdBearbeiten"));
+    rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", QString());
+    rueckgaengig_->setShortcut(QKeySequence::Undo);
+    wiederholen_ = eintrag(bearbeiten, "cmdWiederholen", QString());
+    wiederholen_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(rueckgaengig_, &QAction::triggered, this, [this] { modell_.rueckgaengig(); });
+    connect(wiederholen_, &QAction::triggered, this, [this] { modell_.wiederholen(); });
+    // A run's step grows with every tick: its name is read when the menu opens.
+    connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
+    bearbeiten->addSeparator();
+    QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QStringLiteral("Muster kopieren"));
+    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen"));
+    // A focused text box keeps its own copy and paste: it claims these keys first.
+    kopie->setShortcut(QKeySequence::Copy);
+    einfuegung->setShortcut(QKeySequence::Paste);
+    connect(kopie, &QAction::triggered, this, &frmVireo::kopieren);
+    connect(einfuegung, &QAction::triggered, this, &frmVireo::einfuegen);
 
-void frmVireo::baueWahl() {
-    balken(Picture1, QStringLiteral("Label2"), QStringLiteral("Wahl der Welt"), 0, 2880, kPanelBreite, 252,
-           kBalkenBlau);
-    // Two small sentences in pictures: a living cell stays alive; an empty cell comes alive.
-    auto quadrat = [this](const QString& name, int links, int oben, QColor farbe) {
-        auto* q = new QWidget(Picture1);
-        q->setObjectName(name);
-        platziere(q, links, oben, 132, 132);
-        faerbe(q, farbe);
-    };
-    auto pfeil = [this](const QString& name, int oben) {
-        QLabel* l = beschriftung(Picture1, name, QString(), 540, oben, 384, 384);
-        l->setPixmap(bildPfeil(tw(384)));
-    };
-    quadrat(QStringLiteral("Picture2_0"), 120, 3300, QColor(0, 0, 255));
-    pfeil(QStringLiteral("Image1_0"), 3180);
-    quadrat(QStringLiteral("Picture2_1"), 1080, 3300, QColor(0, 0, 255));
-    quadrat(QStringLiteral("Picture3"), 120, 4920, palette().color(QPalette::Base));
-    pfeil(QStringLiteral("Image1_1"), 4800);
-    quadrat(QStringLiteral("Picture2_2"), 1080, 4920, QColor(0, 0, 255));
-
-    beschriftung(Picture1, QStringLiteral("Label1_4"), QStringLiteral("Zelle lebt weiter, wenn sie"), 120, 3480,
-                 2280, 300);
-    beschriftung(Picture1, QStringLiteral("Label1_1"), QStringLiteral("lebende Nachbarn hat,"), 120, 4320, 2280, 252);
-    beschriftung(Picture1, QStringLiteral("Label1_5"), QStringLiteral("sonst stirbt sie."), 120, 4560, 2280, 252);
-    beschriftung(Picture1, QStringLiteral("Label1_6"), QStringLiteral("Zelle wird belebt, wenn sie"), 120, 5160,
-                 2280, 300);
-    beschriftung(Picture1, QStringLiteral("Label1_2"), QStringLiteral("lebende Nachbarn hat,"), 120, 6000, 2280, 252);
-    beschriftung(Picture1, QStringLiteral("Label1_3"), QStringLiteral("sonst bleibt sie unbelebt."), 120, 6240, 2280,
-                 252);
-
-    // Digit rows over the boxes, in a fixed-pitch font so the digits stand over their boxes.
-    QFont fest(QStringLiteral("DejaVu Sans Mono"));
-    fest.setStyleHint(QFont::Monospace);
-    fest.setPixelSize(13);
-    const char* ziffern[3] = {"0 1 2 ", "3 4 5  ", "6 7 8"};
-    const int ziffernLinks[3] = {120, 900, 1680};
-    const int ueberIndex[3] = {1, 2, 3};
-    const int geburtIndex[3] = {0, 4, 5};
+    QMenu* raster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
+    raster->setObjectName(QStringLiteral("cmdRaster"));
+    const char* namen[3] = {"cmd30", "cmd50", "cmd90"};
+    const QString texte[3] = {QStringLiteral("30 x 30"), QStringLiteral("60 x 60 "), QStringLiteral("90 x 90 ")};
     for (int k = 0; k < 3; ++k) {
-        for (int zeile = 0; zeile < 2; ++zeile) {
-            const int index = zeile == 0 ? ueberIndex[k] : geburtIndex[k];
-            QLabel* t = beschriftung(Picture1, indexName("Text1", index), QString::fromLatin1(ziffern[k]),
-                                     ziffernLinks[k], zeile == 0 ? 3780 : 5460, 780, 240);
-            t->setFont(fest);
-        }
+        groessen_[k] = eintrag(raster, namen[k], texte[k]);
+        groessen_[k]->setCheckable(true);
+        connect(groessen_[k], &QAction::triggered, this, [this, k] { modell_.festeGroesse(k); });
     }
+    connect(eintrag(raster, "cmdfrei", QStringLiteral("frei")), &QAction::triggered, this, &frmVireo::freieGroesse);
 
-    const int kastenLinks[9] = {60, 300, 540, 840, 1080, 1320, 1620, 1860, 2100};
-    for (int k = 0; k < 9; ++k) {
-        Check1[k] = kaestchen(Picture1, indexName("Check1", k), kastenLinks[k], 3960, 240, 288);
-        Check2[k] = kaestchen(Picture1, indexName("Check2", k), kastenLinks[k], 5700, 240, 288);
+    QAction* rea = menuBar()->addAction(QStringLiteral("Raster ein/aus"));
+    rea->setObjectName(QStringLiteral("cmdRea"));
+    connect(rea, &QAction::triggered, this, [this] { modell_.rasterUmschalten(); });
+    QAction* matrix = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
+    matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
+    connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
+
+    QMenu* regel = menuBar()->addMenu(QStringLiteral("Regel"));
+    regel->setObjectName(QStringLiteral("cmdRegel"));
+    regelJetzt_ = regel->addAction(QString());
+    regelJetzt_->setEnabled(false);
+    regel->addSeparator();
+    for (const storage::BenannteRegel& r : storage::kBenannteRegeln) {
+        const QString name = QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()));
+        // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
+        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
+            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")),
+            QString::fromUtf8(r.notation.data(), static_cast<qsizetype>(r.notation.size()))));
+        a->setCheckable(true);
+        a->setData(name);
+        connect(a, &QAction::triggered, this, [this, n = r.notation] { modell_.setzeRegelText(std::string(n)); });
+        regelNamen_ << a;
     }
-    Check1[2]->setChecked(true);
-    Check1[3]->setChecked(true);
-    Check2[3]->setChecked(true);
+    regel->addSeparator();
+    connect(eintrag(regel, "cmdRegelEingeben", QStringLiteral("Regel eingeben…")), &QAction::triggered, this,
+            &frmVireo::regelEingeben);
+
+    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("Ansicht"));
+    ansicht->setObjectName(QStringLiteral("cmdAnsicht"));
+    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QStringLiteral("Verlauf…"));
+    verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
 }
 
-void frmVireo::baueFarbe() {
-    balken(Picture1, QStringLiteral("Label5"), QStringLiteral("Farbe"), 0, 7440, kPanelBreite, 252, kBalkenGrau);
-    auto feld = [this](const char* name, const char* label, const QString& text, int links, int oben,
-                       int labelBreite, view::Farbe farbe) {
-        auto* f = new Farbfeld(Picture1);
-        f->setObjectName(QString::fromLatin1(name));
-        platziere(f, links, oben, 255, 255);
-        f->setzeFarbe(farbe);
-        // Captions of the right column may use the room up to the panel's edge, so none is cut off.
-        const int breite = links > 600 ? std::max(labelBreite, kPanelBreite - links - 330) : labelBreite;
-        beschriftung(Picture1, QString::fromLatin1(label), text, links + 300, oben, breite, 252);
-        return f;
+void frmVireo::zeigeRegel() {
+    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    const QString name = QString::fromStdString(modell_.regelName());
+    for (QAction* a : regelNamen_) a->setChecked(a->data().toString() == name);
+}
+
+void frmVireo::regelEingeben() {
+    const QString titel = QStringLiteral("Regel eingeben");
+    const std::optional<QString> text = dialoge_.eingabe(
+        this, titel, QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“):"),
+        QString::fromStdString(storage::regelText(modell_.regel(), 255)), QPoint(tw(100), tw(100)));
+    if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
+}
+
+void frmVireo::verlaufZeigen() {
+    if (!verlauf_) verlauf_ = new frmVerlauf(modell_, dialoge_, this);
+    verlauf_->show();
+    verlauf_->raise();
+    verlauf_->activateWindow();
+}
+
+void frmVireo::geaendert(std::uint32_t was) {
+    for (Tafel* t : tafeln_) t->zeige(was);
+    if (was & werkbank::kGroesse)
+        for (int k = 0; k < 3; ++k) groessen_[k]->setChecked(k == modell_.groessenHaken());
+    // The caption marks a changed world with Qt's placeholder.
+    if (was & werkbank::kTitel) setWindowTitle(QString::fromStdString(modell_.titel()) + QStringLiteral("[*]"));
+    if (was & werkbank::kChronik) zeigeChronik();
+    if (was & (werkbank::kRegel | werkbank::kMaske)) zeigeRegel();
+    if (verlauf_) verlauf_->zeige(was);
+}
+
+void frmVireo::zeigeChronik() {
+    auto zeige = [](QAction* aktion, const QString& verb, const std::string& schritt) {
+        aktion->setEnabled(!schritt.empty());
+        aktion->setText(schritt.empty() ? verb : verb + QStringLiteral(": ") + QString::fromStdString(schritt));
     };
-    Picture5 = feld("Picture5_0", "Label7", QStringLiteral("Schirm"), 120, 7920, 672, view::rgb(255, 255, 255));
-    Picture13 = feld("Picture13", "Label22", QStringLiteral("Raster"), 120, 8220, 672, view::rgb(224, 224, 224));
-    Picture9 = feld("Picture9", "Label17", QStringLiteral("Zelle neu"), 1200, 7788, 732, view::rgb(255, 0, 0));
-    Picture4 = feld("Picture4_0", "Label6", QStringLiteral("Zelle alt 1"), 1200, 8064, 792, view::rgb(0, 0, 255));
-    Picture10 = feld("Picture10", "Label18", QStringLiteral("Zelle alt 2"), 1200, 8340, 732, view::rgb(0, 0, 0));
+    zeige(rueckgaengig_, QStringLiteral("Rückgängig"), modell_.rueckgaengigName());
+    zeige(wiederholen_, QStringLiteral("Wiederholen"), modell_.wiederholenName());
+    setWindowModified(modell_.veraendert());
 }
 
-void frmVireo::baueRand() {
-    balken(Picture1, QStringLiteral("Label4"), QStringLiteral("Randoptionen"), 0, 8640, kPanelBreite, 252,
-           kBalkenGrau);
-    auto* gruppe = new QButtonGroup(this);
-    const QString texte[3] = {QStringLiteral("Torus"), QStringLiteral("Quadrat "), QStringLiteral("Spiegel")};
-    for (int k = 0; k < 3; ++k) {
-        Option1[k] = optionsfeld(Picture1, indexName("Option1", k), texte[k], 120, 8940 + 255 * k, 1300, 255);
-        gruppe->addButton(Option1[k], k);
+bool frmVireo::darfVerwerfen() {
+    if (!modell_.veraendert()) return true;
+    switch (dialoge_.frage(this, QString::fromLatin1(engine::kProgrammName),
+                           QStringLiteral("Die Welt wurde geändert. Änderungen speichern?"),
+                           {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"), QStringLiteral("Abbrechen")})) {
+        case 0: return speichereWelt();
+        case 1: return true;
+        default: return false;
     }
-    Option1[0]->setChecked(true);
 }
 
-engine::Regel frmVireo::regel() const {
-    engine::Regel r;
-    for (int k = 0; k < 9; ++k) {
-        if (Check1[k]->checkState() == Qt::Checked) r.ueberleben |= 1u << k;
-        if (Check2[k]->checkState() == Qt::Checked) r.geburt |= 1u << k;
+void frmVireo::neu() {
+    if (darfVerwerfen()) modell_.neu();
+}
+
+void frmVireo::zelleGemalt(const edit::Gemalt& gemalt) { feldTafel_->male(gemalt); }
+
+void frmVireo::setzeBreite(int twips) { client_->setFixedSize(tw(twips), tw(kClientHoehe)); }
+
+void frmVireo::freieGroesse() {
+    const std::optional<QString> text =
+        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis 90"),
+                         QStringLiteral("60"), QPoint(tw(100), tw(100)));
+    modell_.freieGroesse(text ? std::optional(text->toStdString()) : std::nullopt);
+}
+
+void frmVireo::matrixOeffnen() {
+    if (!matrix_) matrix_ = new frmMatrix(modell_, this);
+    matrix_->zeige();
+}
+
+void frmVireo::keyPressEvent(QKeyEvent* ereignis) {
+    const bool imText = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+    if (!imText && !ereignis->isAutoRepeat()) {
+        if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) return modell_.laufUmschalten();
+        if (ereignis->key() == Qt::Key_Space) return modell_.einzelschritt();
     }
-    return r;
+    QMainWindow::keyPressEvent(ereignis);
 }
 
-engine::Rand frmVireo::rand() const {
-    if (Option1[1]->isChecked()) return engine::Rand::Quadrat;
-    if (Option1[2]->isChecked()) return engine::Rand::Spiegel;
-    return engine::Rand::Torus;
+void frmVireo::beenden() {
+    // Ends at once once the world may go, also while the clock runs or a second window was open.
+    if (darfVerwerfen()) QApplication::exit(0);
 }
 
-void frmVireo::zeichneFeld(int n) {
-    view::zeichneFeld(flaeche_, *text12Ausgabe_, *welt_, anzeige_, Picture13->farbe(), n);
-    picAusgabe->update();
-}
-
-void frmVireo::Form_Load() {
-    welt_->nachbarMaske = 255;
-    welt_->gedIndex = 0;
-    welt_->loescheZellen();
-    anzeige_.rasterFarbe = view::kRasterEin;
-    anzeige_.zellFarbe[2] = view::rgb(255, 0, 0);
-    anzeige_.zellFarbe[1] = view::rgb(0, 0, 150);
-    anzeige_.zellFarbe[3] = Picture10->farbe();
-    welt_->feldGroesse = 30;
-    zeichneFeld(30);
-    zeichneRaederStart();
-    cmdEinf_Click(3);
-    cmdLauf_Click();
-}
-
-void frmVireo::cmdEinzelschritt_Click() {
-    const double zaehler = engine::leseZahl(txtSchritt->text().toStdString());
-    txtSchritt->setText(QString::fromStdString(engine::zahlText(zaehler + 1)));
-    engine::schritt(*welt_, regel(), rand());
-    schrittGesehen();
-    zeichneFeld(welt_->feldGroesse);
-}
-
-void frmVireo::cmdRea_Click() {
-    view::rasterUmschalten(anzeige_, flaeche_.hintergrund());
-    zeichneFeld(welt_->feldGroesse);
+void frmVireo::closeEvent(QCloseEvent* ereignis) {
+    ereignis->ignore();
+    beenden();
 }
 
 }  // namespace ui

@@ -1,12 +1,34 @@
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-
-#include "ui/bausteine.h"
-#include "ui/qtzeichenflaeche.h"
+#include <QPalette>
+#include <utility>
 
 namespace ui {
+
+view::Systemfarben systemfarben() {
+    view::Systemfarben s = view::standardSystemfarben();
+    const QPalette p = QApplication::palette();
+    auto setze = [&](int nummer, QPalette::ColorRole rolle) { s[nummer] = p.color(rolle).rgb() & 0xFFFFFF; };
+    for (int k = 0; k < 32; ++k) setze(k, QPalette::Window);
+    setze(5, QPalette::Base);  // window background
+    setze(8, QPalette::Text);  // window text
+    setze(13, QPalette::Highlight);
+    setze(14, QPalette::HighlightedText);
+    setze(15, QPalette::Button);  // button face
+    setze(16, QPalette::Dark);    // button shadow
+    setze(18, QPalette::ButtonText);
+    setze(20, QPalette::Light);  // button highlight
+    setze(23, QPalette::ToolTipText);
+    setze(24, QPalette::ToolTipBase);
+    return s;
+}
+
+QColor qFarbe(view::Farbe farbe) { return QColor::fromRgb(view::rgbVon(farbe, systemfarben())); }
+
+view::Farbe alsFarbe(QColor farbe) { return view::rgb(farbe.red(), farbe.green(), farbe.blue()); }
 
 int knopfBits(Qt::MouseButtons knoepfe) {
     int bits = 0;
@@ -16,14 +38,16 @@ int knopfBits(Qt::MouseButtons knoepfe) {
     return bits;
 }
 
-FeldBild::FeldBild(QtZeichenflaeche& flaeche, QWidget* eltern) : QWidget(eltern), flaeche_(flaeche) {
+FeldBild::FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern) : QWidget(eltern), flaeche_(flaeche) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void FeldBild::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, flaeche_.bild());
+    // The picture is shown where it is kept, without a copy.
+    const QImage bild(reinterpret_cast<const uchar*>(flaeche_.pixel()), flaeche_.breite(), flaeche_.hoehe(),
+                      QImage::Format_RGB32);
+    QPainter(this).drawImage(0, 0, bild);
 }
 
 void FeldBild::mousePressEvent(QMouseEvent* e) {
@@ -44,6 +68,7 @@ void FeldBild::mouseReleaseEvent(QMouseEvent* e) {
 Farbfeld::Farbfeld(QWidget* eltern) : QWidget(eltern) { setMouseTracking(true); }
 
 void Farbfeld::setzeFarbe(view::Farbe farbe) {
+    if (farbe == farbe_) return;
     farbe_ = farbe;
     update();
 }
@@ -59,12 +84,28 @@ void Farbfeld::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) emit geklickt();
 }
 
-}  // namespace ui
+namespace {
 
-#include <QLineEdit>
+class Mausfilter : public QObject {
+public:
+    Mausfilter(QObject* eltern, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler)
+        : QObject(eltern), arten_(arten), handler_(std::move(handler)) {}
 
-namespace ui {
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (arten_.contains(e->type())) handler_(static_cast<QMouseEvent*>(e));
+        return QObject::eventFilter(o, e);
+    }
 
-void QtTextFeld::setzeText(const std::string& text) { feld_->setText(QString::fromStdString(text)); }
+private:
+    QList<int> arten_;
+    std::function<void(QMouseEvent*)> handler_;
+};
+
+}  // namespace
+
+void beiMaus(QWidget* w, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler) {
+    w->installEventFilter(new Mausfilter(w, arten, std::move(handler)));
+}
 
 }  // namespace ui

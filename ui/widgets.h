@@ -1,24 +1,37 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "view/farbe.h"
-#include "view/zeichenflaeche.h"
+#include "view/pixelflaeche.h"
+
+class QMouseEvent;
 
 namespace ui {
 
-class QtZeichenflaeche;
+/// The platform's system colours, from the application palette.
+view::Systemfarben systemfarben();
+/// The platform colour of a colour value.
+QColor qFarbe(view::Farbe farbe);
+/// The colour value of a platform colour (never a system colour).
+view::Farbe alsFarbe(QColor farbe);
+/// Mouse button bits of a set of Qt buttons: 1 left, 2 right, 4 middle.
+int knopfBits(Qt::MouseButtons knoepfe);
 
-/// Shows a kept image and reports mouse events in the surface's user coordinates.
+/// Shows a kept picture and reports mouse events in the picture's user coordinates.
 /// Buttons are reported as bits: 1 left, 2 right, 4 middle.
 class FeldBild : public QWidget {
     Q_OBJECT
 public:
-    FeldBild(QtZeichenflaeche& flaeche, QWidget* eltern);
+    FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern);
 
 signals:
+    /// A button pressed at (x, y) in user coordinates.
     void mausRunter(int knopf, double x, double y);
+    /// The pointer moved to (x, y), with the buttons held.
     void mausBewegt(int knopf, double x, double y);
+    /// A button released at (x, y).
     void mausHoch(int knopf, double x, double y);
 
 protected:
@@ -28,18 +41,19 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    QtZeichenflaeche& flaeche_;
+    view::Pixelflaeche& flaeche_;
 };
 
-/// A colour field: a small area showing a colour value; clicks are reported.
+/// A colour field: a small area showing a colour value; left clicks are reported.
 class Farbfeld : public QWidget {
     Q_OBJECT
 public:
     explicit Farbfeld(QWidget* eltern);
-    view::Farbe farbe() const { return farbe_; }
+    /// Shows a colour value, system colours resolved by the palette.
     void setzeFarbe(view::Farbe farbe);
 
 signals:
+    /// A press of the left button on it.
     void geklickt();
 
 protected:
@@ -50,23 +64,9 @@ private:
     view::Farbe farbe_ = 0;
 };
 
-/// Mouse button bits of a set of Qt buttons: 1 left, 2 right, 4 middle.
-int knopfBits(Qt::MouseButtons knoepfe);
-
-}  // namespace ui
-
-class QLineEdit;
-
-namespace ui {
-
-/// A text box as a text output of the toolkit-free layers.
-class QtTextFeld : public view::TextFeld {
-public:
-    explicit QtTextFeld(QLineEdit* feld) : feld_(feld) {}
-    void setzeText(const std::string& text) override;
-
-private:
-    QLineEdit* feld_;
-};
+/// Calls `handler` with every mouse event of the given types that reaches w, before w sees it;
+/// for controls without signals of their own (labels) or whose signals say too much (a button's
+/// pressed() also fires when the pointer comes back over it). Lives as long as w.
+void beiMaus(QWidget* w, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler);
 
 }  // namespace ui

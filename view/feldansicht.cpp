@@ -9,21 +9,20 @@ std::string groessenText(int n) {
     return zahl + " x" + zahl;
 }
 
-void zeichneFeld(Zeichenflaeche& flaeche, TextFeld& groesse, const engine::Welt& welt,
-                 const Anzeige& anzeige, Farbe gitterFarbe, int n) {
+void zeichneFeld(Zeichenflaeche& flaeche, const Zellen& zelle, const Anzeige& anzeige, int n) {
     const int h = n / 2;
+    flaeche.setzeHintergrund(anzeige.hintergrund);
     flaeche.leeren();
-    groesse.setzeText(groessenText(n));
     flaeche.setzeKoordinaten(-h, -h, h, h);
-    if (anzeige.rasterFarbe != flaeche.hintergrund()) {
-        flaeche.setzeStift(gitterFarbe);
+    if (anzeige.rasterFarbe != anzeige.hintergrund) {
+        flaeche.setzeStift(anzeige.feld(FarbZiel::Raster));
         for (int k = -h; k < h; ++k) {
             flaeche.linie(k, -h, k, h);
             flaeche.linie(-h, k, h, k);
         }
     }
     for (int i = -h; i < h; ++i) {
-        const std::int32_t* spalte = welt.zelle[engine::speicherIndex(i)];
+        const std::int32_t* spalte = zelle[engine::speicherIndex(i)];
         for (int j = -h; j < h; ++j) {
             const std::int32_t v = spalte[engine::speicherIndex(j)];
             // Only the four states index the colour table; anything else is not drawn.
@@ -34,9 +33,20 @@ void zeichneFeld(Zeichenflaeche& flaeche, TextFeld& groesse, const engine::Welt&
     }
 }
 
-void rasterUmschalten(Anzeige& anzeige, Farbe hintergrund) {
+void uebernimmFarbe(Anzeige& anzeige, FarbZiel ziel, Farbe farbe) {
+    anzeige.feld(ziel) = farbe;
+    switch (ziel) {
+        case FarbZiel::ZelleNeu: anzeige.zellFarbe[2] = farbe; break;
+        case FarbZiel::ZelleAlt1: anzeige.zellFarbe[1] = farbe; break;
+        case FarbZiel::ZelleAlt2: anzeige.zellFarbe[3] = farbe; break;
+        case FarbZiel::Schirm: anzeige.hintergrund = farbe; break;
+        case FarbZiel::Raster: break;
+    }
+}
+
+void rasterUmschalten(Anzeige& anzeige) {
     anzeige.rasterAus = 1 - anzeige.rasterAus;
-    anzeige.rasterFarbe = anzeige.rasterAus == 1 ? hintergrund : kRasterEin;
+    anzeige.rasterFarbe = anzeige.rasterAus == 1 ? anzeige.hintergrund : kRasterEin;
 }
 
 }  // namespace view

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "view/farbe.h"
 
 namespace view {
@@ -25,13 +23,6 @@ public:
     virtual Farbe hintergrund() const = 0;
     /// Sets the background colour; the picture changes only at the next leeren().
     virtual void setzeHintergrund(Farbe farbe) = 0;
-};
-
-/// A one-line text output such as a text box.
-class TextFeld {
-public:
-    virtual ~TextFeld() = default;
-    virtual void setzeText(const std::string& text) = 0;
 };
 
 }  // namespace view

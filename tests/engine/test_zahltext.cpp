@@ -1,41 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <optional>
+#include <string>
+
 #include "engine/zahltext.h"
 
-using engine::leseZahl;
-using engine::zahlText;
+/// Runs the number texts under the German locale the window switches to, with its decimal comma.
+struct ZahlText : ::testing::Test {
+    void SetUp() override {
+        ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+            << "the locale de_DE.UTF-8 is missing; scripts/einrichten.sh generates it";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
 
-TEST(ZahlText, ReadsTheLeadingNumberLikeATextBox) {
-    EXPECT_EQ(leseZahl("41"), 41);
-    EXPECT_EQ(leseZahl("  2"), 2);
-    EXPECT_EQ(leseZahl(" -5 Zellen"), -5);
-    EXPECT_EQ(leseZahl("2.5"), 2.5);
-    EXPECT_EQ(leseZahl("1e3"), 1000);
-    EXPECT_EQ(leseZahl("abc"), 0);
-    EXPECT_EQ(leseZahl(""), 0);
-    EXPECT_EQ(leseZahl("-"), 0);
-    EXPECT_EQ(leseZahl("7x"), 7);
+TEST_F(ZahlText, ReadsTheLeadingNumberLikeATextBox) {
+    const struct { const char* text; std::optional<double> zahl; } faelle[] = {
+        {"  2", 2}, {" -5 Zellen", -5}, {"+3", 3}, {"89.5", 89.5}, {".5", 0.5}, {"7.", 7}, {"1e3", 1000},
+        {"2.5E-1x", 0.25}, {"1e", 1}, {"2,5", 2}, {"1e400", 0}, {"abc", std::nullopt}, {"", std::nullopt},
+        {"-", std::nullopt}, {" -.", std::nullopt}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(engine::fuehrendeZahl(f.text), f.zahl) << '"' << f.text << '"';
+        EXPECT_EQ(engine::leseZahl(f.text), f.zahl.value_or(0)) << '"' << f.text << '"';
+    }
 }
 
-TEST(ZahlText, WritesTheStandardFormatWithItsLeadingBlank) {
-    EXPECT_EQ(zahlText(0), " 0");
-    EXPECT_EQ(zahlText(42), " 42");
-    EXPECT_EQ(zahlText(-5), "-5");
-    EXPECT_EQ(zahlText(-0.0), " 0");
-    EXPECT_EQ(zahlText(2147483648.0), " 2147483648");
-    EXPECT_EQ(engine::ziffernText(75), "75");
-}
-
-TEST(ZahlText, CounterCountsPastTheInt32Range) {
-    EXPECT_EQ(zahlText(leseZahl(" 2147483647") + 1), " 2147483648");
-    EXPECT_EQ(zahlText(leseZahl("kein Zähler") + 1), " 1");
-}
-
-TEST(ZahlText, TellsANumberFromNoNumber) {
-    EXPECT_EQ(engine::fuehrendeZahl(" 0"), 0.0);
-    EXPECT_EQ(engine::fuehrendeZahl("89.5 Zellen"), 89.5);
-    EXPECT_EQ(engine::fuehrendeZahl(".5"), 0.5);
-    EXPECT_FALSE(engine::fuehrendeZahl("abc"));
-    EXPECT_FALSE(engine::fuehrendeZahl(""));
-    EXPECT_FALSE(engine::fuehrendeZahl(" -."));
+TEST_F(ZahlText, WritesTheStandardFormatWithItsLeadingBlank) {
+    const struct { double zahl; const char* text; } faelle[] = {
+        {0, " 0"}, {-0.0, " 0"}, {-5, "-5"}, {2.5, " 2.5"}, {-0.125, "-0.125"}, {2147483648.0, " 2147483648"},
+        {1e15, " 1E+15"}, {1.0 / 3, " 0.333333333333333"}, {123456.75e-12, " 1.2345675E-07"}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(engine::zahlText(f.zahl), f.text);
+        EXPECT_EQ(engine::zahlTextOhneBlank(f.zahl), f.text[0] == ' ' ? f.text + 1 : f.text);
+    }
 }

@@ -1,212 +1,195 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <random>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "engine/schritt.h"
-#include "examples/beispiele.h"
 #include "history/periode.h"
 #include "testhilfe/bild.h"
 
 using engine::Rand;
-using engine::Regel;
 using engine::Welt;
-using history::Periodensuche;
+using history::Befund;
 
 namespace {
 
-/// Survival with 1 or 3, birth with 3: the "1-3 / 3" world of the example panel.
-constexpr Regel kEinsBisDrei{0b1010, 0b1000};
+using Bild = std::vector<std::string>;
+/// The living cells (x, y) of the field, from its top left corner.
+using Karte = std::set<std::pair<int, int>>;
 
-struct Lauf {
-    std::unique_ptr<Welt> w = std::make_unique<Welt>();
-    Periodensuche suche;
-    Regel regel = Regel::standard();
-
-    explicit Lauf(int n, const std::vector<std::string>& bild = {}, int links = 0, int oben = 0) {
-        w->feldGroesse = n;
-        testhilfe::zeichne(*w, links, oben, bild);
-        suche.neuerLauf(*w);
-    }
-    void schritt() {
-        engine::schritt(*w, regel, Rand::Torus);
-        suche.nachSchritt(*w);
-    }
-    int periode() const { return suche.befund().periode; }
-    std::string text() const { return history::befundText(suche.befund()); }
-};
-
-/// The living cells of the field, row by row.
-std::vector<bool> lebendKarte(const Welt& w) {
-    std::vector<bool> karte;
-    const int n = w.feldGroesse;
+Karte karte(const Welt& w) {
+    const int n = w.feldGroesse, lo = engine::kMitte - n / 2;
+    Karte k;
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
-            karte.push_back(w.zelle[engine::speicherIndex(x - n / 2)][engine::speicherIndex(y - n / 2)] != 0);
-    return karte;
+            if (w.zelle[lo + x][lo + y] != 0) k.emplace(x, y);
+    return k;
 }
 
-/// The smallest k in 1..99 with verlauf[end - k] == verlauf.back(), found the slow way.
-int periodeVon(const std::vector<std::vector<bool>>& verlauf) {
-    const int letzter = static_cast<int>(verlauf.size()) - 1;
-    for (int k = 1; k <= 99 && k <= letzter; ++k)
-        if (verlauf[letzter - k] == verlauf[letzter]) return k;
-    return 0;
+/// The finding the slow way: every k, every shift, cell by cell; the smallest k, and at it the
+/// shift with the smallest |dx| + |dy|, then dx, then dy. A shift is a cyclic one on the torus;
+/// on the plane a real one between two states that leave the edge rows and columns empty.
+Befund langsam(const std::vector<Karte>& verlauf, int n, Rand rand) {
+    const Karte& jetzt = verlauf.back();
+    const int anzahl = static_cast<int>(jetzt.size()), letzter = static_cast<int>(verlauf.size()) - 1;
+    const bool torus = rand == Rand::Torus;
+    auto frei = [n](const Karte& k) {
+        return std::none_of(k.begin(), k.end(), [n](auto z) {
+            return z.first == 0 || z.second == 0 || z.first == n - 1 || z.second == n - 1;
+        });
+    };
+    for (int k = 1; k <= 99 && k <= letzter; ++k) {
+        const Karte& alt = verlauf[letzter - k];
+        if (alt.size() != jetzt.size()) continue;
+        const bool eben = !torus && frei(alt) && frei(jetzt);
+        Befund best{anzahl, 0, 0, 0};
+        for (int dx = -(n - 1); dx < n; ++dx)
+            for (int dy = -(n - 1); dy < n; ++dy) {
+                // As many cells, each moved onto a living one: the moved old state is the present.
+                bool gleich = (dx == 0 && dy == 0) || eben ||
+                              (torus && dx > -n / 2 && dx <= n / 2 && dy > -n / 2 && dy <= n / 2);
+                for (auto it = alt.begin(); gleich && it != alt.end(); ++it) {
+                    int x = it->first + dx, y = it->second + dy;
+                    if (torus) x = (x + n) % n, y = (y + n) % n;
+                    gleich = jetzt.count({x, y}) == 1;
+                }
+                const int rang = std::abs(dx) + std::abs(dy);
+                if (gleich && (best.periode == 0 || rang < std::abs(best.dx) + std::abs(best.dy)))
+                    best = {anzahl, k, dx, dy};
+            }
+        if (best.periode != 0) return best;
+    }
+    return {anzahl, 0, 0, 0};
 }
+
+/// A run of the standard rule watched by the search and by the slow search.
+struct Lauf {
+    std::unique_ptr<Welt> w = std::make_unique<Welt>();
+    history::Periodensuche suche;
+    Rand rand;
+    std::vector<Karte> verlauf;
+
+    explicit Lauf(int n, Rand r = Rand::Torus, const Bild& bild = {}, int links = 0, int oben = 0) : rand(r) {
+        w->feldGroesse = n;
+        testhilfe::zeichne(*w, links, oben, bild);
+        neuerLauf();
+    }
+    void neuerLauf() {
+        suche.neuerLauf(*w);
+        verlauf = {karte(*w)};
+    }
+    void schritt() {
+        engine::schritt(*w, engine::Regel::standard(), rand);
+        suche.nachSchritt(*w);
+        verlauf.push_back(karte(*w));
+        if (verlauf.size() > engine::kRing) verlauf.erase(verlauf.begin());
+    }
+    /// Steps on; the first step whose finding differs from the slow search's, or "".
+    std::string abweichung(int schritte) {
+        const auto text = [](const Befund& b) { return history::befundText(b) + ", " + std::to_string(b.lebende); };
+        for (int k = 1; k <= schritte; ++k) {
+            schritt();
+            const std::string schnell = text(suche.befund()), richtig = text(langsam(verlauf, w->feldGroesse, rand));
+            if (schnell != richtig) return "step " + std::to_string(k) + ": " + schnell + ", not " + richtig;
+        }
+        return "";
+    }
+    std::string text() const { return history::befundText(suche.befund()); }
+};
 
 }  // namespace
 
 TEST(Periode, TexteDesBefunds) {
-    EXPECT_EQ(history::befundText({0, 0}), "leer");
-    EXPECT_EQ(history::befundText({0, 1}), "leer");
-    EXPECT_EQ(history::befundText({4, 1}), "statisch");
-    EXPECT_EQ(history::befundText({3, 2}), "Periode 2");
-    EXPECT_EQ(history::befundText({12, 40}), "Periode 40");
-    EXPECT_EQ(history::befundText({123, 0}), "123 Zellen");
-    EXPECT_EQ(history::befundText({1, 0}), "1 Zelle");
-}
-
-TEST(Periode, BlinkerBlockUndLeeresFeld) {
-    Lauf blinker(30, {"222"});
-    EXPECT_EQ(blinker.text(), "3 Zellen");
-    blinker.schritt();
-    EXPECT_EQ(blinker.text(), "3 Zellen");  // one state back is the other phase
-    for (int k = 0; k < 5; ++k) {
-        blinker.schritt();
-        EXPECT_EQ(blinker.text(), "Periode 2");
+    const struct { Befund befund; const char *lang, *kurz; } faelle[] = {
+        {{0, 0, 0, 0}, "leer", "leer"},
+        {{4, 1, 0, 0}, "statisch", "statisch"},
+        {{3, 2, 0, 0}, "Periode 2", "P2"},
+        {{123, 0, 0, 0}, "123 Zellen", "123 Zellen"},
+        {{1, 0, 0, 0}, "1 Zelle", "1 Zelle"},
+        {{5, 4, 1, 1}, "Periode 4, wandert (1, 1)", "P4 ↘1"},
+        {{9, 4, 0, -2}, "Periode 4, wandert (0, -2)", "P4 ↑2"},
+        {{20, 12, -2, 1}, "Periode 12, wandert (-2, 1)", "P12 ↙2,1"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(history::befundText(f.befund), f.lang);
+        EXPECT_EQ(history::befundKurzText(f.befund), f.kurz);
     }
-
-    // Ages change from step to step; only living or not counts.
-    Lauf block(30, {"22", "22"});
-    block.schritt();
-    EXPECT_EQ(block.text(), "statisch");
-    block.schritt();
-    EXPECT_EQ(block.text(), "statisch");
-
-    Lauf leer(30);
-    EXPECT_EQ(leer.text(), "leer");
-    leer.schritt();
-    EXPECT_EQ(leer.text(), "leer");
 }
 
-TEST(Periode, VierPhasenBlinkerDerBeispiele) {
-    for (int muster : {13, 16}) {
-        SCOPED_TRACE(muster);
-        Lauf lauf(30);
-        lauf.regel = kEinsBisDrei;
-        examples::fuegeEin(*lauf.w, muster);
-        lauf.suche.neuerLauf(*lauf.w);
-        for (int k = 1; k <= 3; ++k) {
-            lauf.schritt();
-            EXPECT_EQ(lauf.periode(), 0) << "Schritt " << k;
+// Gliders move one cell each way in four generations, the spaceships two cells straight. On the
+// torus the glider crosses the corner of every field size: columns are kept as two words.
+TEST(Periode, RaumschiffeWandernAufTorusUndEbene) {
+    const Bild gleiter = {".O.", "..O", "OOO"};
+    for (int n = 6; n <= engine::kMaxFeld; n += 2) {
+        Lauf lauf(n, Rand::Torus, gleiter, n / 2 - 3, n / 2 - 3);
+        ASSERT_EQ(lauf.abweichung(9), "") << n;
+        EXPECT_EQ(lauf.text(), "Periode 4, wandert (1, 1)") << n;
+    }
+    const struct {
+        Bild bild;
+        const char* text;
+    } schiffe[] = {{{"OOO", "O..", ".O."}, "Periode 4, wandert (-1, -1)"},
+                   {{".O..O", "O....", "O...O", "OOOO."}, "Periode 4, wandert (-2, 0)"},
+                   {{"..OOO", ".O..O", "....O", "O...O", "O...O", "....O", ".O.O."}, "Periode 4, wandert (0, -2)"},
+                   // On the torus this also comes back moved by (-14, 1): the smaller move is reported.
+                   {{".O..............O.", "..O..............O", "OOO............OOO"}, "Periode 4, wandert (1, 1)"}};
+    for (const auto& s : schiffe)
+        for (Rand rand : {Rand::Torus, Rand::Quadrat, Rand::Spiegel}) {
+            SCOPED_TRACE(s.bild[0] + " edge " + std::to_string(static_cast<int>(rand)));
+            Lauf lauf(30, rand, s.bild, -static_cast<int>(s.bild[0].size()) / 2, -3);
+            ASSERT_EQ(lauf.abweichung(12), "");
+            EXPECT_EQ(lauf.text(), s.text);
         }
-        for (int k = 4; k <= 12; ++k) {
-            lauf.schritt();
-            EXPECT_EQ(lauf.text(), "Periode 4") << "Schritt " << k;
-        }
-    }
 }
 
-TEST(Periode, GleiterAufDemKleinenTorusKommtNach40Schritten) {
-    Lauf gleiter(10, {".2.", "..2", "222"}, -2, -2);
-    for (int k = 1; k < 40; ++k) {
-        gleiter.schritt();
-        ASSERT_EQ(gleiter.text(), "5 Zellen") << "Schritt " << k;
-    }
-    gleiter.schritt();
-    EXPECT_EQ(gleiter.text(), "Periode 40");
-    EXPECT_EQ(gleiter.suche.staende(), 41);
+// Soups, and fleets of gliders that may crash into each other.
+TEST(Periode, SuppenUndFlottenWieDieLangsameSuche) {
+    std::mt19937 zufall(12345);
+    const Bild gleiter[] = {{".O.", "..O", "OOO"}, {"OOO", "..O", ".O."}, {".O.", "O..", "OOO"}, {"OOO", "O..", ".O."}};
+    int gefunden = 0, gewandert = 0;
+    for (int n : {8, 12, 16, 24})
+        for (Rand rand : {Rand::Torus, Rand::Quadrat, Rand::Spiegel})
+            for (int fall = 0; fall < 6; ++fall) {
+                SCOPED_TRACE("n " + std::to_string(n) + " edge " + std::to_string(static_cast<int>(rand)) +
+                             " case " + std::to_string(fall));
+                Lauf lauf(n, rand);
+                const int lo = engine::kMitte - n / 2;
+                for (int x = lo; x < lo + n; ++x)
+                    for (int y = lo; y < lo + n; ++y) lauf.w->zelle[x][y] = fall < 3 && zufall() % 100 < 35 ? 2 : 0;
+                for (int g = 3; g <= fall; ++g)
+                    testhilfe::zeichne(*lauf.w, static_cast<int>(zufall() % (n - 2)) - n / 2,
+                                       static_cast<int>(zufall() % (n - 2)) - n / 2, gleiter[zufall() % 4]);
+                lauf.neuerLauf();
+                for (int k = 1; k <= 150; ++k) {
+                    ASSERT_EQ(lauf.abweichung(1), "") << "step " << k;
+                    gewandert += lauf.suche.befund().dx != 0 || lauf.suche.befund().dy != 0;
+                }
+                gefunden += lauf.suche.befund().periode != 0;
+            }
+    EXPECT_GT(gefunden, 20);
+    EXPECT_GT(gewandert, 100);
 }
 
-TEST(Periode, SuppeMeldetNichtsBisSieSichBeruhigt) {
-    Lauf suppe(16);
-    std::uint32_t zufall = 12345;
-    for (int x = -8; x < 8; ++x)
-        for (int y = -8; y < 8; ++y) {
-            zufall = zufall * 1103515245u + 12345u;
-            if ((zufall >> 16) % 100 < 35) suppe.w->zelle[engine::speicherIndex(x)][engine::speicherIndex(y)] = 2;
-        }
-    suppe.suche.neuerLauf(*suppe.w);
-    std::vector<std::vector<bool>> verlauf{lebendKarte(*suppe.w)};
-    int ersterFund = 0;
-    for (int k = 1; k <= 400; ++k) {
-        suppe.schritt();
-        verlauf.push_back(lebendKarte(*suppe.w));
-        ASSERT_EQ(suppe.periode(), periodeVon(verlauf)) << "Schritt " << k;
-        ASSERT_EQ(suppe.suche.befund().lebende, testhilfe::lebende(*suppe.w));
-        if (suppe.periode() != 0 && ersterFund == 0) ersterFund = k;
-    }
-    EXPECT_GT(ersterFund, 10);
-    EXPECT_NE(suppe.periode(), 0);
-}
-
-TEST(Periode, EinEingriffBeginntEinenNeuenLauf) {
-    Lauf blinker(30, {"222"});
-    blinker.schritt();
-    blinker.schritt();
-    ASSERT_EQ(blinker.text(), "Periode 2");
-
-    // A reported edit: the finding is the population at once, and the count starts again.
-    testhilfe::zeichne(*blinker.w, 8, 8, {"22", "22"});
-    blinker.suche.neuerLauf(*blinker.w);
-    EXPECT_EQ(blinker.text(), "7 Zellen");
-    EXPECT_EQ(blinker.suche.staende(), 0);
-    blinker.schritt();
-    EXPECT_EQ(blinker.text(), "7 Zellen");
-    blinker.schritt();
-    EXPECT_EQ(blinker.text(), "Periode 2");
-
-}
-
-TEST(Periode, GroessenNachbarschaftUndRingsprungBeginnenEinenNeuenLauf) {
-    Lauf block(30, {"22", "22"});
-    block.schritt();
-    ASSERT_EQ(block.text(), "statisch");
-    block.w->feldGroesse = 10;
-    block.schritt();
-    EXPECT_EQ(block.suche.staende(), 2);
-    EXPECT_EQ(block.text(), "statisch");
-
-    Lauf blinker(30, {"222"});
-    blinker.schritt();
-    blinker.schritt();
-    ASSERT_EQ(blinker.text(), "Periode 2");
-    blinker.w->nachbarMaske = 0b01010101;  // the four direct neighbours: the blinker shrinks
-    blinker.schritt();
-    EXPECT_EQ(blinker.suche.staende(), 2);
-    EXPECT_EQ(blinker.text(), "1 Zelle");
-
-    Lauf zweiter(30, {"222"});
-    zweiter.schritt();
-    zweiter.schritt();
-    zweiter.w->gedIndex = (zweiter.w->gedIndex + 50) % engine::kRing;  // as after a new start
-    zweiter.schritt();
-    EXPECT_EQ(zweiter.suche.staende(), 2);
-    EXPECT_EQ(zweiter.periode(), 0);
-}
-
-TEST(Periode, DerLaufHaeltHoechstensDenRingUndNenntSeineFaecher) {
-    Lauf blinker(30, {"222"});
-    EXPECT_EQ(blinker.suche.staende(), 0);
-    blinker.schritt();
-    ASSERT_EQ(blinker.suche.staende(), 2);
-    EXPECT_EQ(blinker.suche.slot(1), blinker.w->gedIndex);
-    EXPECT_EQ(blinker.suche.slot(0), (blinker.w->gedIndex + engine::kRing - 1) % engine::kRing);
-    for (int k = 0; k < 150; ++k) blinker.schritt();
-    EXPECT_EQ(blinker.suche.staende(), engine::kRing);
-    EXPECT_EQ(blinker.suche.slot(engine::kRing - 1), blinker.w->gedIndex);
-    EXPECT_EQ(blinker.suche.slot(0), (blinker.w->gedIndex + 1) % engine::kRing);
-    EXPECT_EQ(blinker.text(), "Periode 2");
-}
-
-// Rows are read in blocks of 16 cells; every field size has its own last block.
-TEST(Periode, BlinkerAmRandJederFeldgroesse) {
-    for (int n = 2; n <= engine::kMaxFeld; n += 2) {
-        SCOPED_TRACE(n);
-        if (n < 6) continue;  // too small for a blinker to live
-        Lauf lauf(n, {"222"}, -n / 2, -n / 2 + 1);
-        for (int k = 0; k < 3; ++k) lauf.schritt();
-        EXPECT_EQ(lauf.text(), "Periode 2");
+// An edit ends the run through neuerLauf(); the other changes end it on their own.
+TEST(Periode, EinLaufEndetMitEingriffGroesseNachbarschaftRandUndRingsprung) {
+    void (*const aenderungen[])(Lauf&) = {
+        [](Lauf& l) { testhilfe::zeichne(*l.w, 5, 5, {"2"}); l.neuerLauf(); },
+        [](Lauf& l) { l.w->feldGroesse = 10; },
+        [](Lauf& l) { l.w->nachbarMaske = 0b01010101; },
+        [](Lauf& l) { l.rand = Rand::Spiegel; },
+        [](Lauf& l) { l.w->gedIndex = (l.w->gedIndex + 50) % engine::kRing; },
+    };
+    for (auto aendere : aenderungen) {
+        Lauf block(30, Rand::Torus, {"22", "22"});
+        block.schritt();
+        ASSERT_EQ(block.text(), "statisch");
+        aendere(block);
+        block.schritt();
+        EXPECT_EQ(block.suche.staende(), 2);
     }
 }

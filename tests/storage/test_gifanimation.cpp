@@ -1,67 +1,32 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "storage/gifanimation.h"
 #include "testhilfe/gifleser.h"
 
-namespace {
-
-std::string alsDatei(const std::string& daten, const char* name) {
-    const std::filesystem::path pfad = std::filesystem::temp_directory_path() / name;
-    std::ofstream(pfad, std::ios::binary) << daten;
-    return pfad.string();
-}
-
-}  // namespace
-
-TEST(GifAnimation, BilderGroesseVerzoegerungSchleifeUndFarben) {
-    const std::vector<std::uint32_t> farben = {0xFFFFFF, 0xFF0000, 0x000096};
-    storage::GifAnimation gif(4, 3, farben, 25);
-    const std::uint8_t a[12] = {0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0};
-    const std::uint8_t b[12] = {0, 2, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0};
-    ASSERT_TRUE(gif.bild(a));
-    ASSERT_TRUE(gif.bild(b));
-    ASSERT_TRUE(gif.bild(a));
-    const auto daten = gif.fertig();
-    ASSERT_TRUE(daten) << gif.fehler();
-
-    const testhilfe::GifInhalt inhalt = testhilfe::liesGif(alsDatei(*daten, "morlix_test_gif1.gif"));
-    ASSERT_TRUE(inhalt.gelesen);
-    EXPECT_EQ(inhalt.version, "GIF89a");
-    EXPECT_EQ(inhalt.breite, 4);
-    EXPECT_EQ(inhalt.hoehe, 3);
-    EXPECT_TRUE(inhalt.endlos);
-    EXPECT_EQ(inhalt.verzoegerungen, (std::vector<int>{25, 25, 25}));
-    ASSERT_EQ(inhalt.bilder.size(), 3u);
-    for (int k = 0; k < 12; ++k) {
-        EXPECT_EQ(inhalt.bilder[0][k], farben[a[k]]);
-        EXPECT_EQ(inhalt.bilder[1][k], farben[b[k]]);
-        EXPECT_EQ(inhalt.bilder[2][k], farben[a[k]]);
-    }
-}
-
-TEST(GifAnimation, EineFarbeUndEinBild) {
-    storage::GifAnimation gif(2, 2, {0x123456}, 1);
-    const std::uint8_t leer[4] = {};
-    ASSERT_TRUE(gif.bild(leer));
-    const auto daten = gif.fertig();
-    ASSERT_TRUE(daten) << gif.fehler();
-    const testhilfe::GifInhalt inhalt = testhilfe::liesGif(alsDatei(*daten, "morlix_test_gif2.gif"));
-    ASSERT_TRUE(inhalt.gelesen);
-    ASSERT_EQ(inhalt.bilder.size(), 1u);
-    EXPECT_EQ(inhalt.bilder[0], std::vector<std::uint32_t>(4, 0x123456));
-    EXPECT_EQ(inhalt.verzoegerungen, std::vector<int>{1});
-}
-
-TEST(GifAnimation, WasGifNichtKenntWirdAbgelehnt) {
-    for (const auto& [breite, farbzahl] : {std::pair{0, 2}, std::pair{70000, 2}, std::pair{4, 0}, std::pair{4, 257}}) {
-        storage::GifAnimation gif(breite, 4, std::vector<std::uint32_t>(farbzahl, 0), 10);
-        const std::uint8_t bild[16] = {};
-        EXPECT_FALSE(gif.bild(bild));
-        EXPECT_FALSE(gif.fertig());
-        EXPECT_FALSE(gif.fehler().empty());
+TEST(GifAnimation, FramesComeBackThroughGiflibInTheirPaletteColoursLooping) {
+    // Three colours take a palette of four, one a palette of two.
+    for (const std::vector<std::uint32_t>& farben : {std::vector<std::uint32_t>{0xFFFFFF, 0xFF0000, 0x000096}, {0x123456}}) {
+        storage::GifAnimation gif(4, 3, farben, 25);
+        std::vector<std::vector<std::uint32_t>> bilder(3), erwartet(3);
+        for (int b = 0; b < 3; ++b)
+            for (std::size_t k = 0; k < 12; ++k) {
+                // The top byte is not a colour; a colour outside the palette shows as the first.
+                const std::uint32_t farbe = (k + b) % 5 == 0 ? 0x654321 : farben[(k * b) % farben.size()];
+                bilder[b].push_back(farbe | (k % 2 ? 0xFF000000 : 0));
+                erwartet[b].push_back(farbe == 0x654321 ? farben[0] : farbe);
+            }
+        for (const auto& bild : bilder) ASSERT_TRUE(gif.bild(bild.data()));
+        const auto daten = gif.fertig();
+        ASSERT_TRUE(daten) << gif.fehler();
+        const auto pfad = std::filesystem::temp_directory_path() / "morlix_test.gif";
+        std::ofstream(pfad, std::ios::binary) << *daten;
+        const testhilfe::GifInhalt inhalt = testhilfe::liesGif(pfad.string());
+        ASSERT_TRUE(inhalt.gelesen);
+        EXPECT_EQ(std::tuple(inhalt.version, inhalt.breite, inhalt.hoehe, inhalt.endlos), std::tuple("GIF89a", 4, 3, true));
+        EXPECT_EQ(inhalt.verzoegerungen, (std::vector<int>{25, 25, 25}));
+        EXPECT_EQ(inhalt.bilder, erwartet);
     }
 }

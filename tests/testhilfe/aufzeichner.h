@@ -8,10 +8,9 @@
 namespace testhilfe {
 
 /// A drawing surface that records every operation as a line of text.
-class Aufzeichner : public view::Zeichenflaeche, public view::TextFeld {
+class Aufzeichner : public view::Zeichenflaeche {
 public:
     std::vector<std::string> ops;
-    std::string text;
     view::Farbe hg = view::kFensterHintergrund;
 
     void leeren() override { ops.push_back("leeren"); }
@@ -30,7 +29,6 @@ public:
     }
     view::Farbe hintergrund() const override { return hg; }
     void setzeHintergrund(view::Farbe f) override { hg = f; }
-    void setzeText(const std::string& t) override { text = t; }
 
     /// The recorded operations that start with the given word.
     std::vector<std::string> nur(const std::string& wort) const {

@@ -10,9 +10,8 @@ void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string
             const char c = bild[zeile][spalte];
             int wert = -1;
             if (c == '.') wert = 0;
-            if (c == 'O' || c == '1') wert = 1;
-            if (c == '2') wert = 2;
-            if (c == '3') wert = 3;
+            if (c == 'O') wert = 1;
+            if (c >= '1' && c <= '9') wert = c - '0';
             if (wert >= 0) w.zelle[engine::speicherIndex(links + spalte)][engine::speicherIndex(oben + zeile)] = wert;
         }
     }

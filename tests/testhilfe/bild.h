@@ -8,8 +8,8 @@
 namespace testhilfe {
 
 /// Writes an ASCII picture into the world: one string per row (y), one character per column (x),
-/// the first character at field coordinate (links, oben). '.' empty, 'O' or '1' state 1,
-/// '2' state 2, '3' state 3; any other character leaves the cell as it is.
+/// the first character at field coordinate (links, oben). '.' empty, 'O' state 1, a digit
+/// 1..9 that state; any other character leaves the cell as it is.
 void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string>& bild);
 
 /// The same region of the world as such a picture, with '.' and the state digits.

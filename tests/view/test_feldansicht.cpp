@@ -5,6 +5,7 @@
 #include "testhilfe/aufzeichner.h"
 #include "testhilfe/bild.h"
 #include "view/feldansicht.h"
+#include "view/pixelflaeche.h"
 
 using testhilfe::Aufzeichner;
 using view::rgb;
@@ -15,9 +16,9 @@ struct Feld {
     std::unique_ptr<engine::Welt> welt = std::make_unique<engine::Welt>();
     view::Anzeige anzeige;
     Aufzeichner flaeche;
-    void zeichne(int n, view::Farbe gitter = rgb(224, 224, 224)) {
+    void zeichne(int n) {
         flaeche.ops.clear();
-        view::zeichneFeld(flaeche, flaeche, *welt, anzeige, gitter, n);
+        view::zeichneFeld(flaeche, welt->zelle, anzeige, n);
     }
 };
 
@@ -33,67 +34,60 @@ TEST(Feldansicht, GridLinesOnlyAtTheLeftAndTopEdgeOfEveryCell) {
     EXPECT_EQ(linien.front(), "linie -15 -15 -15 15");
     EXPECT_EQ(linien[1], "linie -15 -15 15 -15");
     EXPECT_EQ(linien.back(), "linie -15 14 15 14");
-    EXPECT_EQ(f.flaeche.nur("stift"), std::vector<std::string>{"stift " + std::to_string(rgb(224, 224, 224))});
-    EXPECT_EQ(f.flaeche.text, " 30 x 30");
+    EXPECT_EQ(view::groessenText(30), " 30 x 30");
 }
 
 TEST(Feldansicht, CellsInTheColourOfTheirStateOnlyInsideTheField) {
     Feld f;
     testhilfe::zeichne(*f.welt, -1, 0, {"123"});
-    f.welt->zelle[29][45] = 2;  // just outside a field of 30
-    f.welt->zelle[45][60] = 2;
-    f.welt->zelle[44][44] = 9;  // never indexes the colour table
+    f.welt->zelle[29][45] = f.welt->zelle[45][60] = 2;  // just outside a field of 30
+    f.welt->zelle[44][44] = 9;                          // never indexes the colour table
     f.zeichne(30);
-    const auto r = f.flaeche.nur("rechteck");
-    ASSERT_EQ(r.size(), 3u);
-    EXPECT_EQ(r[0], "rechteck -1 0 0 1");
-    EXPECT_EQ(r[2], "rechteck 1 0 2 1");
-    const auto ops = f.flaeche.ops;
-    EXPECT_EQ(ops[ops.size() - 6], "stift " + std::to_string(rgb(0, 0, 150)));
-    EXPECT_EQ(ops[ops.size() - 4], "stift " + std::to_string(rgb(255, 0, 0)));
-    EXPECT_EQ(ops[ops.size() - 2], "stift " + std::to_string(rgb(0, 0, 0)));
+    const auto& ops = f.flaeche.ops;
+    ASSERT_EQ(f.flaeche.nur("rechteck").size(), 3u);
+    const auto stift = [](view::Farbe c) { return "stift " + std::to_string(c); };
+    EXPECT_EQ(std::vector(ops.end() - 6, ops.end()),
+              (std::vector<std::string>{stift(rgb(0, 0, 150)), "rechteck -1 0 0 1", stift(rgb(255, 0, 0)),
+                                        "rechteck 0 0 1 1", stift(rgb(0, 0, 0)), "rechteck 1 0 2 1"}));
+    // A field of 90 shows indices 0 to 89.
+    Feld g;
+    g.welt->zelle[0][0] = g.welt->zelle[89][89] = g.welt->zelle[90][45] = 1;
+    g.zeichne(90);
+    EXPECT_EQ(g.flaeche.nur("rechteck"), (std::vector<std::string>{"rechteck -45 -45 -44 -44", "rechteck 44 44 45 45"}));
 }
 
-TEST(Feldansicht, NinetyShowsIndicesZeroTo89) {
+// A new background lets a switched-off grid show again; "on" then changes nothing visible, and a
+// background like the switch colour hides it while on.
+TEST(Feldansicht, TheGridShowsWhileItsSwitchColourDiffersFromTheBackground) {
     Feld f;
-    f.welt->zelle[0][0] = 1;
-    f.welt->zelle[89][89] = 1;
-    f.welt->zelle[90][45] = 1;
-    f.zeichne(90);
-    const auto r = f.flaeche.nur("rechteck");
-    ASSERT_EQ(r.size(), 2u);
-    EXPECT_EQ(r[0], "rechteck -45 -45 -44 -44");
-    EXPECT_EQ(r[1], "rechteck 44 44 45 45");
-    EXPECT_EQ(f.flaeche.text, " 90 x 90");
+    const auto gitterNach = [&f](auto tue) {
+        tue();
+        f.zeichne(30);
+        return !f.flaeche.nur("linie").empty();
+    };
+    const auto umschalten = [&f] { view::rasterUmschalten(f.anzeige); };
+    EXPECT_FALSE(gitterNach(umschalten));
+    EXPECT_TRUE(gitterNach([&f] { view::uebernimmFarbe(f.anzeige, view::FarbZiel::Schirm, rgb(0, 80, 0)); }));
+    EXPECT_EQ(f.anzeige.feld(view::FarbZiel::Schirm), rgb(0, 80, 0));
+    EXPECT_TRUE(gitterNach(umschalten));
+    EXPECT_FALSE(gitterNach(umschalten));
+    EXPECT_FALSE(gitterNach([&] { umschalten(); f.anzeige.hintergrund = view::kRasterEin; }));
 }
 
-TEST(Feldansicht, GridToggleHidesAndShowsTheGrid) {
+TEST(Pixelflaeche, CellsCoverTheirGridLinesAndSystemColoursResolve) {
     Feld f;
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-}
-
-TEST(Feldansicht, NewBackgroundWithGridOffShowsTheGridAgain) {
-    Feld f;
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
-    f.flaeche.setzeHintergrund(rgb(0, 80, 0));
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());  // "on" again: no visible change
-    f.zeichne(30);
-    EXPECT_EQ(f.flaeche.nur("linie").size(), 60u);
-    view::rasterUmschalten(f.anzeige, f.flaeche.hintergrund());
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
-}
-
-TEST(Feldansicht, BackgroundEqualToTheGridSwitchColourHidesTheGrid) {
-    Feld f;
-    f.flaeche.setzeHintergrund(view::kRasterEin);
-    f.zeichne(30);
-    EXPECT_TRUE(f.flaeche.nur("linie").empty());
+    testhilfe::zeichne(*f.welt, 0, 0, {"2"});
+    view::Pixelflaeche bild(view::kBildBreite, view::kBildHoehe, view::kFensterHintergrund);
+    view::Systemfarben system = view::standardSystemfarben();
+    system[5] = 0x102030;
+    bild.setzeSystemfarben(system);
+    view::zeichneFeld(bild, f.welt->zelle, f.anzeige, 30);
+    auto pixel = [&](double x, double y) {
+        return bild.pixel()[bild.zeile(y) * bild.breite() + bild.spalte(x)] & 0xFFFFFF;
+    };
+    EXPECT_EQ(pixel(0.5, 0.5), 0xFF0000u);    // the red cell
+    EXPECT_EQ(pixel(0.0, 0.5), 0xFF0000u);    // its left grid line is covered
+    EXPECT_EQ(pixel(-1.0, 0.5), 0xE0E0E0u);   // the grid elsewhere
+    EXPECT_EQ(pixel(-0.5, -0.5), 0x102030u);  // the window background of this desktop
+    EXPECT_EQ(bild.spalte(15), view::kBildBreite);
 }

@@ -2,32 +2,14 @@
 
 #include "view/feldgroesse.h"
 
-using view::freieGroesse;
-using view::Groessenwahl;
-
-TEST(Feldgroesse, FixedItemsSetTheirSizeAndMarkThemselves) {
-    EXPECT_EQ(view::festeGroesse(0), (Groessenwahl{30, 0}));
-    EXPECT_EQ(view::festeGroesse(1), (Groessenwahl{60, 1}));  // the item named after 50
-    EXPECT_EQ(view::festeGroesse(2), (Groessenwahl{90, 2}));
-}
-
-TEST(Feldgroesse, FreeEntryTakesTheLargestEvenSizeNotAboveItUnmarked) {
-    for (auto [text, n] : {std::pair{"40", 40}, {"41", 40}, {"2", 2}, {"90", 90}, {"89.5", 88}, {"60", 60},
-                           {"30", 30}, {" 7 Zellen", 6}, {"1.5", 2}, {"1.0001", 2}}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(freieGroesse(std::string(text)), (Groessenwahl{n, -1}));
-    }
-}
-
-TEST(Feldgroesse, FreeEntryOutOfRangeGivesSixtyMarked) {
-    for (const char* text : {"1", "0", "-4", "91", "90.5", "1e9"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(freieGroesse(std::string(text)), (Groessenwahl{60, 1}));
-    }
-}
-
-TEST(Feldgroesse, FreeEntryWithoutNumberKeepsTheSize) {
-    EXPECT_FALSE(freieGroesse(std::nullopt));
-    EXPECT_FALSE(freieGroesse(std::string()));
-    EXPECT_FALSE(freieGroesse(std::string("sechzig")));
+// The largest even size not above the leading number, unmarked; out of range 60, marked on its
+// item; without a number nothing, and the caller keeps its size.
+TEST(Feldgroesse, FreeEntryTakesAnEvenSizeOrSixtyMarkedOrNothing) {
+    using Wahl = std::optional<view::Groessenwahl>;
+    const std::pair<std::optional<std::string>, Wahl> faelle[] = {
+        {"41", Wahl{{40, -1}}},       {"2", Wahl{{2, -1}}},      {"90", Wahl{{90, -1}}}, {"89.5", Wahl{{88, -1}}},
+        {" 7 Zellen", Wahl{{6, -1}}}, {"1.0001", Wahl{{2, -1}}}, {"1", Wahl{{60, 1}}},   {"-4", Wahl{{60, 1}}},
+        {"90.5", Wahl{{60, 1}}},      {"1e9", Wahl{{60, 1}}},    {std::nullopt, {}},     {"", {}}, {"sechzig", {}}};
+    for (const auto& [eingabe, wahl] : faelle)
+        EXPECT_EQ(view::freieGroesse(eingabe), wahl) << eingabe.value_or("(abgebrochen)");
 }

@@ -1,0 +1,163 @@
+// The command line of the batch program.
+#include <charconv>
+
+#include "engine/programm.h"
+#include "engine/zahltext.h"
+#include "run/uhr.h"
+#include "stapel/stapel.h"
+#include "storage/regeltext.h"
+
+namespace stapel {
+
+namespace {
+
+std::string zitat(std::string_view s) { return "„" + std::string(s) + "“"; }
+
+/// A whole number in [von, bis], nothing else.
+template <typename T>
+std::optional<T> zahl(std::string_view text, long long von, long long bis) {
+    long long wert = 0;
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    if (fehler != std::errc() || ende != text.data() + text.size() || wert < von || wert > bis) return std::nullopt;
+    return static_cast<T>(wert);
+}
+
+std::string klein(std::string_view s) {
+    std::string k(s);
+    for (char& c : k)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return k;
+}
+
+struct Option {
+    char kurz;  // 0: none
+    std::string_view lang;
+    bool mitWert;
+};
+
+constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true}, {0, "maske", true},
+                                {0, "rand", true},           {'g', "groesse", true}, {'o', "ausgabe", true},
+                                {0, "verlauf", false},       {'h', "help", false},   {'V', "version", false}};
+
+/// Takes the value of one option into the job; a sentence when it is not one.
+std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
+    if (o.lang == "generationen") {
+        const auto n = zahl<long long>(wert, 0, run::kMaxGenerationen);
+        if (!n)
+            return "Die Zahl der Generationen " + zitat(wert) + " ist keine ganze Zahl von 0 bis " +
+                   engine::ziffernText(run::kMaxGenerationen) + ".";
+        a.generationen = *n;
+    } else if (o.lang == "regel") {
+        const storage::RegelGelesen r = storage::liesRegel(wert);
+        if (!r.regel) return r.fehler;
+        a.regel = std::string(wert);
+    } else if (o.lang == "maske") {
+        a.maske = zahl<std::uint8_t>(wert, 0, 255);
+        if (!a.maske) return "Die Maske " + zitat(wert) + " ist keine ganze Zahl von 0 bis 255.";
+    } else if (o.lang == "rand") {
+        const std::string r = klein(wert);
+        if (r == "torus") a.rand = engine::Rand::Torus;
+        else if (r == "quadrat") a.rand = engine::Rand::Quadrat;
+        else if (r == "spiegel") a.rand = engine::Rand::Spiegel;
+        else return "Den Rand " + zitat(wert) + " gibt es nicht; möglich sind torus, quadrat und spiegel.";
+    } else if (o.lang == "groesse") {
+        a.groesse = zahl<int>(wert, 2, 90);
+        if (!a.groesse || *a.groesse % 2 != 0)
+            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis 90.";
+    } else if (o.lang == "ausgabe") {
+        const std::filesystem::path p(wert);
+        const std::string endung = klein(p.extension().string());
+        if (endung == ".vir" && p.extension() != ".vir")
+            return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
+        if (endung != ".vir" && endung != ".rle" && endung != ".cells" && endung != ".lif" && endung != ".life" &&
+            endung != ".png" && endung != ".gif")
+            return "Die Endung von " + zitat(wert) +
+                   " sagt kein Format; möglich sind .vir, .rle, .cells, .lif, .life, .png und .gif.";
+        a.ausgabe = p;
+    } else if (o.lang == "verlauf") {
+        a.verlauf = true;
+    } else if (o.lang == "help") {
+        a.hilfe = true;
+    } else {
+        a.version = true;
+    }
+    return {};
+}
+
+}  // namespace
+
+Befehl liesBefehl(std::span<const std::string_view> argumente) {
+    Auftrag a;
+    bool eingabe = false;
+    bool optionenZuEnde = false;
+    auto fehler = [](std::string satz) { return Befehl{std::nullopt, std::move(satz)}; };
+    for (std::size_t k = 0; k < argumente.size(); ++k) {
+        const std::string_view arg = argumente[k];
+        if (optionenZuEnde || arg.size() < 2 || arg[0] != '-') {
+            if (eingabe) return fehler("Es geht nur eine Datei auf einmal; " + zitat(arg) + " ist eine zweite.");
+            a.eingabe = std::filesystem::path(arg);
+            eingabe = true;
+            continue;
+        }
+        if (arg == "--") {
+            optionenZuEnde = true;
+            continue;
+        }
+        const bool lang = arg[1] == '-';
+        const std::string_view name = lang ? arg.substr(2, arg.find('=') - 2) : arg.substr(1, 1);
+        const Option* o = nullptr;
+        for (const Option& kandidat : kOptionen)
+            if (lang ? kandidat.lang == name : kandidat.kurz == name[0]) o = &kandidat;
+        if (!o) return fehler("Die Option " + zitat(lang ? arg.substr(0, arg.find('=')) : arg.substr(0, 2)) + " gibt es nicht.");
+        std::optional<std::string_view> wert;
+        if (lang && arg.find('=') != std::string_view::npos) wert = arg.substr(arg.find('=') + 1);
+        if (!lang && arg.size() > 2) {
+            if (!o->mitWert) return fehler("Die Option " + zitat(arg.substr(0, 2)) + " nimmt keinen Wert.");
+            wert = arg.substr(2);
+        }
+        if (o->mitWert && !wert) {
+            if (k + 1 == argumente.size()) return fehler("Die Option " + zitat(arg) + " braucht einen Wert.");
+            wert = argumente[++k];
+        }
+        if (!o->mitWert && wert) return fehler("Die Option " + zitat(arg.substr(0, arg.find('='))) + " nimmt keinen Wert.");
+        if (std::string satz = setze(a, *o, wert.value_or("")); !satz.empty()) return fehler(std::move(satz));
+    }
+    if (!eingabe && !a.hilfe && !a.version) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
+    return {a, {}};
+}
+
+std::string hilfeText() {
+    return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
+           "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.06, MCell, Makrozellen, auch\n"
+           "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
+           "\n"
+           "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
+           "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
+           "                         („HighLife“)\n"
+           "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
+           "                         255: alle acht)\n"
+           "      --rand=RAND        torus, quadrat oder spiegel\n"
+           "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90\n"
+           "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
+           "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
+           "                         letzten bis zu 100 Generationen)\n"
+           "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
+           "  -h, --help             diese Hilfe zeigen und beenden\n"
+           "  -V, --version          die Version zeigen und beenden\n"
+           "\n"
+           "Jede Einstellung ersetzt, was die Datei sagt. Ohne --verlauf endet die Ausgabe mit einer Zeile:\n"
+           "Generation, lebende Zellen und Befund.\n"
+           "\n"
+           "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
+           "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+           "\n"
+           "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben, 2 der Aufruf war\n"
+           "nicht zu verstehen.\n";
+}
+
+std::string versionText() {
+    return std::string("morlix-stapel (") + engine::kProgrammName + ") " + engine::kProgrammVersion +
+           "\nGeschrieben vom MorLix-Team.\n";
+}
+
+}  // namespace stapel

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/schritt.h"
+
+namespace stapel {
+
+/// Exit status: done; a file could not be read or written; the command line was not understood.
+inline constexpr int kFertig = 0;
+inline constexpr int kDateiFehler = 1;
+inline constexpr int kAufrufFehler = 2;
+
+/// What the command line asks for; every optional setting overrides what the input file says.
+struct Auftrag {
+    std::filesystem::path eingabe;
+    long long generationen = 1;
+    std::optional<std::string> regel;
+    std::optional<std::uint8_t> maske;
+    std::optional<engine::Rand> rand;
+    std::optional<int> groesse;
+    std::optional<std::filesystem::path> ausgabe;
+    bool verlauf = false;
+    bool hilfe = false;
+    bool version = false;
+};
+
+/// A command line as understood: the job, or one German sentence naming what was not.
+struct Befehl {
+    std::optional<Auftrag> auftrag;
+    std::string fehler;
+};
+
+/// Reads the arguments after the program's name, GNU style: long options with "=" or a separate
+/// value, short ones with the value attached or separate, "--" ending the options.
+Befehl liesBefehl(std::span<const std::string_view> argumente);
+
+/// The German help: usage, every option, an example.
+std::string hilfeText();
+/// Name, version and licence, in the usual GNU form.
+std::string versionText();
+
+/// Carries out a job: reads the input, applies the settings, runs the generations and writes
+/// the output and the course or the closing line to `aus`; problems go to `fehler` as one
+/// German sentence. Returns the exit status.
+int fuehreAus(const Auftrag& auftrag, std::ostream& aus, std::ostream& fehler);
+
+/// The whole program: the command line, then the job.
+int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus, std::ostream& fehler);
+
+}  // namespace stapel

@@ -1,0 +1,59 @@
+#pragma once
+
+// Pieces the pattern readers and writers of this folder share; not for use outside storage.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "storage/muster.h"
+
+namespace storage {
+
+/// The comment that carries "Spiegel", which has no notation elsewhere, up to the field size.
+inline constexpr std::string_view kSpiegelKommentar = "#C MorLix: Rand Spiegel, Feld ";
+
+/// The refusal of a text that holds no cell data.
+inline constexpr const char* kKeineZellen = "Der Text enthält keine Zellen, nur Kommentare oder Kopfzeilen.";
+
+/// A refusal with its reason.
+inline MusterGelesen abgelehnt(std::string grund) { return {nullptr, std::move(grund)}; }
+
+/// Refuses a text longer than kMaxMusterText or with control characters, and drops a UTF-8
+/// byte order mark; an answer with an empty reason lets the reader go on.
+MusterGelesen pruefeText(std::string_view& text);
+
+/// "Das Muster ist b × h Zellen groß; das größte Feld hat 90 × 90 Zellen."
+std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe);
+
+/// Takes a rule text and an optional bounded grid after ':' into m; false with a sentence
+/// naming line `nummer` when either is unknown, or when the rule has more than two states
+/// and `nurZweiZustaende`.
+bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZweiZustaende, std::string& fehler);
+
+/// The characters of RLE-like cell data.
+struct Zellzeichen {
+    std::string_view tot;
+    std::string_view lebend;
+    /// Data only on lines that start with this, after it; empty: every line but "#" lines.
+    std::string_view zeilenAnfang;
+    /// Letters that stand for further states, refused with their own sentence.
+    std::string_view weitereZustaende;
+};
+
+/// The pattern m with the RLE-like cell data of `text` from line `ab` on, in a box at least
+/// `breite` × `hoehe` large (a header's box); refused with a sentence on bad or missing data.
+MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int ab, const Zellzeichen& zeichen,
+                          std::int64_t breite = 0, std::int64_t hoehe = 0);
+
+/// Checks the size found by a first pass, then lets the second pass fill the pattern.
+template <typename Durchlauf>
+MusterGelesen fuelle(std::unique_ptr<Muster> m, std::int64_t breite, std::int64_t hoehe, Durchlauf&& durchlauf) {
+    if (breite > engine::kMaxFeld || hoehe > engine::kMaxFeld) return abgelehnt(zuGrossSatz(breite, hoehe));
+    m->breite = static_cast<int>(breite);
+    m->hoehe = static_cast<int>(hoehe);
+    durchlauf(m.get());
+    return {std::move(m), {}};
+}
+
+}  // namespace storage

@@ -1,0 +1,246 @@
+#include "storage/regeltext.h"
+
+#include <array>
+
+#include "engine/zahltext.h"
+#include "storage/lesehilfe.h"
+
+namespace storage {
+
+namespace {
+
+constexpr std::uint8_t kVonNeumann = 0x55;  // W, N, E, S
+constexpr std::string_view kBase64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+// Letters of the notation that tells neighbours apart by their place.
+constexpr std::string_view kLageBuchstaben = "cekainyqjrtwz-";
+
+// Bit p of the MAP index for the cell at (dx, dy) in reading order: NW is 256, the centre 16, SE 1.
+constexpr int mapBit(int dx, int dy) { return 1 << (8 - ((dy + 1) * 3 + (dx + 1))); }
+
+using Tabelle = std::array<bool, 512>;
+
+// Living neighbours in the directions of `maske` of the neighbourhood with MAP index `index`.
+int anzahlIn(int index, std::uint8_t maske) {
+    int anzahl = 0;
+    for (int b = 0; b < 8; ++b)
+        if (((maske >> b) & 1) && (index & mapBit(engine::kNachbarn[b].dx, engine::kNachbarn[b].dy))) ++anzahl;
+    return anzahl;
+}
+
+Tabelle tabelle(const engine::Regel& regel, std::uint8_t maske) {
+    Tabelle t{};
+    for (int index = 0; index < 512; ++index) {
+        const int anzahl = anzahlIn(index, maske);
+        t[index] = (index & mapBit(0, 0)) ? regel.ueberlebt(anzahl) : regel.geboren(anzahl);
+    }
+    return t;
+}
+
+// The rule with a mask that gives the table, preferring every direction; nothing when none does.
+std::optional<MusterRegel> zerlege(const Tabelle& t) {
+    for (int m = 255; m >= 0; --m) {
+        const auto maske = static_cast<std::uint8_t>(m);
+        MusterRegel r{{}, maske};
+        int gesehen[2] = {0, 0};  // which counts were met, by centre state
+        bool passt = true;
+        for (int index = 0; index < 512 && passt; ++index) {
+            const int anzahl = anzahlIn(index, maske);
+            const int mitte = (index & mapBit(0, 0)) ? 1 : 0;
+            std::uint16_t& menge = mitte ? r.regel.ueberleben : r.regel.geburt;
+            const bool bit = (menge >> anzahl) & 1;
+            if (!((gesehen[mitte] >> anzahl) & 1)) {
+                gesehen[mitte] |= 1 << anzahl;
+                if (t[index]) menge |= static_cast<std::uint16_t>(1u << anzahl);
+            } else if (bit != t[index]) {
+                passt = false;
+            }
+        }
+        if (passt) return r;
+    }
+    return std::nullopt;
+}
+
+// One pass over a rule text; every answer but a rule carries its sentence.
+class RegelLeser {
+public:
+    explicit RegelLeser(std::string_view text) : text_(text), rest_(text) {}
+
+    RegelGelesen lies() {
+        if (text_.empty()) return {RegelArt::unbekannt, std::nullopt, "Es ist keine Regel angegeben."};
+        for (const BenannteRegel& r : kBenannteRegeln)
+            if (gleichOhneFall(text_, r.name)) return RegelLeser(r.notation).lies();
+        if (beginntMit(text_, "MAP")) return map();
+        const char erstes = klein(text_.front());
+        if (erstes == 'b' || erstes == 's') return bs(erstes);
+        if (ziffer(erstes) || strich(erstes)) return sb();
+        return unbekannt(
+            "„" + std::string(text_) +
+            "“ ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ oder eine MAP-Regel.");
+    }
+
+private:
+    std::string_view text_;
+    std::string_view rest_;
+    MusterRegel regel_;
+    // Why a known notation does not run here; the first reason found.
+    RegelArt art_ = RegelArt::lauffaehig;
+    std::string grund_;
+
+    static bool strich(char c) { return c == '/' || c == '_'; }
+
+    RegelGelesen unbekannt(std::string satz) const { return {RegelArt::unbekannt, std::nullopt, std::move(satz)}; }
+
+    // The text read so far and what should have come next.
+    RegelGelesen erwartet(std::string_view was) const {
+        return unbekannt("„" + std::string(text_) + "“ ist keine Regel: nach „" +
+                         std::string(text_.substr(0, text_.size() - rest_.size())) + "“ wird " + std::string(was) +
+                         " erwartet.");
+    }
+
+    void nichtHier(RegelArt art, std::string grund) {
+        if (art_ != RegelArt::lauffaehig) return;
+        art_ = art;
+        grund_ = std::move(grund);
+    }
+
+    RegelGelesen ergebnis() const {
+        if (art_ == RegelArt::lauffaehig) return {art_, regel_, {}};
+        return {art_, std::nullopt, "Die Regel „" + std::string(text_) + "“ lässt sich hier nicht einstellen: " + grund_ + "."};
+    }
+
+    bool nimm(char c) {
+        if (rest_.empty() || klein(rest_.front()) != c) return false;
+        rest_.remove_prefix(1);
+        return true;
+    }
+    bool nimmStrich() {
+        if (rest_.empty() || !strich(rest_.front())) return false;
+        rest_.remove_prefix(1);
+        return true;
+    }
+
+    // Counts 0..8; letters that tell neighbours apart by their place are taken but make the rule foreign.
+    void zaehlungen(std::uint16_t& menge) {
+        while (!rest_.empty()) {
+            const char c = rest_.front();
+            if (c >= '0' && c <= '8') {
+                menge |= static_cast<std::uint16_t>(1u << (c - '0'));
+            } else if (kLageBuchstaben.find(c) != std::string_view::npos) {
+                nichtHier(RegelArt::fremd, "sie unterscheidet die Nachbarn nach ihrer Lage, hier zählt nur ihre Zahl");
+            } else {
+                return;
+            }
+            rest_.remove_prefix(1);
+        }
+    }
+
+    // After both count parts: "/3", "/C3" or "/G3" for the number of states, then "V" or "H".
+    RegelGelesen schluss() {
+        if (nimmStrich()) {
+            if (!nimm('c')) nimm('g');
+            Zahl zustaende;
+            if (!liesZahl(rest_, zustaende) || zustaende.wert < 2) return erwartet("die Zahl der Zustände (ab 2)");
+            if (zustaende.wert != 2)
+                nichtHier(RegelArt::mehrZustaende,
+                          "sie hat " + (zustaende.zuGross ? std::string("unzählige") : engine::ziffernText(zustaende.wert)) +
+                              " Zustände, hier gibt es zwei");
+        }
+        if (nimm('v'))
+            regel_.maske = kVonNeumann;
+        else if (nimm('h'))
+            nichtHier(RegelArt::fremd, "sie gilt im Sechseckgitter");
+        if (!rest_.empty()) return erwartet("eine Zahl von 0 bis 8 oder das Ende");
+        return ergebnis();
+    }
+
+    RegelGelesen bs(char erstes) {
+        const char zweites = erstes == 'b' ? 's' : 'b';
+        auto menge = [this](char art) -> std::uint16_t& { return art == 'b' ? regel_.regel.geburt : regel_.regel.ueberleben; };
+        nimm(erstes);
+        zaehlungen(menge(erstes));
+        const bool mitStrich = nimmStrich();
+        if (!nimm(zweites))
+            return erwartet(mitStrich ? (zweites == 's' ? "„S“" : "„B“")
+                                      : (zweites == 's' ? "eine Zahl von 0 bis 8, „/“ oder „S“"
+                                                        : "eine Zahl von 0 bis 8, „/“ oder „B“"));
+        zaehlungen(menge(zweites));
+        return schluss();
+    }
+
+    RegelGelesen sb() {
+        zaehlungen(regel_.regel.ueberleben);
+        if (!nimmStrich()) return erwartet("eine Zahl von 0 bis 8 oder „/“");
+        zaehlungen(regel_.regel.geburt);
+        return schluss();
+    }
+
+    // 86 base64 characters for the 3 x 3 neighbourhood; hexagonal and von Neumann tables are foreign.
+    RegelGelesen map() {
+        std::string_view s = text_.substr(3);
+        // Base64 holds '/' too: a stroke and digits at the end give the number of states only when
+        // the part before them has a table's length and the whole has not.
+        auto tafelLaenge = [](std::string_view b) {
+            while (!b.empty() && b.back() == '=') b.remove_suffix(1);
+            return b.size() == 86 || b.size() == 22 || b.size() == 6;
+        };
+        if (const auto p = s.rfind('/'); p != std::string_view::npos && !tafelLaenge(s) && tafelLaenge(s.substr(0, p))) {
+            rest_ = s.substr(p);
+            if (const RegelGelesen r = schluss(); r.art == RegelArt::unbekannt) return r;
+            s = s.substr(0, p);
+        }
+        while (!s.empty() && s.back() == '=') s.remove_suffix(1);
+        const bool base64 = s.find_first_not_of(kBase64) == std::string_view::npos;
+        if (!base64 || (s.size() != 86 && s.size() != 22 && s.size() != 6)) {
+            rest_ = text_.substr(3);
+            return erwartet("eine Tabelle aus 86 Zeichen Base64");
+        }
+        if (s.size() != 86) nichtHier(RegelArt::fremd, "sie gilt für eine andere Nachbarschaft als die acht Nachbarn");
+        if (art_ != RegelArt::lauffaehig) return ergebnis();
+        Tabelle t{};
+        for (int bit = 0; bit < 512; ++bit) {
+            const auto wert = static_cast<int>(kBase64.find(s[bit / 6]));
+            t[bit] = (wert >> (5 - bit % 6)) & 1;
+        }
+        if (const auto r = zerlege(t)) regel_ = *r;
+        else nichtHier(RegelArt::fremd, "sie hängt nicht allein von der Zahl lebender Nachbarn ab");
+        return ergebnis();
+    }
+};
+
+}  // namespace
+
+RegelGelesen liesRegel(std::string_view text) { return RegelLeser(ohneBlanks(text)).lies(); }
+
+std::string mapText(const engine::Regel& regel, std::uint8_t maske) {
+    const Tabelle t = tabelle(regel, maske);
+    std::string text = "MAP";
+    for (int bit = 0; bit < 512; bit += 6) {
+        int wert = 0;
+        for (int k = 0; k < 6; ++k) wert = wert << 1 | (bit + k < 512 && t[bit + k] ? 1 : 0);
+        text += kBase64[wert];
+    }
+    return text;
+}
+
+std::string regelText(const engine::Regel& regel, std::uint8_t maske) {
+    if (maske != 255) return mapText(regel, maske);
+    std::string text = "B";
+    for (int k = 0; k <= 8; ++k)
+        if (regel.geboren(k)) text += static_cast<char>('0' + k);
+    text += "/S";
+    for (int k = 0; k <= 8; ++k)
+        if (regel.ueberlebt(k)) text += static_cast<char>('0' + k);
+    return text;
+}
+
+std::string_view regelName(const engine::Regel& regel, std::uint8_t maske) {
+    if (maske != 255) return {};
+    for (const BenannteRegel& r : kBenannteRegeln) {
+        const RegelGelesen g = liesRegel(r.notation);
+        if (g.regel && g.regel->regel.geburt == regel.geburt && g.regel->regel.ueberleben == regel.ueberleben)
+            return r.name;
+    }
+    return {};
+}
+
+}  // namespace storage

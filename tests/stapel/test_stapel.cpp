@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "stapel/stapel.h"
+#include "werkbank/werkbank_hilfe.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Lauf {
+    int status;
+    std::string aus, fehler;
+};
+
+Lauf rufe(std::vector<std::string_view> argumente) {
+    std::ostringstream aus, fehler;
+    const int status = stapel::hauptprogramm(argumente, aus, fehler);
+    return {status, aus.str(), fehler.str()};
+}
+
+std::string inhalt(const fs::path& p) {
+    std::ifstream ein(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(ein), {});
+}
+
+}  // namespace
+
+TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
+    const std::pair<std::vector<std::string_view>, const char*> schlecht[] = {
+        {{}, "Es fehlt die Datei"},
+        {{"a.rle", "b.rle"}, "nur eine Datei"},
+        {{"--schnell", "a.rle"}, "„--schnell“ gibt es nicht"},
+        {{"a.rle", "-n"}, "„-n“ braucht einen Wert"},
+        {{"-n", "-3", "a.rle"}, "keine ganze Zahl"},
+        {{"--generationen=2e3", "a.rle"}, "keine ganze Zahl"},
+        {{"--maske=256", "a.rle"}, "Maske „256“"},
+        {{"--rand", "kugel", "a.rle"}, "Den Rand „kugel“ gibt es nicht"},
+        {{"-g", "31", "a.rle"}, "gerade Zahl"},
+        {{"-r", "B3/X", "a.rle"}, "B3/X"},
+        {{"-o", "x.bmp", "a.rle"}, "sagt kein Format"},
+        {{"--verlauf=ja", "a.rle"}, "nimmt keinen Wert"},
+    };
+    for (const auto& [argumente, teil] : schlecht) {
+        const Lauf l = rufe(argumente);
+        EXPECT_EQ(l.status, stapel::kAufrufFehler) << teil;
+        EXPECT_NE(l.fehler.find(teil), std::string::npos) << l.fehler;
+        EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
+        EXPECT_TRUE(l.aus.empty());
+    }
+
+    const std::vector<std::string_view> gut = {"-n1000", "--regel=highlife", "--maske", "85", "--rand=Spiegel", "-g",
+                                               "40",     "-o",               "x.gif",   "--verlauf", "--", "-name.rle"};
+    const stapel::Befehl b = stapel::liesBefehl(gut);
+    ASSERT_TRUE(b.auftrag) << b.fehler;
+    const stapel::Auftrag& a = *b.auftrag;
+    EXPECT_EQ(std::tuple(a.generationen, a.regel, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf, a.eingabe),
+              std::tuple(1000, "highlife", 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true, fs::path("-name.rle")));
+
+    EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
+    EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);
+    EXPECT_EQ(rufe({"-V"}).aus.rfind("morlix-stapel (MorLix) 2.2\n", 0), 0u);
+}
+
+TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
+    const testhilfe::Ordner o;
+    std::ofstream(o / "gut.cells") << "OO\nOO\n";
+    fs::create_directory(o / "ordner.vir");
+    const std::string kaputt = o / "kaputt.rle", gut = o / "gut.cells", ordner = o / "ordner.vir";
+    std::ofstream(kaputt) << "x = 2, y = 1\nq!\n";
+    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}};
+    for (const auto& f : faelle) {
+        const Lauf l = rufe(f);
+        EXPECT_EQ(l.status, stapel::kDateiFehler) << f.back();
+        EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
+    }
+    EXPECT_TRUE(fs::is_directory(o / "ordner.vir"));
+}
+
+TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheCourse) {
+    const testhilfe::Ordner o;
+    std::string erwartet;
+    {
+        werkbank::Werkbank w;
+        w.start();
+        w.setzeRand(engine::Rand::Quadrat);
+        ASSERT_FALSE(w.speichereWelt(o / "start.vir"));
+        for (int k = 0; k < 57; ++k) w.einzelschritt();
+        ASSERT_FALSE(w.speichereWelt(o / "erwartet.vir"));
+        erwartet = "57;" + std::to_string(w.befund().lebende) + ";" + history::befundText(w.befund());
+    }
+    const std::string befehl = std::string(MORLIX_STAPEL) + " -n 57 --verlauf -o " + (o / "ergebnis.vir") + " " +
+                               (o / "start.vir") + " > " + (o / "verlauf.csv");
+    ASSERT_EQ(std::system(befehl.c_str()), 0);
+    EXPECT_EQ(inhalt(o / "ergebnis.vir"), inhalt(o / "erwartet.vir"));
+    const std::string verlauf = inhalt(o / "verlauf.csv");
+    EXPECT_EQ(std::count(verlauf.begin(), verlauf.end(), '\n'), 58);
+    EXPECT_TRUE(verlauf.ends_with("\n" + erwartet + "\n")) << verlauf;
+    EXPECT_NE(erwartet.find("Periode"), std::string::npos);
+
+    const std::string ohne = std::string(MORLIX_STAPEL) + " -n 3 " + (o / "fehlt.rle") + " 2> /dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(ohne.c_str())), stapel::kDateiFehler);
+}

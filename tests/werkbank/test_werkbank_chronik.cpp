@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "werkbank_hilfe.h"
+
+using testhilfe::Bank;
+using werkbank::Reihe;
+
+namespace {
+
+/// Everything undo promises to give back: the cells and the settings.
+struct Stand {
+    std::vector<std::int32_t> zellen;
+    werkbank::Einstellungen einstellungen;
+    bool operator==(const Stand&) const = default;
+};
+
+Stand stand(const werkbank::Werkbank& w) {
+    const std::int32_t* z = &w.welt().zelle[0][0];
+    return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim), w.einstellungen()};
+}
+
+/// Random verbs of the user; two of a kind that forms one step together never follow each other.
+struct Zufall {
+    std::mt19937 z;
+    int letzte = -1;
+    int wahl(int n) { return static_cast<int>(z() % static_cast<unsigned>(n)); }
+    double ort(int n) { return wahl(n * 100) / 100.0 - n / 2.0; }
+
+    void tue(werkbank::Werkbank& w) {
+        int art;
+        do art = wahl(15);
+        while (art == letzte && (art == 8 || art == 9 || art == 14));
+        letzte = art;
+        const int n = w.feldGroesse();
+        switch (art) {
+            case 0: w.mausRunter(1, ort(n), ort(n)); break;
+            case 1:
+                w.mausRunter(2, 0, 0);
+                for (int k = 0; k < 5; ++k) w.mausBewegt(ort(n), ort(n));
+                w.mausHoch();
+                break;
+            case 2: w.beispielEinfuegen(wahl(17)); break;
+            case 3: w.scrollSchritt(wahl(4)); break;
+            case 4:
+                w.scrollHalten();
+                for (int k = 0; k < 3; ++k) w.scrollWiederholung(2);
+                w.scrollLoslassen();
+                break;
+            case 5: wahl(2) ? w.festeGroesse(wahl(3)) : w.freieGroesse(std::to_string(wahl(90))); break;
+            case 6: w.kastenGeklickt(wahl(2) ? Reihe::Geburt : Reihe::Ueberleben, wahl(9)); break;
+            case 7: w.setzeMaske(static_cast<std::uint8_t>(wahl(256))); break;
+            case 8:
+                for (int k = 1 + wahl(3); k > 0; --k) w.einzelschritt();
+                break;
+            case 9:
+                w.setzeGenerationenText("3");
+                w.laufUmschalten();
+                w.takt();
+                w.takt();
+                w.laufUmschalten();
+                break;
+            case 10: w.setzeRand(static_cast<engine::Rand>(wahl(3))); break;
+            case 11: w.setzeFarbe(static_cast<view::FarbZiel>(wahl(5)), view::rgb(wahl(256), wahl(256), 7)); break;
+            case 12: w.rasterUmschalten(); break;
+            case 13: wahl(4) ? w.zellenLoeschen() : w.neu(); break;
+            default: w.rueckblick(wahl(100)); break;
+        }
+    }
+};
+
+}  // namespace
+
+TEST(Chronik, UndoingEverythingAndRedoingItGivesBackEveryStateOnTheWay) {
+    for (unsigned saat : {1u, 2u, 3u, 4u}) {
+        SCOPED_TRACE(saat);
+        Bank b(false);
+        b.w->start();
+        b.w->laufUmschalten();  // stopped: the runs below start it themselves
+        Zufall zufall{std::mt19937(saat)};
+        std::vector<Stand> staende{stand(*b.w)};
+        for (int k = 0; k < 80; ++k) {
+            zufall.tue(*b.w);
+            if (stand(*b.w) != staende.back()) staende.push_back(stand(*b.w));
+        }
+        for (std::size_t k = staende.size() - 1; k > 0; --k) {
+            b.w->rueckgaengig();
+            ASSERT_TRUE(stand(*b.w) == staende[k - 1]) << "undo to state " << k - 1;
+        }
+        EXPECT_TRUE(b.w->rueckgaengigName().empty());
+        for (std::size_t k = 1; k < staende.size(); ++k) {
+            b.w->wiederholen();
+            ASSERT_TRUE(stand(*b.w) == staende[k]) << "redo to state " << k;
+        }
+        EXPECT_TRUE(b.w->wiederholenName().empty());
+    }
+}
+
+TEST(Chronik, StepsAreNamedAndARunIsOneStepThatClearsTheMemoryWhenUndone) {
+    Bank b;
+    b.w->beispielEinfuegen(2);
+    EXPECT_EQ(b.w->rueckgaengigName(), "Muster einfügen");
+    b.w->setzeGenerationenText("4");
+    b.w->laufUmschalten();
+    for (int k = 0; k < 30; ++k) b.w->takt();
+    b.w->einzelschritt();
+    EXPECT_EQ(b.w->rueckgaengigName(), "121 Generationen");
+    b.w->rueckgaengig();
+    EXPECT_FALSE(b.w->laeuft());
+    EXPECT_EQ(b.w->zaehlerText(), "0");
+    EXPECT_EQ(b.w->wiederholenName(), "121 Generationen");
+    b.w->rueckblick(98);  // the memory knows no past of this world
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+}
+
+TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChanged) {
+    const testhilfe::Ordner o;
+    const std::string datei = o / "welt.vir";
+    Bank b(false);
+    werkbank::Werkbank& w = *b.w;
+    const auto veraendertNach = [&w](auto tue) {
+        tue();
+        return w.veraendert();
+    };
+    EXPECT_FALSE(veraendertNach([&] { w.start(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.einzelschritt(); }));
+    EXPECT_TRUE(veraendertNach([&] { w.beispielEinfuegen(1); }));
+    EXPECT_FALSE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); ASSERT_FALSE(w.speichereWelt(datei)); }));
+    EXPECT_TRUE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); }));
+    EXPECT_TRUE(veraendertNach([&] { w.kastenGeklickt(Reihe::Geburt, 0); }));
+    EXPECT_FALSE(veraendertNach([&] { w.neu(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.beispielEinfuegen(1); ASSERT_FALSE(w.ladeWelt(datei)); }));
+}
+
+TEST(Chronik, AThousandStepsAreKeptAndNeverMuchMoreThan64MB) {
+    Bank b;
+    b.w->festeGroesse(2);
+    std::mt19937 z(7);
+    std::string suppe;  // 90 lines of 90 random cells
+    for (int k = 0; k < 90 * 91; ++k) suppe += k % 91 == 90 ? '\n' : z() % 2 ? 'O' : '.';
+    for (int k = 0; k < 2500; ++k) {
+        k % 2 ? b.w->zellenLoeschen() : void(b.w->fuegeMusterEin(suppe, "", false));
+        ASSERT_LE(b.w->chronik().bytes(), werkbank::Chronik::kMaxBytes);
+        ASSERT_GE(b.w->chronik().schritte(), std::min<std::size_t>(k + 1, werkbank::Chronik::kMinSchritte));
+    }
+}

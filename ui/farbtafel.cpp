@@ -1,0 +1,57 @@
+#include "ui/farbtafel.h"
+
+#include <algorithm>
+
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "ui/bausteine.h"
+#include "ui/dialoge.h"
+#include "ui/widgets.h"
+#include "werkbank/werkbank.h"
+
+namespace ui {
+
+FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedienfeld)
+    : Tafel(modell, bedienfeld, "farbTafel", 0, 7440, 2412, 1200), dialoge_(dialoge) {
+    balken(this, QStringLiteral("Label5"), QStringLiteral("Farbe"), 0, 7440, 2412, 252, QColor(64, 64, 64));
+    struct Feld {
+        view::FarbZiel ziel;
+        const char* name;
+        const char* beschriftung;
+        const char* text;
+        int links, oben, breite;
+    };
+    const Feld felder[] = {{view::FarbZiel::Schirm, "Picture5_0", "Label7", "Schirm", 120, 7920, 672},
+                           {view::FarbZiel::Raster, "Picture13", "Label22", "Raster", 120, 8220, 672},
+                           {view::FarbZiel::ZelleNeu, "Picture9", "Label17", "Zelle neu", 1200, 7788, 732},
+                           {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", "Zelle alt 1", 1200, 8064, 792},
+                           {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", "Zelle alt 2", 1200, 8340, 732}};
+    for (const Feld& f : felder) {
+        auto* feld = new Farbfeld(this);
+        feld->setObjectName(QString::fromLatin1(f.name));
+        platziere(feld, f.links, f.oben, 255, 255);
+        felder_[static_cast<int>(f.ziel)] = feld;
+        connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
+        // Captions of the right column may use the room up to the panel's edge, so none is cut off.
+        const int breite = f.links > 600 ? std::max(f.breite, 2412 - f.links - 330) : f.breite;
+        QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), QString::fromUtf8(f.text), f.links + 300,
+                                 f.oben, breite, 252);
+        beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {
+            if (e->button() == Qt::LeftButton) waehle(z);
+        });
+    }
+    zeige(werkbank::kFarben);
+}
+
+void FarbTafel::waehle(view::FarbZiel ziel) {
+    // Cancel changes nothing.
+    if (const std::optional<QColor> farbe = dialoge_.farbe(this)) modell_.setzeFarbe(ziel, alsFarbe(*farbe));
+}
+
+void FarbTafel::zeige(std::uint32_t was) {
+    if (!(was & werkbank::kFarben)) return;
+    for (int k = 0; k < view::kFarbfelder; ++k) felder_[k]->setzeFarbe(modell_.anzeige().farbfeld[k]);
+}
+
+}  // namespace ui

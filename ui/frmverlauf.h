@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class QChart;
+class QLineSeries;
+class QScatterSeries;
+class QTimer;
+class QValueAxis;
+
+namespace werkbank {
+class Werkbank;
+}
+
+namespace ui {
+
+class Dialoge;
+
+/// The window "Verlauf": the living cells, births and deaths of the current run per generation,
+/// up to the last 10,000, with the period marked once it is found. It follows the running clock
+/// but draws at most about 20 times a second.
+class frmVerlauf : public QWidget {
+    Q_OBJECT
+public:
+    frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* eltern);
+    /// Notes what changed in the model; the chart follows at its own pace.
+    void zeige(std::uint32_t was);
+
+protected:
+    void showEvent(QShowEvent*) override;
+
+private slots:
+    void zeichne();
+    void speichern();
+
+private:
+    werkbank::Werkbank& modell_;
+    Dialoge& dialoge_;
+    QChart* diagramm_;
+    QLineSeries* lebende_;
+    QLineSeries* geburten_;
+    QLineSeries* tode_;
+    QScatterSeries* periode_;  // where the period was first found
+    QValueAxis* achseX_;
+    QValueAxis* achseY_;
+    QTimer* takt_;  // at most one drawing every 50 ms
+    QString dateiName_;
+};
+
+}  // namespace ui

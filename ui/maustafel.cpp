@@ -1,0 +1,60 @@
+#include "ui/maustafel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/bausteine.h"
+#include "ui/bilder.h"
+#include "werkbank/werkbank.h"
+
+namespace ui {
+
+namespace {
+
+constexpr int kWahlLinks[2] = {1560, 300};
+constexpr int kWahlOben = 6840;
+constexpr int kWahlSeite = 480;
+constexpr int kRahmenSeite = 600;
+
+}  // namespace
+
+MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
+    : Tafel(modell, bedienfeld, "mausTafel", 0, 6480, 2412, 960) {
+    QLabel* titel = balken(this, QStringLiteral("Label19"), QStringLiteral("Funktion rechte Maustaste"), 0, 6480,
+                           2412, 252, QColor(64, 64, 64));
+    // The longest heading of the panel: as small as needed to fit the bar.
+    QFont schrift = titel->font();
+    while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(titel->text()) > titel->width() - 4)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    titel->setFont(schrift);
+
+    auto* rahmen = new QFrame(this);
+    rahmen->setObjectName(QStringLiteral("Shape4"));
+    rahmen->setFrameStyle(QFrame::Box | QFrame::Plain);
+    rahmen->setAttribute(Qt::WA_TransparentForMouseEvents);
+    platziere(rahmen, 1500, 6756, kRahmenSeite, kRahmenSeite);
+    rahmen_ = rahmen;
+
+    const QPixmap bilder[2] = {bild(Bild::Bleistift, {tw(kWahlSeite), tw(kWahlSeite)}),
+                               bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
+    for (int k = 0; k < 2; ++k) {
+        wahlKnopf_[k] = knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite,
+                              kWahlSeite);
+        wahlKnopf_[k]->setIcon(bilder[k]);
+        wahlKnopf_[k]->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
+        connect(wahlKnopf_[k], &QPushButton::clicked, this, [this, k] { modell_.waehleZeichenModus(k); });
+    }
+    rahmen_->lower();
+    zeige(werkbank::kZeichenModus);
+}
+
+void MausTafel::zeige(std::uint32_t was) {
+    if (!(was & werkbank::kZeichenModus)) return;
+    // The frame lies centred on the chosen button, 60 twips outside it on every side.
+    const int k = modell_.zeichenModus();
+    const int rand = (kRahmenSeite - kWahlSeite) / 2;
+    platziere(rahmen_, kWahlLinks[k] - rand, kWahlOben - rand, kRahmenSeite, kRahmenSeite);
+}
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+
+#include "ui/tafel.h"
+
+class QPushButton;
+
+namespace ui {
+
+/// Section "Funktion rechte Maustaste": whether a drag with the right button draws or erases.
+class MausTafel : public Tafel {
+    Q_OBJECT
+public:
+    /// The section "Funktion rechte Maustaste" of the control panel `bedienfeld`.
+    MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
+    /// The frame around the chosen button.
+    void zeige(std::uint32_t was) override;
+
+private:
+    std::array<QPushButton*, 2> wahlKnopf_{};  // pencil, eraser
+    QWidget* rahmen_;                          // around the chosen one
+};
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+// Editing verbs: the mouse on the field, clearing, example patterns and scrolling.
+#include "engine/zahltext.h"
+#include "examples/beispiele.h"
+#include "werkbank/vorgang.h"
+
+namespace werkbank {
+
+void Werkbank::mausRunter(int knopf, double x, double y) {
+    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, "Zelle ändern");
+    if (maus_.runter(*welt_, knopf, x, y)) weltGeaendert();
+}
+
+void Werkbank::mausBewegt(double x, double y) {
+    Vorgang v(*this, maus_.linieAktiv ? Art::Strich : Art::keine,
+              maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+    const edit::Zelle tip = edit::spitze(x, y, welt_->feldGroesse);
+    spalteText_ = engine::zahlText(tip.i);
+    zeileText_ = engine::zahlText(tip.j);
+    melde(kZeiger);
+    if (const auto gemalt = maus_.bewegt(*welt_, x, y)) {
+        strichGemalt_ = true;
+        for (Beobachter* b : beobachter_) b->zelleGemalt(*gemalt);
+    }
+}
+
+void Werkbank::mausHoch() {
+    Vorgang v(*this);
+    maus_.hoch();
+    if (chronik_.offen() == Art::Strich) schliesseSchritt();
+    if (!strichGemalt_) return;
+    strichGemalt_ = false;
+    // The painted cells stay as painted until the next full redraw; only the run starts anew.
+    neuerLauf();
+    melde(kBefund);
+}
+
+void Werkbank::waehleZeichenModus(int modus) {
+    Vorgang v(*this);
+    maus_.zeichenModus = modus == 1 ? 1 : 0;
+    melde(kZeichenModus);
+}
+
+void Werkbank::zellenLoeschen() {
+    Vorgang v(*this, Art::Bearbeitung, "Zellen löschen");
+    welt_->loescheZellen();
+    weltGeaendert();
+}
+
+void Werkbank::neu() {
+    Vorgang v(*this, Art::Bearbeitung, "neu");
+    welt_->loescheZellen();
+    titel_ = "Morlix 1.0";
+    weltGeaendert(kTitel);
+    // A new world has nothing to save yet.
+    schliesseSchritt();
+    chronik_.sauber();
+}
+
+void Werkbank::beispielEinfuegen(int index) {
+    Vorgang v(*this, Art::Bearbeitung, "Muster einfügen");
+    examples::fuegeEin(*welt_, index);
+    weltGeaendert();
+}
+
+void Werkbank::gescrollt(const edit::Gescrollt& g) {
+    if (g.radWaagerecht) melde(kRadWaagerecht);
+    if (g.radSenkrecht) melde(kRadSenkrecht);
+    if (g.feld) weltGeaendert();
+}
+
+void Werkbank::scrollSchritt(int richtung) {
+    Vorgang v(*this, Art::Bearbeitung, "Scrollen");
+    gescrollt(scrollen_.einzelSchritt(*welt_, richtung));
+}
+
+void Werkbank::scrollHalten() { scrollen_.scrollGedrueckt = true; }
+
+void Werkbank::scrollWiederholung(int richtung) {
+    Vorgang v(*this, Art::Scrollen, "Scrollen");
+    gescrollt(scrollen_.wiederholSchritt(*welt_, richtung));
+}
+
+void Werkbank::scrollLoslassen() {
+    Vorgang v(*this);
+    scrollen_.losgelassen();
+    if (chronik_.offen() == Art::Scrollen) schliesseSchritt();
+}
+
+void Werkbank::radWaagerechtRunter(float x) { scrollen_.radWaagerechtRunter(x); }
+
+void Werkbank::radWaagerechtBewegt(float x) {
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    gescrollt(scrollen_.radWaagerechtBewegt(*welt_, x));
+}
+
+void Werkbank::radSenkrechtRunter(float y) { scrollen_.radSenkrechtRunter(y); }
+
+void Werkbank::radSenkrechtBewegt(float y) {
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    gescrollt(scrollen_.radSenkrechtBewegt(*welt_, y));
+}
+
+}  // namespace werkbank

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/welt.h"
+#include "werkbank/einstellungen.h"
+
+namespace werkbank {
+
+/// How a verb enters the history of the user's work.
+enum class Art : std::uint8_t {
+    keine,        ///< not a step of the history (clock switch, speed, typing, choosing draw or erase)
+    Bearbeitung,  ///< one step of its own
+    Lauf,         ///< generations: a run of the clock or single steps, one step until stopped or edited
+    Strich,       ///< one stroke of the right button, from press to release
+    Scrollen,     ///< one held arrow or one wheel drag, until released
+    Rueckblende,  ///< moving the look-back slider, until something else happens
+};
+
+/// One cell's change: storage index 101 * x + y, state before and after.
+struct ZellAenderung {
+    std::uint16_t index;
+    std::int8_t alt;
+    std::int8_t neu;
+};
+
+/// One step of the history: what changed, not copies of the world.
+struct Eintrag {
+    std::string name;
+    bool lauf = false;
+    Einstellungen vorher;
+    Einstellungen nachher;
+    std::vector<ZellAenderung> zellen;
+    /// Memory the step holds, about.
+    std::size_t bytes() const;
+};
+
+/// The history of the user's work for undo and redo: at least kMinSchritte steps, never much more
+/// than kMaxBytes. Knows whether an edit happened since the world was last saved or loaded.
+class Chronik {
+public:
+    static constexpr std::size_t kMinSchritte = 1000;
+    static constexpr std::size_t kMaxBytes = 64u << 20;
+
+    /// The cells as they are; the next step's changes are taken against them.
+    void setzeReferenz(const engine::Welt& welt);
+    /// The open step, if any, and its kind.
+    Art offen() const { return offen_ ? offen_->art : Art::keine; }
+    /// Opens a step of kind `art` (not keine) with the settings before it.
+    void oeffne(Art art, std::string name, const Einstellungen& vorher);
+    /// Adds generations to an open run, for its name.
+    void generationen(long long anzahl);
+    /// Closes the open step with the cells and settings after it; a step that changed nothing
+    /// is dropped. True when a step was recorded.
+    bool schliesse(const engine::Welt& welt, const Einstellungen& nachher);
+
+    /// The step undo would take back, or nothing; the open step must be closed first.
+    const Eintrag* zurueck();
+    /// The step redo would make again, or nothing.
+    const Eintrag* vor();
+    /// What undo and redo would do, as the menu names it; empty when nothing. An open step counts.
+    std::string rueckgaengigName() const;
+    std::string wiederholenName() const;
+
+    /// The world was saved or loaded now.
+    void sauber() { sauber_ = position_; }
+    /// Whether an edit (not generations) lies between the last save or load and now.
+    bool veraendert() const;
+
+    std::size_t schritte() const { return eintraege_.size(); }
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    struct Offen {
+        Art art;
+        std::string name;
+        long long generationen = 0;
+        Einstellungen vorher;
+    };
+    static std::string laufName(long long generationen);
+    /// The cells that differ from the reference, which takes them over.
+    void aenderungen(const engine::Welt& welt, std::vector<ZellAenderung>& zellen);
+
+    std::int8_t referenz_[engine::kDim * engine::kDim] = {};
+    std::optional<Offen> offen_;
+    std::deque<Eintrag> eintraege_;
+    std::size_t bytes_ = 0;
+    long long basis_ = 0;     // absolute number of the first kept step
+    long long position_ = 0;  // absolute number of steps done
+    long long sauber_ = 0;    // position at the last save or load; -1 when no longer reachable
+};
+
+}  // namespace werkbank

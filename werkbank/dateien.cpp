@@ -1,0 +1,246 @@
+// File verbs: worlds, patterns and animations.
+#include <algorithm>
+#include <cstring>
+
+#include "engine/programm.h"
+#include "engine/zahltext.h"
+#include "storage/dateizugriff.h"
+#include "storage/gifanimation.h"
+#include "storage/muster.h"
+#include "storage/pngbild.h"
+#include "storage/weltdatei.h"
+#include "werkbank/vorgang.h"
+
+namespace werkbank {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kBleibt = " Die Welt bleibt, wie sie war.";
+
+/// A warning: the sentence that names the problem, and what follows for the window.
+Meldung warnung(const std::string& grund, const char* folge = "") {
+    return {Meldung::Art::warnung, grund + folge, grund};
+}
+
+std::string inZeichen(const fs::path& pfad) { return "„" + pfad.string() + "“"; }
+
+bool endetAuf(const fs::path& pfad, std::string_view endung, bool ohneFall) {
+    const std::string name = pfad.filename().string();
+    if (name.size() < endung.size()) return false;
+    for (std::size_t k = 0; k < endung.size(); ++k) {
+        char c = name[name.size() - endung.size() + k];
+        if (ohneFall && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != endung[k]) return false;
+    }
+    return true;
+}
+
+fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
+    if (!endetAuf(pfad, endung, ohneFall)) pfad += endung;
+    return pfad;
+}
+
+std::string titelMit(const fs::path& pfad) {
+    std::error_code fehler;
+    const fs::path voll = fs::absolute(pfad, fehler);
+    return std::string(engine::kProgrammTitel) + "  " + (fehler ? pfad : voll).string();
+}
+
+Meldung keinWeltName(const fs::path& pfad) {
+    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“.", kBleibt);
+}
+
+}  // namespace
+
+bool Werkbank::istWeltName(const fs::path& pfad) { return endetAuf(pfad, ".vir", false); }
+
+Meldung Werkbank::ladeWelt(const fs::path& pfad) {
+    if (!istWeltName(pfad)) return keinWeltName(pfad);
+    const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
+    if (!gelesen.welt)
+        return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ".", kBleibt);
+    Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
+    const storage::WeltDatei& datei = *gelesen.welt;
+    std::memcpy(welt_->zelle, datei.zelle, sizeof datei.zelle);
+    welt_->feldGroesse = datei.feldGroesse;
+    groessenHaken_ = -1;
+    for (std::size_t k = 0; k < 9; ++k) {
+        ueberleben_[k] = static_cast<std::uint8_t>(datei.ueberleben[k]);
+        geburt_[k] = static_cast<std::uint8_t>(datei.geburt[k]);
+    }
+    // A file without a selected edge mode keeps the one in use.
+    if (const int rand = storage::gewaehlterRand(datei); rand >= 0) rand_ = static_cast<engine::Rand>(rand);
+    if (datei.farben) {
+        view::uebernimmFarbe(anzeige_, view::FarbZiel::ZelleAlt1, datei.farben->alt1);
+        view::uebernimmFarbe(anzeige_, view::FarbZiel::ZelleNeu, datei.farben->neu);
+        view::uebernimmFarbe(anzeige_, view::FarbZiel::ZelleAlt2, datei.farben->alt2);
+        view::uebernimmFarbe(anzeige_, view::FarbZiel::Schirm, datei.farben->schirm);
+    }
+    titel_ = titelMit(pfad);
+    weltGeaendert(kGroesse | kRegel | kRand | kFarben | kTitel);
+    schliesseSchritt();
+    chronik_.sauber();
+    return {};
+}
+
+Meldung Werkbank::speichereWelt(fs::path pfad) {
+    const std::string name = pfad.filename().string();
+    if (name.find_first_of("*?") != std::string::npos)
+        return warnung(
+            "Der Name „" + name + "“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
+            " Die Welt ist nicht gespeichert.");
+    pfad = mitEndung(std::move(pfad), ".vir", false);
+    auto datei = std::make_unique<storage::WeltDatei>();
+    std::memcpy(datei->zelle, welt_->zelle, sizeof datei->zelle);
+    datei->feldGroesse = welt_->feldGroesse;
+    for (std::size_t k = 0; k < 9; ++k) {
+        datei->ueberleben[k] = ueberleben_[k];
+        datei->geburt[k] = geburt_[k];
+    }
+    datei->rand[static_cast<int>(rand_)] = true;
+    datei->farben = storage::Farben{anzeige_.zellFarbe[1], anzeige_.zellFarbe[2], anzeige_.zellFarbe[3],
+                                    anzeige_.hintergrund};
+    const std::string fehler = storage::speichereSicher(pfad, storage::weltDateiText(*datei));
+    if (!fehler.empty())
+        return warnung("Die Welt lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
+    Vorgang v(*this);
+    if (chronik_.offen() != Art::keine) schliesseSchritt();
+    chronik_.sauber();
+    titel_ = titelMit(pfad);
+    melde(kTitel | kChronik);
+    return {};
+}
+
+Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren) {
+    return fuegeEin(text, herkunft, leeren, "Muster einfügen");
+}
+
+Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
+    const storage::MusterGelesen gelesen = storage::liesMuster(text);
+    auto ablehnen = [&](const std::string& grund) {
+        return Meldung{Meldung::Art::warnung,
+                       "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
+                       herkunft + ": " + grund};
+    };
+    if (!gelesen.muster) return ablehnen(gelesen.fehler);
+    const storage::Muster& muster = *gelesen.muster;
+    const int n = muster.rand ? muster.feldGroesse : welt_->feldGroesse;
+    std::string grund;
+    const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
+    if (!platz) return ablehnen(grund);
+
+    Vorgang v(*this, Art::Bearbeitung, schritt);
+    if (muster.regel) setzeRegel(muster.regel->regel, muster.regel->maske);
+    if (muster.rand) {
+        rand_ = *muster.rand;
+        melde(kRand);
+    }
+    if (leeren) welt_->loescheZellen();
+    storage::setzeEin(*welt_, muster, *platz);
+    if (n != welt_->feldGroesse) {
+        view::Groessenwahl wahl{n, -1};
+        for (int k = 0; k < 3; ++k)
+            if (view::kFesteGroessen[k] == n) wahl.haken = k;
+        waehleGroesse(wahl);
+    }
+    weltGeaendert();
+    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); !hinweis.empty())
+        return {Meldung::Art::hinweis, hinweis, hinweis};
+    return {};
+}
+
+Meldung Werkbank::importiereMuster(const fs::path& pfad, bool leeren) {
+    const storage::MusterText datei = storage::ladeMusterText(pfad);
+    if (!datei.fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ".", kBleibt);
+    return fuegeEin(datei.text, inZeichen(pfad), leeren, leeren ? "Muster öffnen" : "Muster importieren");
+}
+
+Meldung Werkbank::oeffne(const fs::path& pfad) {
+    if (istWeltName(pfad)) return ladeWelt(pfad);
+    if (endetAuf(pfad, ".vir", true)) return keinWeltName(pfad);
+    Meldung m = importiereMuster(pfad, true);
+    // A pattern opened as the world is unchanged until edited, as a loaded world is.
+    if (m.art != Meldung::Art::warnung) chronik_.sauber();
+    return m;
+}
+
+std::string Werkbank::musterText() const { return storage::rleText(*welt_, regel(), rand_, ""); }
+
+Meldung Werkbank::exportiereMuster(fs::path pfad) {
+    if (pfad.extension().empty()) pfad += storage::endungFuer(storage::MusterFormat::rle);
+    const std::optional<storage::MusterFormat> format = storage::formatFuerName(pfad.filename().string());
+    if (!format)
+        return warnung("Die Endung " + inZeichen(pfad.extension()) +
+                       " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.");
+    const std::string fehler =
+        storage::speichereSicher(pfad, storage::musterText(*format, *welt_, regel(), rand_, pfad.stem().string()));
+    if (!fehler.empty())
+        return warnung("Das Muster lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereVerlauf(fs::path pfad) {
+    pfad = mitEndung(std::move(pfad), ".csv", true);
+    const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system) {
+    pfad = mitEndung(std::move(pfad), ".png", true);
+    view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
+    flaeche.setzeSystemfarben(system);
+    view::zeichneFeld(flaeche, welt_->zelle, anzeige_, welt_->feldGroesse);
+    const std::optional<std::string> png = storage::pngBild(flaeche.breite(), flaeche.hoehe(), flaeche.pixel());
+    const std::string fehler = png ? storage::speichereSicher(pfad, *png) : "das Bild lässt sich nicht kodieren";
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& system) {
+    pfad = mitEndung(std::move(pfad), ".gif", true);
+    const int n = welt_->feldGroesse;
+    view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
+    flaeche.setzeSystemfarben(system);
+    // Background first; every colour a frame can hold once.
+    std::vector<std::uint32_t> farben;
+    auto nimm = [&](view::Farbe f) {
+        const std::uint32_t rgb = view::rgbVon(f, system);
+        if (std::find(farben.begin(), farben.end(), rgb) == farben.end()) farben.push_back(rgb);
+    };
+    nimm(anzeige_.hintergrund);
+    if (anzeige_.rasterFarbe != anzeige_.hintergrund) nimm(anzeige_.feld(view::FarbZiel::Raster));
+    for (int v = 1; v <= 3; ++v) nimm(anzeige_.zellFarbe[v]);
+    storage::GifAnimation gif(flaeche.breite(), flaeche.hoehe(), farben, intervallMs_ / 10);
+
+    // The remembered states oldest first, then the present if it was edited since the last step.
+    struct Bild {
+        view::Zellen zelle;
+    };
+    auto bild = std::make_unique<Bild>();
+    const int bilder = animationsBilder();
+    for (int k = 0; k < bilder && gif.fehler().empty(); ++k) {
+        const int zurueck = ringStaende_ - 1 - k;
+        if (zurueck >= 0) {
+            const int slot = (welt_->gedIndex - zurueck + engine::kRing) % engine::kRing;
+            for (int x = 0; x < engine::kDim; ++x)
+                for (int y = 0; y < engine::kDim; ++y) bild->zelle[x][y] = welt_->gedaechtnis(x, y, slot);
+            view::zeichneFeld(flaeche, bild->zelle, anzeige_, n);
+        } else {
+            view::zeichneFeld(flaeche, welt_->zelle, anzeige_, n);
+        }
+        gif.bild(flaeche.pixel());
+    }
+    const std::optional<std::string> daten = gif.fertig();
+    const std::string fehler = daten ? storage::speichereSicher(pfad, *daten) : gif.fehler();
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
+}  // namespace werkbank
