@@ -22,7 +22,7 @@ void BM_Schritt(benchmark::State& state) {
             schritte = 0;
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(w->zelle[45][45]);
+        benchmark::DoNotOptimize(w->bilanz.lebende);
     }
 }
 BENCHMARK(BM_Schritt)->Args({90, 0})->Args({90, 1})->Args({90, 2})->Args({30, 0});

@@ -17,7 +17,7 @@ struct Stand {
 };
 
 Stand stand(const werkbank::Werkbank& w) {
-    const std::int32_t* z = &w.welt().zelle[0][0];
+    const std::int32_t* z = &w.welt().zellen()[0][0];
     return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim), w.einstellungen()};
 }
 
