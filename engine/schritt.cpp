@@ -17,12 +17,13 @@ namespace {
 typedef std::uint64_t V __attribute__((vector_size(32)));
 constexpr int kBreite = 4;
 
+typedef std::int64_t Vi __attribute__((vector_size(32)));
+
 /// What a step works from besides the world: the living cells of the field with the rows and
-/// columns round it as the edge mode shows them (layout of Ebenen), the field mask of each
-/// column (zero outside the field), the births and deaths of each column, and the rule.
+/// columns round it as the edge mode shows them (layout of Ebenen), the births and deaths of
+/// each column, and the rule.
 struct Puffer {
     alignas(32) std::uint64_t lebt[2][kSpalten];
-    alignas(32) std::uint64_t maske[2][kSpalten];
     alignas(32) std::uint64_t geboren[2][kSpalten];
     alignas(32) std::uint64_t gestorben[2][kSpalten];
     /// Per neighbour direction all ones where the mask counts it.
@@ -34,6 +35,17 @@ struct Puffer {
         V wechsel[4];
         V acht;
     } ueberleben, geburt;
+};
+
+/// Where the step works: columns and bits von..bis of the planes.
+struct Feld {
+    int von;
+    int bis;
+    Rand rand;
+    /// The field's bits in each word of a column.
+    std::uint64_t bits[2];
+    /// Cells holding values outside 0..3 as a plane of their own, or null when there are none.
+    const std::uint64_t (*fremd)[kSpalten];
 };
 
 V voll(bool b) { return V{} - static_cast<std::uint64_t>(b); }
@@ -92,68 +104,93 @@ std::uint64_t zaehleSwar(std::uint64_t v) {
     return (v * 0x0101010101010101u) >> 56;
 }
 
-/// The step's kernel over columns von .. von + n - 1 of the planes, in groups of four; the
-/// columns of the last group beyond the field have mask 0 and come out empty. With popcnt the
-/// processor counts bits itself, without it the counts are worked out.
+/// Bit i of the two words w as bit 0 of the result.
+[[gnu::always_inline]] inline V bit(const V (&w)[2], int i) { return (w[i >> 6] >> (i & 63)) & 1; }
+
+/// The living cells of the field with the rows and columns round it into p.lebt, zero beyond.
+[[gnu::always_inline]] inline void bereite(Puffer& p, const Ebenen& e, const Feld& f) {
+    const int von = f.von, bis = f.bis, ende = von + (bis - von + kBreite) / kBreite * kBreite;
+    const bool torus = f.rand == Rand::Torus, rund = f.rand != Rand::Quadrat;
+    const int oben = von - 1, unten = bis + 1;
+    for (int c = von; c < ende; c += kBreite) {
+        const V drin = (V)(Vi{c, c + 1, c + 2, c + 3} <= bis);
+        V w[2];
+        for (int i = 0; i < 2; ++i) {
+            w[i] = lade(&e.wort[0][i][c]) | lade(&e.wort[1][i][c]);
+            if (f.fremd) w[i] |= lade(&f.fremd[i][c]);
+            w[i] &= f.bits[i] & drin;
+        }
+        if (rund) {
+            const V ueber = bit(w, torus ? bis : von), unter = bit(w, torus ? von : bis);
+            w[oben >> 6] |= ueber << (oben & 63);
+            w[unten >> 6] |= unter << (unten & 63);
+        }
+        lege(&p.lebt[0][c], w[0]);
+        lege(&p.lebt[1][c], w[1]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        p.lebt[i][ende] = 0;
+        p.lebt[i][oben] = rund ? p.lebt[i][torus ? bis : von] : 0;
+        p.lebt[i][unten] = rund ? p.lebt[i][torus ? von : bis] : 0;
+    }
+}
+
+/// The step's kernel over the field's columns, in groups of four; the columns of the last
+/// group beyond the field come out empty. With popcnt the processor counts bits itself,
+/// without it the counts are worked out.
 template <bool Popcnt>
-[[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& bilanz, int von, int n,
-                                          int verschiebung) {
-    const auto& alt0 = e.wort[0];
-    const auto& alt1 = e.wort[1];
-    for (int x = 0; x < n; x += kBreite) {
-        const int c = von + x;
-        V a[2], ru[2][3], ho[2][3];
+[[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& bilanz, const Feld& f) {
+    bereite(p, e, f);
+    const int von = f.von, bis = f.bis, n = bis - von + 1;
+    const int k = von;  // the watchers' columns start at bit 0
+    for (int c = von; c <= bis; c += kBreite) {
+        const V drin = (V)(Vi{c, c + 1, c + 2, c + 3} <= bis);
+        V ru[2][3], ho[2][3], lebt[2];
         const V l0 = lade(&p.lebt[0][c - 1]), l1 = lade(&p.lebt[1][c - 1]);
         const V m0 = lade(&p.lebt[0][c]), m1 = lade(&p.lebt[1][c]);
         const V r0 = lade(&p.lebt[0][c + 1]), r1 = lade(&p.lebt[1][c + 1]);
-        a[0] = m0;
-        a[1] = m1;
         runter(l0, l1, ru[0][0], ru[1][0]);
         runter(m0, m1, ru[0][1], ru[1][1]);
         runter(r0, r1, ru[0][2], ru[1][2]);
         hoch(l0, l1, ho[0][0], ho[1][0]);
         hoch(m0, m1, ho[0][1], ho[1][1]);
         hoch(r0, r1, ho[0][2], ho[1][2]);
-        const V links[2] = {l0, l1}, rechts[2] = {r0, r1};
+        const V links[2] = {l0, l1}, mitte[2] = {m0, m1}, rechts[2] = {r0, r1};
         for (int w = 0; w < 2; ++w) {
             // The eight directions in mask-bit order, see kNachbarn.
             const V* d = p.richtung;
-            V sa, ca, sb, cb, s0, cd, t, k1, s1, k2;
+            V sa, ca, sb, cb, s0, cd, t, k1;
             addiere(links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], sa, ca);
             addiere(ru[w][2] & d[3], rechts[w] & d[4], ho[w][2] & d[5], sb, cb);
             const V x6 = ho[w][1] & d[6], x7 = ho[w][0] & d[7];
-            const V sc = x6 ^ x7, cc = x6 & x7;
-            addiere(sa, sb, sc, s0, cd);
-            addiere(ca, cb, cc, t, k1);
-            s1 = t ^ cd;
-            k2 = t & cd;
+            addiere(sa, sb, x6 ^ x7, s0, cd);
+            addiere(ca, cb, x6 & x7, t, k1);
+            const V s1 = t ^ cd, k2 = t & cd;
             const V s2 = k1 ^ k2, s3 = k1 & k2;
 
-            const V maske = lade(&p.maske[w][c]);
-            const V lebte = a[w] & maske;
-            const V e0 = lade(&alt0[w][c]), e1 = lade(&alt1[w][c]);
+            const V maske = f.bits[w] & drin;
+            const V lebte = mitte[w] & maske;
+            const V e0 = lade(&e.wort[0][w][c]), e1 = lade(&e.wort[1][w][c]);
             const V bleibt = waehle(p.ueberleben, s0, s1, s2, s3) & maske;
             const V neu0 = bleibt & (e0 | e1);
             const V neu1 = (waehle(p.geburt, s0, s1, s2, s3) & maske & ~lebte) | (bleibt & e0);
-            const V lebt = neu0 | neu1;
+            lebt[w] = neu0 | neu1;
             lege(&e.wort[0][w][c], neu0);
             lege(&e.wort[1][w][c], neu1);
             lege(&slot.wort[0][w][c], neu0);
             lege(&slot.wort[1][w][c], neu1);
-            lege(&p.geboren[w][c], lebt & ~lebte);
-            lege(&p.gestorben[w][c], lebte & ~lebt);
+            lege(&p.geboren[w][c], lebt[w] & ~lebte);
+            lege(&p.gestorben[w][c], lebte & ~lebt[w]);
         }
+        // The field's columns as the watchers see them, cell y in bit y.
+        lege(&bilanz.spalten[0][c - von], (lebt[0] >> k) | (lebt[1] << (64 - k)));
+        lege(&bilanz.spalten[1][c - von], lebt[1] >> k);
     }
-    // The counts and the field's columns as the watchers see them, cell y in bit y.
-    const int k = verschiebung;
     int lebende = 0, geburten = 0, tode = 0;
     auto zaehle = [](std::uint64_t v) { return Popcnt ? std::popcount(v) : static_cast<int>(zaehleSwar(v)); };
     for (int x = 0; x < n; ++x) {
         const int c = von + x;
-        const std::uint64_t a = e.wort[0][0][c] | e.wort[1][0][c], b = e.wort[0][1][c] | e.wort[1][1][c];
-        bilanz.spalten[0][x] = (a >> k) | (b << (64 - k));
-        bilanz.spalten[1][x] = b >> k;
-        const int z = zaehle(a) + zaehle(b);
+        const int z = zaehle(bilanz.spalten[0][x]) + zaehle(bilanz.spalten[1][x]);
         bilanz.spaltenLebende[x] = static_cast<std::uint8_t>(z);
         lebende += z;
         geburten += zaehle(p.geboren[0][c]) + zaehle(p.geboren[1][c]);
@@ -165,16 +202,11 @@ template <bool Popcnt>
 }
 
 __attribute__((target("avx2,popcnt"))) void rechneAvx2(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b,
-                                                        int von, int n, int k) {
-    rechne<true>(p, e, slot, b, von, n, k);
+                                                        const Feld& f) {
+    rechne<true>(p, e, slot, b, f);
 }
 
-void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, int von, int n, int k) {
-    rechne<false>(p, e, slot, b, von, n, k);
-}
-
-/// Bit i of column c.
-std::uint64_t bitVon(const std::uint64_t (&w)[2][kSpalten], int c, int i) { return (w[i >> 6][c] >> (i & 63)) & 1; }
+void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, const Feld& f) { rechne<false>(p, e, slot, b, f); }
 
 }  // namespace
 
@@ -185,45 +217,25 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     const int von = lo + 1;         // its column in the planes, and its bit
     const int bis = von + n - 1;
 
-    w.speichereInSlot(w.gedIndex);
+    if (w.abgelegt_ != w.gedIndex) w.speichereInSlot(w.gedIndex);
     w.gedIndex = (w.gedIndex + 1) % kRing;
 
     Puffer p;
-    // The field's rows in each column; the kernel reads one column past the last group.
-    std::uint64_t feld[2];
+    Feld f{von, bis, rand, {}, nullptr};
     for (int i = 0; i < 2; ++i) {
         const int a = std::max(von - 64 * i, 0), b = std::min(bis + 1 - 64 * i, 64);
-        feld[i] = a >= b ? 0 : (b - a == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << (b - a)) - 1) << a);
+        f.bits[i] = a >= b ? 0 : (b - a == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << (b - a)) - 1) << a);
     }
-    const int ende = von + ((n + kBreite - 1) / kBreite) * kBreite + 1;
     Ebenen& e = w.zellen_.ebenen;
     // Cells outside 0..3 live and die; they are rare, so only then are they gathered.
     std::uint64_t fremd[2][kSpalten];
-    const bool mitFremden = !w.zellen_.ausnahmen.empty();
-    if (mitFremden) std::memset(fremd, 0, sizeof fremd);
-    if (mitFremden)
+    if (!w.zellen_.ausnahmen.empty()) {
+        std::memset(fremd, 0, sizeof fremd);
         for (const auto& [k, v] : w.zellen_.ausnahmen) {
             const int b = k % kDim + 1;
             fremd[b >> 6][k / kDim + 1] |= std::uint64_t{1} << (b & 63);
         }
-    for (int c = von - 1; c <= ende; ++c) {
-        const bool drin = c >= von && c <= bis;
-        for (int i = 0; i < 2; ++i) {
-            p.maske[i][c] = drin ? feld[i] : 0;
-            p.lebt[i][c] = drin ? (e.wort[0][i][c] | e.wort[1][i][c] | (mitFremden ? fremd[i][c] : 0)) & feld[i] : 0;
-        }
-    }
-    // The rows and columns round the field, as the edge mode shows them.
-    if (rand != Rand::Quadrat) {
-        const bool torus = rand == Rand::Torus;
-        for (int c = von; c <= bis; ++c) {
-            p.lebt[(von - 1) >> 6][c] |= bitVon(p.lebt, c, torus ? bis : von) << ((von - 1) & 63);
-            p.lebt[(bis + 1) >> 6][c] |= bitVon(p.lebt, c, torus ? von : bis) << ((bis + 1) & 63);
-        }
-        for (int i = 0; i < 2; ++i) {
-            p.lebt[i][von - 1] = p.lebt[i][torus ? bis : von];
-            p.lebt[i][bis + 1] = p.lebt[i][torus ? von : bis];
-        }
+        f.fremd = fremd;
     }
     for (int b = 0; b < 8; ++b) p.richtung[b] = voll((w.nachbarMaske >> b) & 1);
     p.ueberleben = wahl(regel.ueberleben);
@@ -233,9 +245,9 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     w.ring_.slot[w.gedIndex].ausnahmen.clear();
     w.zellen_.ausnahmen.clear();
     if (simd)
-        rechneAvx2(p, e, slot, w.bilanz, von, n, von);
+        rechneAvx2(p, e, slot, w.bilanz, f);
     else
-        rechneBasis(p, e, slot, w.bilanz, von, n, von);
+        rechneBasis(p, e, slot, w.bilanz, f);
     // Everything outside the field's columns becomes empty; the kernel cleared the rest.
     for (Ebenen* z : {&e, &slot})
         for (auto& ebene : z->wort)
@@ -244,6 +256,7 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
                 std::memset(wort + bis + 1, 0, sizeof(std::uint64_t) * (kSpalten - bis - 1));
             }
     w.veraendert();
+    w.abgelegt_ = w.gedIndex;
     w.bilanz.feldGroesse = n;
     w.bilanz.nachbarMaske = w.nachbarMaske;
     w.bilanz.rand = rand;

@@ -136,6 +136,7 @@ void Welt::speichereInSlot(int slot) {
     s.ebenen = zellen_.ebenen;
     s.ausnahmen.clear();
     for (const auto& [k, v] : zellen_.ausnahmen) s.setze(k / kDim, k % kDim, static_cast<std::int16_t>(v));
+    abgelegt_ = slot;
 }
 
 void Welt::ladeAusSlot(int slot) {
@@ -143,14 +144,22 @@ void Welt::ladeAusSlot(int slot) {
     zellen_.ebenen = s.ebenen;
     zellen_.ausnahmen.assign(s.ausnahmen.begin(), s.ausnahmen.end());
     veraendert();
+    abgelegt_ = slot;
 }
 
-void Welt::loescheSlot(int slot) { ring_.slot[slot].leeren(); }
+void Welt::loescheSlot(int slot) {
+    ring_.slot[slot].leeren();
+    if (slot == abgelegt_) abgelegt_ = -1;
+}
 
 void Welt::loescheGedaechtnis() {
     for (auto& s : ring_.slot) s.leeren();
+    abgelegt_ = -1;
 }
 
-void Welt::setzeGedaechtnis(const GedaechtnisAbzug& abzug) { ring_ = abzug.ring(); }
+void Welt::setzeGedaechtnis(const GedaechtnisAbzug& abzug) {
+    ring_ = abzug.ring();
+    abgelegt_ = -1;
+}
 
 }  // namespace engine

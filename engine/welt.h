@@ -152,10 +152,15 @@ struct Welt {
 
 private:
     friend void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd);
-    void veraendert() { bildAktuell_ = false; }
+    void veraendert() {
+        bildAktuell_ = false;
+        abgelegt_ = -1;
+    }
 
     Zellbild<std::int32_t> zellen_;
     Gedaechtnis ring_;
+    /// A slot known to hold the present cells, or -1; spares the step storing them again.
+    int abgelegt_ = -1;
     /// The cells as a plain array, for whoever reads them all.
     mutable Zellen bild_ = {};
     mutable bool bildAktuell_ = true;
