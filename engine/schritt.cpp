@@ -61,6 +61,9 @@ Puffer::Wahl wahl(std::uint16_t menge) {
     return w;
 }
 
+/// Every direction counted.
+constexpr V kAlle[8] = {~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}};
+
 [[gnu::always_inline]] inline V lade(const std::uint64_t* p) {
     V v;
     std::memcpy(&v, p, sizeof v);
@@ -137,8 +140,9 @@ std::uint64_t zaehleSwar(std::uint64_t v) {
 
 /// The step's kernel over the field's columns, in groups of four; the columns of the last
 /// group beyond the field come out empty. With popcnt the processor counts bits itself,
-/// without it the counts are worked out.
-template <bool Popcnt>
+/// without it the counts are worked out. With alle every direction counts, and the kernel
+/// spares the masking of the neighbours.
+template <bool Popcnt, bool alle>
 [[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& bilanz, const Feld& f) {
     bereite(p, e, f);
     const int von = f.von, bis = f.bis, n = bis - von + 1;
@@ -159,6 +163,7 @@ template <bool Popcnt>
         for (int w = 0; w < 2; ++w) {
             // The eight directions in mask-bit order, see kNachbarn.
             const V* d = p.richtung;
+            if constexpr (alle) d = kAlle;
             V sa, ca, sb, cb, s0, cd, t, k1;
             addiere(links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], sa, ca);
             addiere(ru[w][2] & d[3], rechts[w] & d[4], ho[w][2] & d[5], sb, cb);
@@ -202,11 +207,19 @@ template <bool Popcnt>
 }
 
 __attribute__((target("avx2,popcnt"))) void rechneAvx2(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b,
-                                                        const Feld& f) {
-    rechne<true>(p, e, slot, b, f);
+                                                        const Feld& f, bool alle) {
+    if (alle)
+        rechne<true, true>(p, e, slot, b, f);
+    else
+        rechne<true, false>(p, e, slot, b, f);
 }
 
-void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, const Feld& f) { rechne<false>(p, e, slot, b, f); }
+void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, const Feld& f, bool alle) {
+    if (alle)
+        rechne<false, true>(p, e, slot, b, f);
+    else
+        rechne<false, false>(p, e, slot, b, f);
+}
 
 }  // namespace
 
@@ -245,9 +258,9 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     w.ring_.slot[w.gedIndex].ausnahmen.clear();
     w.zellen_.ausnahmen.clear();
     if (simd)
-        rechneAvx2(p, e, slot, w.bilanz, f);
+        rechneAvx2(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
     else
-        rechneBasis(p, e, slot, w.bilanz, f);
+        rechneBasis(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
     // Everything outside the field's columns becomes empty; the kernel cleared the rest.
     for (Ebenen* z : {&e, &slot})
         for (auto& ebene : z->wort)
