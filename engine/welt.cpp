@@ -81,6 +81,7 @@ const Zellen& Welt::zellen() const {
 }
 
 void Welt::setzeZellen(const Zellen& z) {
+    veraendert();
     zellen_.leeren();
     for (int x = 0; x < kDim; ++x)
         for (int y = 0; y < kDim; ++y)
