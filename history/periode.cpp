@@ -41,9 +41,10 @@ std::uint64_t gemischt(std::uint64_t h) {
 int lebende(const engine::Welt& w) {
     const int n = w.feldGroesse;
     const int lo = engine::kMitte - n / 2;
+    const engine::Zellen& z = w.zellen();
     int anzahl = 0;
     for (int x = lo; x < lo + n; ++x)
-        for (int y = lo; y < lo + n; ++y) anzahl += w.zelle(x, y) != 0;
+        for (int y = lo; y < lo + n; ++y) anzahl += z[x][y] != 0;
     return anzahl;
 }
 
