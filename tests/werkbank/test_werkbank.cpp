@@ -73,7 +73,7 @@ TEST(Werkbank, ALongTickRunsInSlicesWatchedByTheChartAndStopsWhenToldOrGivenANew
     const history::Zeitreihe& r = lang.w->zeitreihe();
     ASSERT_EQ(r.groesse(), 2501);  // the start and 2500 generations
     for (int i = 0; i < r.groesse(); ++i)
-        ASSERT_EQ(std::pair(r[i].generation, r[i].geburten), std::pair(i * 1.0, i ? 2 : 0)) << i;
+        ASSERT_EQ(std::pair(r[i].generation, r[i].geburten), std::pair(i * 1LL, i ? 2 : 0)) << i;
     EXPECT_EQ((std::pair<int, int>(r[1500].periode, r[2500].periode)), std::pair(-1, 2));
 
     ASSERT_TRUE(lang.w->takt());
