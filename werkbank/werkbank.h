@@ -279,8 +279,9 @@ public:
 private:
     class Vorgang;
     void uebernimm(const Einstellungen& e);
-    /// Ends the open history step, recording it if it changed anything.
-    void schliesseSchritt();
+    /// Ends the open history step, recording it if it changed anything; `weiter`: generations
+    /// continue from it.
+    void schliesseSchritt(bool weiter = false);
     /// Undo and redo: the cells of a step as `neu` says, then the settings.
     void stelleHer(const Eintrag& e, bool neu);
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt);
@@ -302,6 +303,7 @@ private:
     std::vector<Beobachter*> beobachter_;
     std::uint32_t anstehend_ = 0;
     int tiefe_ = 0;  // verbs running inside each other
+    long long gemeldeterStand_ = 0;  // the history's stand() the observers last heard of
 
     Kaesten ueberleben_{0, 0, 1, 1, 0, 0, 0, 0, 0};
     Kaesten geburt_{0, 0, 0, 1, 0, 0, 0, 0, 0};
