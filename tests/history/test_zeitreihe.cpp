@@ -38,22 +38,17 @@ TEST(Zeitreihe, CountsOfABlinkerWithTheFindingsGivenAsCsvAndOnlyTheLastTenThousa
 }
 
 // Axis marks: round steps, no generation twice, even for a run of one generation or one that
-// is held only in part.
+// is held only in part; the counter beside them.
 TEST(Zeitreihe, AxisMarksAreRoundAndDistinct) {
     auto w = std::make_unique<engine::Welt>();
     auto reihe = std::make_unique<history::Zeitreihe>();
-    const auto marken = [&](int erfasst) {
+    for (const auto& [erfasst, erwartet] : std::vector<std::pair<int, std::vector<long long>>>{
+             {0, {0}}, {1, {0, 1}}, {7, {0, 2, 4, 6}}, {23, {0, 5, 10, 15, 20}}, {12345, {4000, 6000, 8000, 10000, 12000}}}) {
         reihe->beginne(-3, *w);
         for (int g = 1; g <= erfasst; ++g) reihe->erfasse(g - 3, *w);
-        std::vector<long long> m;
-        for (const history::Achsenmarke& a : reihe->achsenMarken(6)) m.push_back(a.generation);
-        return m;
-    };
-    using L = std::vector<long long>;
-    EXPECT_EQ(marken(0), L({0}));
-    EXPECT_EQ(marken(1), L({0, 1}));
-    EXPECT_EQ(marken(7), L({0, 2, 4, 6}));
-    EXPECT_EQ(marken(23), L({0, 5, 10, 15, 20}));
-    EXPECT_EQ(marken(12345), L({4000, 6000, 8000, 10000, 12000}));
+        std::vector<long long> marken;
+        for (const history::Achsenmarke& a : reihe->achsenMarken(6)) marken.push_back(a.generation);
+        EXPECT_EQ(marken, erwartet) << erfasst;
+    }
     EXPECT_EQ(reihe->achsenMarken(6)[1].zaehler, " 5997");
 }

@@ -138,18 +138,6 @@ TEST(Werkbank, AStrokeIsPaintedCellByCellWithoutARedrawAndTheTipIsShown) {
     EXPECT_EQ(b.w->befund().lebende, 2);  // a new run after the stroke
 }
 
-TEST(Werkbank, ScrollingReportsTheWheelOfItsAxisWithTheCells) {
-    Bank b;
-    b.w->scrollSchritt(0);
-    b.w->radSenkrechtRunter(0);
-    b.w->radSenkrechtBewegt(1);
-    ASSERT_EQ(b.zuschauer.meldungen.size(), 2u);
-    EXPECT_EQ(b.zuschauer.meldungen[0] & (werkbank::kRadWaagerecht | werkbank::kRadSenkrecht | werkbank::kZellen),
-              werkbank::kRadWaagerecht | werkbank::kZellen);
-    EXPECT_EQ(b.zuschauer.meldungen[1] & (werkbank::kRadWaagerecht | werkbank::kRadSenkrecht),
-              werkbank::kRadSenkrecht);
-}
-
 TEST(Werkbank, EditsStartANewRunAndNewKeepsCounterRuleAndClock) {
     Bank b;
     b.zeichne(-1, 0, {"OOO"});
