@@ -2,31 +2,45 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "storage/gifanimation.h"
 #include "testhilfe/gifleser.h"
 
 TEST(GifAnimation, FramesComeBackThroughGiflibInTheirPaletteColoursLooping) {
-    // Three colours take a palette of four, one a palette of two.
-    for (const std::vector<std::uint32_t>& farben : {std::vector<std::uint32_t>{0xFFFFFF, 0xFF0000, 0x000096}, {0x123456}}) {
-        storage::GifAnimation gif(4, 3, farben, 25);
-        std::vector<std::vector<std::uint32_t>> bilder(3), erwartet(3);
-        for (int b = 0; b < 3; ++b)
-            for (std::size_t k = 0; k < 12; ++k) {
-                // The top byte is not a colour; a colour outside the palette shows as the first.
-                const std::uint32_t farbe = (k + b) % 5 == 0 ? 0x654321 : farben[(k * b) % farben.size()];
-                bilder[b].push_back(farbe | (k % 2 ? 0xFF000000 : 0));
-                erwartet[b].push_back(farbe == 0x654321 ? farben[0] : farbe);
-            }
-        for (const auto& bild : bilder) ASSERT_TRUE(gif.bild(bild.data()));
-        const auto daten = gif.fertig();
-        ASSERT_TRUE(daten) << gif.fehler();
-        const auto pfad = std::filesystem::temp_directory_path() / "morlix_test.gif";
-        std::ofstream(pfad, std::ios::binary) << *daten;
-        const testhilfe::GifInhalt inhalt = testhilfe::liesGif(pfad.string());
-        ASSERT_TRUE(inhalt.gelesen);
-        EXPECT_EQ(std::tuple(inhalt.version, inhalt.breite, inhalt.hoehe, inhalt.endlos), std::tuple("GIF89a", 4, 3, true));
-        EXPECT_EQ(inhalt.verzoegerungen, (std::vector<int>{25, 25, 25}));
-        EXPECT_EQ(inhalt.bilder, erwartet);
-    }
+    const std::vector<std::uint32_t> farben = {0xFFFFFF, 0xFF0000, 0x000096};
+    storage::GifAnimation gif(4, 3, farben, 25);
+    std::vector<std::vector<std::uint32_t>> bilder(3), erwartet(3);
+    for (int b = 0; b < 3; ++b)
+        for (std::size_t k = 0; k < 12; ++k) {
+            // The top byte is not a colour; a colour outside the palette shows as the first.
+            const std::uint32_t farbe = (k + b) % 5 == 0 ? 0x654321 : farben[(k * b) % farben.size()];
+            bilder[b].push_back(farbe | (k % 2 ? 0xFF000000 : 0));
+            erwartet[b].push_back(farbe == 0x654321 ? farben[0] : farbe);
+        }
+    for (const auto& bild : bilder) ASSERT_TRUE(gif.bild(bild.data()));
+    ASSERT_TRUE(gif.bild(bilder[2].data()));  // the same again: the last frame lasts twice as long
+    const auto daten = gif.fertig();
+    ASSERT_TRUE(daten) << gif.fehler();
+    const auto pfad = std::filesystem::temp_directory_path() / "morlix_test.gif";
+    std::ofstream(pfad, std::ios::binary) << *daten;
+    const testhilfe::GifInhalt inhalt = testhilfe::liesGif(pfad.string());
+    ASSERT_TRUE(inhalt.gelesen);
+    EXPECT_EQ(std::tuple(inhalt.version, inhalt.breite, inhalt.hoehe, inhalt.endlos), std::tuple("GIF89a", 4, 3, true));
+    EXPECT_EQ(inhalt.verzoegerungen, (std::vector<int>{25, 25, 50}));
+    EXPECT_EQ(inhalt.bilder, erwartet);
+}
+
+TEST(GifAnimation, AFrameThatChangesOnePixelCostsAFewBytesAndNotAWholePicture) {
+    // Noise compresses badly: a whole frame of it would cost kilobytes.
+    std::vector<std::uint32_t> bild(100 * 100);
+    std::minstd_rand zufall(3);
+    for (std::uint32_t& p : bild) p = zufall() % 2 ? 0xFFFFFF : 0;
+    storage::GifAnimation eins(100, 100, {0xFFFFFF, 0}, 10), zwei(100, 100, {0xFFFFFF, 0}, 10);
+    ASSERT_TRUE(eins.bild(bild.data()) && zwei.bild(bild.data()));
+    bild[5050] ^= 0xFFFFFF;
+    ASSERT_TRUE(zwei.bild(bild.data()));
+    const auto a = eins.fertig(), b = zwei.fertig();
+    ASSERT_TRUE(a && b);
+    EXPECT_LT(b->size(), a->size() + 40);
 }
