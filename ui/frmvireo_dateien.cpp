@@ -101,8 +101,7 @@ void frmVireo::animationSpeichern() {
 void frmVireo::oeffneDatei(const QString& pfad) {
     if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
-    const bool welt = pfad.endsWith(QStringLiteral(".vir"), Qt::CaseInsensitive);
-    melde(welt ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
+    melde(werkbank::Werkbank::istWeltName(p) ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
 }
 
 }  // namespace ui
