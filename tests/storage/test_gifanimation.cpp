@@ -25,7 +25,9 @@ TEST(GifAnimation, FramesComeBackThroughGiflibInTheirPaletteColoursLooping) {
     std::ofstream(pfad, std::ios::binary) << *daten;
     const testhilfe::GifInhalt inhalt = testhilfe::liesGif(pfad.string());
     ASSERT_TRUE(inhalt.gelesen);
-    EXPECT_EQ(std::tuple(inhalt.version, inhalt.breite, inhalt.hoehe, inhalt.endlos), std::tuple("GIF89a", 4, 3, true));
+    EXPECT_EQ(std::pair(inhalt.breite, inhalt.hoehe), std::pair(4, 3));
+    EXPECT_TRUE(daten->starts_with("GIF89a"));
+    EXPECT_NE(daten->find(std::string("NETSCAPE2.0\x03\x01\x00\x00", 15)), std::string::npos);  // loop forever
     EXPECT_EQ(inhalt.verzoegerungen, (std::vector<int>{25, 25, 50}));
     EXPECT_EQ(inhalt.bilder, erwartet);
 }

@@ -11,10 +11,8 @@ namespace testhilfe {
 /// A GIF file as giflib's reader sees it.
 struct GifInhalt {
     bool gelesen = false;
-    std::string version;  // "GIF89a"
     int breite = 0;
     int hoehe = 0;
-    bool endlos = false;  // NETSCAPE2.0 loop count 0
     std::vector<int> verzoegerungen;
     std::vector<std::vector<std::uint32_t>> bilder;  // the whole picture after each frame, 0xRRGGBB row by row
 };
@@ -28,20 +26,11 @@ inline GifInhalt liesGif(const std::string& pfad) {
     if (!gif) return inhalt;
     if (DGifSlurp(gif) == GIF_OK) {
         inhalt.gelesen = true;
-        inhalt.version = EGifGetGifVersion(gif);
         inhalt.breite = gif->SWidth;
         inhalt.hoehe = gif->SHeight;
         std::vector<std::uint32_t> pixel(static_cast<std::size_t>(gif->SWidth) * gif->SHeight);
         for (int i = 0; i < gif->ImageCount; ++i) {
             const SavedImage& bild = gif->SavedImages[i];
-            for (int e = 0; e + 1 < bild.ExtensionBlockCount; ++e) {
-                const ExtensionBlock& a = bild.ExtensionBlocks[e];
-                const ExtensionBlock& b = bild.ExtensionBlocks[e + 1];
-                if (a.Function == APPLICATION_EXT_FUNC_CODE && a.ByteCount == 11 &&
-                    std::string(reinterpret_cast<const char*>(a.Bytes), 11) == "NETSCAPE2.0" && b.ByteCount == 3 &&
-                    b.Bytes[0] == 1 && b.Bytes[1] == 0 && b.Bytes[2] == 0)
-                    inhalt.endlos = true;
-            }
             GraphicsControlBlock steuerung{};
             const bool gcb = DGifSavedExtensionToGCB(gif, i, &steuerung) == GIF_OK;
             inhalt.verzoegerungen.push_back(gcb ? steuerung.DelayTime : -1);
