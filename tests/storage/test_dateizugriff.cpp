@@ -83,7 +83,7 @@ TEST_F(DateiZugriff, SavingThroughLinksWritesTheLinkedFileButNotOverSpecialFiles
     EXPECT_EQ(inhaltVon(ordner / "echt.vir"), "x");
 }
 
-TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveClearsLeftOvers) {
+TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndModeAndClearsLeftOvers) {
     const fs::path ziel = ordner / "welt.vir";
     schreibe(ziel, "alt");
     fs::permissions(ziel, fs::perms::owner_read | fs::perms::group_read);
@@ -113,18 +113,13 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveClearsLeftOvers)
     for (const char* rest : {".welt.vir.123456.tmp", ".welt.vir.654321.tmp", ".x.vir.111111.tmp"}) schreibe(ordner / rest, "");
     const int laufend = ::open((ordner / ".welt.vir.654321.tmp").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(laufend, LOCK_EX), 0);
+    ASSERT_EQ(::chmod(ziel.c_str(), 0664), 0);
+    const bool root = ::chown(ziel.c_str(), 65534, 65534) == 0;
     EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "");
     ::close(laufend);
     EXPECT_EQ(inhaltVon(ziel), "neu");
     EXPECT_EQ(namen(), (std::set<std::string>{".welt.vir.654321.tmp", ".x.vir.111111.tmp", "welt.vir"}));
-}
-
-TEST_F(DateiZugriff, ASaveKeepsTheOldOwnerAndModeAndANewFileGetsWhatTheUmaskLeaves) {
-    const fs::path ziel = ordner / "welt.vir";
-    schreibe(ziel, "alt");
-    ASSERT_EQ(::chmod(ziel.c_str(), 0664), 0);
-    const bool root = ::chown(ziel.c_str(), 65534, 65534) == 0;
-    EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "");
+    // The new file has the old one's owner and mode; a file new to the folder what the umask leaves.
     struct stat st {};
     ASSERT_EQ(::stat(ziel.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0664u);
