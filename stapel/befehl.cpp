@@ -30,9 +30,10 @@ struct Option {
     bool mitWert;
 };
 
-constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true}, {0, "maske", true},
+constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},
                                 {0, "rand", true},           {'g', "groesse", true}, {'o', "ausgabe", true},
-                                {0, "bildrate", true},       {0, "verlauf", false},       {'h', "help", false},   {'V', "version", false}};
+                                {0, "bildrate", true},       {0, "verlauf", false},  {'h', "help", false},
+                                {'V', "version", false}};
 
 /// Takes the value of one option into the job; a sentence when it is not one.
 std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
@@ -64,7 +65,8 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
         if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
             return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
         if (!storage::ausgabeFuer(name))
-            return "Die Endung von " + zitat(wert) + " sagt kein Format; möglich sind " + storage::kAusgabeEndungen + ".";
+            return "Die Endung von " + zitat(wert) + " sagt kein Format; möglich sind " + storage::kAusgabeEndungen +
+                   ".";
         a.ausgabe = p;
     } else if (o.lang == "bildrate") {
         a.bildrate = zahl<int>(wert, 1, 50);

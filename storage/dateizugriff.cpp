@@ -87,7 +87,8 @@ mode_t neueRechte() {
     for (std::string zeile; std::getline(status, zeile);)
         if (zeile.starts_with("Umask:")) {
             unsigned maske = 0;
-            const std::string_view wert = std::string_view(zeile).substr(std::min(zeile.size(), zeile.find_first_not_of(" \t", 6)));
+            const std::string_view wert =
+                std::string_view(zeile).substr(std::min(zeile.size(), zeile.find_first_not_of(" \t", 6)));
             if (std::from_chars(wert.data(), wert.data() + wert.size(), maske, 8).ec == std::errc())
                 return 0666 & ~static_cast<mode_t>(maske);
         }

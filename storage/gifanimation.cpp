@@ -122,7 +122,8 @@ bool GifAnimation::bild(const std::uint32_t* pixel) {
     for (int y = 0; y < r.hoehe; ++y)
         for (int x = 0; x < r.breite; ++x) {
             const std::size_t k = static_cast<std::size_t>(r.y + y) * breite_ + static_cast<std::size_t>(r.x + x);
-            wartend_[static_cast<std::size_t>(y) * r.breite + x] = !erstes && neu_[k] == vorher_[k] ? transparent : neu_[k];
+            const bool gleich = !erstes && neu_[k] == vorher_[k];
+            wartend_[static_cast<std::size_t>(y) * r.breite + x] = gleich ? transparent : neu_[k];
         }
     rechteck_ = r;
     wartendeZeit_ = verzoegerung_;

@@ -101,7 +101,8 @@ void frmVireo::animationSpeichern() {
 void frmVireo::oeffneDatei(const QString& pfad) {
     if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
-    melde(werkbank::Werkbank::istWeltName(p) ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
+    const bool welt = werkbank::Werkbank::istWeltName(p);
+    melde(welt ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
 }
 
 }  // namespace ui

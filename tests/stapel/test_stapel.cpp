@@ -116,7 +116,8 @@ TEST(Stapel, AnAnimationIsAGifAtTheClocksPaceOrTheGivenRateAndAFailedStandardOut
     for (const auto& [rate, hundertstel] : {std::pair<std::string_view, int>{"-n5", 25}, {"--bildrate=10", 10}}) {
         ASSERT_EQ(rufe({"-n", "5", rate, "-o", gif, gleiter}).status, stapel::kFertig) << rate;
         EXPECT_TRUE(inhalt(gif).starts_with("GIF89a"));
-        EXPECT_EQ(testhilfe::liesGif(gif).verzoegerungen, std::vector<int>(6, hundertstel)) << rate;  // generations 0 to 5
+        // Generations 0 to 5.
+        EXPECT_EQ(testhilfe::liesGif(gif).verzoegerungen, std::vector<int>(6, hundertstel)) << rate;
         // As small as an optimising GIF writer makes the same frames, give or take a factor of two.
         ASSERT_EQ(std::system(("gifsicle -O3 " + gif + " -o " + (o / "o3.gif")).c_str()), 0);
         EXPECT_LE(inhalt(gif).size(), 2 * inhalt(o / "o3.gif").size());

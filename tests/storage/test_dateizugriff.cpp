@@ -127,7 +127,8 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndMod
     const mode_t umask = ::umask(027);
     EXPECT_EQ(storage::speichereSicher(ordner / "neu.vir", "x"), "");
     ::umask(umask);
-    EXPECT_EQ(fs::status(ordner / "neu.vir").permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    using enum fs::perms;
+    EXPECT_EQ(fs::status(ordner / "neu.vir").permissions(), owner_read | owner_write | group_read);
 }
 
 TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableHugeFilesAndDevices) {
@@ -156,15 +157,15 @@ TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableHugeFilesAndDevices) 
 }
 
 TEST(Dateiart, TheEndingSaysWhatIsWrittenAndOnlyALowerCaseVirIsAWorld) {
-    using storage::Dateiart, storage::MusterFormat;
+    using enum storage::Dateiart;
+    using enum storage::MusterFormat;
     using A = std::optional<storage::Ausgabeart>;
     const std::pair<const char*, A> faelle[] = {
-        {"a.vir", A{{Dateiart::welt}}}, {"a.VIR", {}}, {"a.Vir", {}}, {"a.vir.txt", {}}, {"vir", {}}, {"a.rle.gz", {}},
-        {"a.png", A{{Dateiart::bild}}}, {"a.GIF", A{{Dateiart::animation}}}, {"a.RLE", A{{Dateiart::muster}}},
-        {"x.y.cells", A{{Dateiart::muster, MusterFormat::plaintext}}}, {"c.lif", A{{Dateiart::muster, MusterFormat::life106}}},
-        {"/tmp/c.LIFE", A{{Dateiart::muster, MusterFormat::life106}}}};
+        {"a.vir", A{{welt}}}, {"a.VIR", {}},   {"a.Vir", {}},         {"a.vir.txt", {}},        {"vir", {}},
+        {"a.rle.gz", {}},     {"a.png", A{{bild}}}, {"a.GIF", A{{animation}}}, {"a.RLE", A{{muster, rle}}},
+        {"x.y.cells", A{{muster, plaintext}}}, {"/tmp/c.LIFE", A{{muster, life106}}}, {"c.lif", A{{muster, life106}}}};
     for (const auto& [name, erwartet] : faelle) {
         EXPECT_EQ(storage::ausgabeFuer(name), erwartet) << name;
-        EXPECT_EQ(storage::istWeltName(name), erwartet && erwartet->art == Dateiart::welt) << name;
+        EXPECT_EQ(storage::istWeltName(name), erwartet && erwartet->art == welt) << name;
     }
 }
