@@ -99,7 +99,7 @@ bool GifAnimation::bild(const std::uint32_t* pixel) {
         for (int y = 0; y < hoehe_; ++y) {
             const std::size_t zeile = static_cast<std::size_t>(y) * breite_;
             const auto a = neu_.begin() + static_cast<std::ptrdiff_t>(zeile);
-            const auto [n, v] = std::mismatch(a, a + breite_, vorher_.begin() + static_cast<std::ptrdiff_t>(zeile));
+            const auto n = std::mismatch(a, a + breite_, vorher_.begin() + static_cast<std::ptrdiff_t>(zeile)).first;
             if (n == a + breite_) continue;
             int x2 = breite_ - 1;
             while (neu_[zeile + static_cast<std::size_t>(x2)] == vorher_[zeile + static_cast<std::size_t>(x2)]) --x2;
@@ -140,9 +140,11 @@ bool GifAnimation::schreibeWartendes() {
     GifByteType erweiterung[4];
     EGifGCBToExtension(&steuerung, erweiterung);
     const Rechteck& r = rechteck_;
-    if (EGifPutExtension(datei_->gif, GRAPHICS_EXT_FUNC_CODE, sizeof erweiterung, erweiterung) != GIF_OK ||
-        EGifPutImageDesc(datei_->gif, r.x, r.y, r.breite, r.hoehe, false, nullptr) != GIF_OK ||
-        EGifPutLine(datei_->gif, wartend_.data(), r.breite * r.hoehe) != GIF_OK) {
+    bool ok = EGifPutExtension(datei_->gif, GRAPHICS_EXT_FUNC_CODE, sizeof erweiterung, erweiterung) == GIF_OK &&
+              EGifPutImageDesc(datei_->gif, r.x, r.y, r.breite, r.hoehe, false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < r.hoehe; ++y)
+        ok = EGifPutLine(datei_->gif, wartend_.data() + static_cast<std::size_t>(y) * r.breite, r.breite) == GIF_OK;
+    if (!ok) {
         scheitert("schreiben", datei_->gif->Error);
         return false;
     }
