@@ -1,7 +1,5 @@
 #include "ui/farbtafel.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -33,10 +31,9 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
         platziere(feld, f.links, f.oben, 255, 255);
         felder_[static_cast<int>(f.ziel)] = feld;
         connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
-        // Captions of the right column may use the room up to the panel's edge, so none is cut off.
-        const int breite = f.links > 600 ? std::max(f.breite, 2412 - f.links - 330) : f.breite;
         QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), QString::fromUtf8(f.text), f.links + 300,
-                                 f.oben, breite, 252);
+                                 f.oben, f.breite, 252);
+        passeEin(l, l->width());  // never cut off
         beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {
             if (e->button() == Qt::LeftButton) waehle(z);
         });

@@ -74,10 +74,7 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     QLabel* rueckblende =
         beschriftung(this, QStringLiteral("Label20"), QStringLiteral(" Rückblende bis -99"), 120, 1920, 1872, 312);
     // The clear button covers the label's right end: the caption has to end before it.
-    QFont schrift = rueckblende->font();
-    while (QFontMetrics(schrift).horizontalAdvance(rueckblende->text()) > tw(1800 - 120) && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
-    rueckblende->setFont(schrift);
+    passeEin(rueckblende, tw(1800 - 120));
     QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), QStringLiteral("x"), 1800, 1920, 372, 252);
     faerbe(vergessen, kRot, Qt::white);
     connect(vergessen, &QPushButton::clicked, this, [this] { modell_.gedaechtnisLoeschen(); });

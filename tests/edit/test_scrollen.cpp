@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "edit/scrollen.h"
+#include "edit/wiederholung.h"
 #include "testhilfe/bild.h"
 
 namespace {
@@ -93,7 +94,7 @@ TEST(Rad, ClearsAndDrawsTheFrontRidgesInYellowCrowdingTowardsTheEnds) {
     Rippen b;
     edit::zeichneRad(b, true, 10);
     ASSERT_FALSE(b.orte.empty());
-    EXPECT_NEAR(b.orte.front(), 10 * std::sin(6.28 * 10 / 360), 1e-9);
+    EXPECT_NEAR(b.orte.front(), 1.736, 0.005);  // the ridge at 10 degrees: 10 sin 10°
 }
 
 class ScrollenTest : public ::testing::Test {
@@ -130,6 +131,29 @@ TEST_F(ScrollenTest, ADragScrollsOneCellPerEventTowardsThePointerAndTurnsThreeDe
     s.radWaagerechtBewegt(*w, 5.0f);  // hovering only remembers the position
     EXPECT_EQ(ganzesFeld(*w)[1], "2...");
     EXPECT_EQ(s.radLetztesX, 5.0);
+}
+
+TEST(Wiederholung, AShortPressScrollsOnceAfterThePauseAndAHeldOneAfterEveryPause) {
+    constexpr std::int64_t ms = 1'000'000;
+    edit::Wiederholung w;
+    EXPECT_EQ(w.wartezeitMs(0), -1);
+    EXPECT_EQ(w.gedrueckt(edit::kRechts, 0), -1);
+    EXPECT_EQ(w.wartezeitMs(0), 11);
+    EXPECT_EQ(w.faellig(10 * ms), -1);  // more than 10 ms, not 10
+    EXPECT_EQ(w.wartezeitMs(10 * ms), 1);
+    EXPECT_EQ(w.faellig(10 * ms + 1), edit::kRechts);
+    EXPECT_EQ(w.wartezeitMs(12 * ms), 0);
+    w.gemacht(true, 12 * ms);  // held: the next pause begins after the pass
+    EXPECT_EQ(w.faellig(22 * ms), -1);
+    EXPECT_EQ(w.faellig(22 * ms + 1), edit::kRechts);
+    w.gemacht(false, 23 * ms);  // released: no more passes
+    EXPECT_EQ(w.faellig(40 * ms), -1);
+    EXPECT_EQ(w.wartezeitMs(40 * ms), -1);
+
+    // A second press before the first one's pass: that pass is owed and made first.
+    EXPECT_EQ(w.gedrueckt(edit::kHoch, 50 * ms), -1);
+    EXPECT_EQ(w.gedrueckt(edit::kLinks, 55 * ms), edit::kHoch);
+    EXPECT_EQ(w.faellig(65 * ms + 1), edit::kLinks);
 }
 
 }  // namespace

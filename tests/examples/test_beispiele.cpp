@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/schritt.h"
 #include "examples/beispiele.h"
@@ -50,4 +54,24 @@ TEST(Beispiele, InsertingWritesStateOneOverAnyAgeAndKeepsEveryOtherCell) {
     EXPECT_EQ(w->zelle[0][0], 2);
     examples::fuegeEin(*w, 17);  // no such pattern
     EXPECT_EQ(testhilfe::lebende(*w), 12);
+}
+
+TEST(Beispiele, TheLargerPatternsSitWhereTheirPicturesPutThem) {
+    // The box x 42..49, y 42..48 around the field centre, top row first.
+    const std::pair<int, std::vector<std::string>> bilder[] = {
+        {8, {"........", "........", "........", ".11..11.", "111..11.", ".11..111", "..1..11."}},
+        {9, {"........", "........", "..111...", "...1....", "...111..", "........", "........"}},
+        {10, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1...."}},
+        {11, {"........", "...1....", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+        {12, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+    };
+    for (const auto& [index, bild] : bilder) {
+        SCOPED_TRACE(index);
+        auto w = std::make_unique<engine::Welt>();
+        examples::fuegeEin(*w, index);
+        EXPECT_EQ(testhilfe::lies(*w, -3, -3, 8, 7), bild);
+        int zellen = 0;
+        for (const std::string& zeile : bild) zellen += static_cast<int>(std::count(zeile.begin(), zeile.end(), '1'));
+        EXPECT_EQ(testhilfe::lebende(*w), zellen);
+    }
 }

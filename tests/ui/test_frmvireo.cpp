@@ -3,7 +3,9 @@
 // with the model. Runs under a German locale, as users do.
 #include <QAction>
 #include <QChartView>
+#include <QClipboard>
 #include <QLineSeries>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QCheckBox>
 #include <QLabel>
@@ -185,6 +187,8 @@ private slots:
         QCOMPARE(text("Text4"), QStringLiteral(" 2"));
         QTest::keyClicks(finde<QLineEdit>("Text4"), QStringLiteral("5"));
         QCOMPARE(m().generationenText(), std::string(" 25"));
+        klick("Command9");
+        QCOMPARE(text("Text4"), QStringLiteral(" 24"));
         klick("Check2_6");
         QCOMPARE(m().kaesten(werkbank::Reihe::Geburt)[6], 1);
         klick("Option1_2");
@@ -230,8 +234,15 @@ private slots:
         }
         QTest::mouseRelease(feld, Qt::RightButton, {}, zeigerAuf(8, 6));
         for (int i = 6; i <= 8; ++i) QCOMPARE(zellPixel(i, 6), 0xFF0000u);
+        // The frame moves from its designed place only when a mode is chosen.
+        QWidget* rahmen = finde<QWidget>("Shape4");
+        QWidget* bedienfeld = finde<QWidget>("Picture1");
+        QCOMPARE(rahmen->mapTo(bedienfeld, QPoint()), QPoint(100, 450));
         klick("Command10_1");
         QCOMPARE(m().zeichenModus(), 1);
+        QCOMPARE(rahmen->mapTo(bedienfeld, QPoint()), QPoint(16, 452));
+        klick("Command10_0");
+        QCOMPARE(rahmen->mapTo(bedienfeld, QPoint()), QPoint(100, 452));
     }
 
     void aClickOnABoxKeepsSpaceAndReturnForTheWindow() {
@@ -254,6 +265,41 @@ private slots:
         finde<QLineEdit>("txtSchritt")->setFocus();
         QTest::keyClick(finde<QLineEdit>("txtSchritt"), Qt::Key_Space);  // typed, no step
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 2 "));
+    }
+
+    void aClickOnTheFieldTakesTheKeysFromATextBoxWhoseUndoHasNothingOfItsOwn() {
+        QVERIFY(oeffne());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        klick("cmdEinf_5");
+        auto* generationen = finde<QLineEdit>("Text4");
+        generationen->setFocus();
+        QTest::keyClicks(generationen, QStringLiteral("3"));
+        taste(Qt::Key_Z, Qt::ControlModifier);  // the box's own typing first
+        QCOMPARE(text("Text4"), QStringLiteral("1"));
+        QCOMPARE(zellPixel(0, 0), 0x000096u);
+        taste(Qt::Key_Z, Qt::ControlModifier);  // then the world's history
+        QCOMPARE(zellPixel(0, 0), 0xFFFFFFu);
+        finde<QLineEdit>("txtSchritt")->setFocus();
+        taste(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(zellPixel(0, 0), 0x000096u);
+
+        QTest::mouseClick(finde<QWidget>("picAusgabe"), Qt::LeftButton, {}, zeigerAuf(3, 4));
+        QCOMPARE(QApplication::focusWidget(), finde<QWidget>("picAusgabe"));
+        QCOMPARE(text("Text4"), QStringLiteral("1"));
+        taste(Qt::Key_Space);
+        QCOMPARE(text("txtSchritt"), QStringLiteral(" 1"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("vorher"));
+        taste(Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text() != QStringLiteral("vorher"));
+    }
+
+    void theDesignedMenusComeFirstInTheirOrder() {
+        QVERIFY(oeffne());
+        QStringList menues;
+        for (const QAction* a : f->menuBar()->actions()) menues << a->text();
+        QCOMPARE(menues, QStringList({"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix", "Bearbeiten",
+                                      "Regel", "Ansicht"}));
     }
 
     void numbersReadAndWriteAlikeUnderTheGermanLocaleTheTestRunsIn() {
@@ -405,12 +451,15 @@ private slots:
         const QSize mit = f->size();
         QCOMPARE(f->minimumSize(), f->maximumSize());  // the window manager offers no resize
         QWidget* client = f->centralWidget();
+        QCOMPARE(client->width(), 991);  // 14868 twips
+        QCOMPARE(finde<QWidget>("Picture8")->geometry(), QRect(836, 16, 149, 649));
         klick("Command6");
         QCOMPARE(client->width(), ui::tw(12540));  // ends where the panel begins
         QVERIFY(finde<QWidget>("Picture8")->x() >= client->width());
         klick("Command5");
         klick("Command5");
         QCOMPARE(f->size(), mit);
+        QCOMPARE(client->width(), 991);
         klick("Command4");
         QVERIFY(finde<QWidget>("Picture6")->isVisible());
         klick("Command3");
@@ -424,6 +473,10 @@ private slots:
         QVERIFY(matrix);
         QCOMPARE(matrix->objectName(), QStringLiteral("frmMatrix"));
         QVERIFY(matrix->width() >= matrix->fontMetrics().horizontalAdvance(matrix->windowTitle()) + 120);
+        // Where they were designed, in pixels of 15 twips.
+        QCOMPARE(findeIn<QWidget>(matrix, QStringLiteral("shpNachbarn_2"))->geometry(), QRect(32, 16, 41, 41));
+        QCOMPARE(findeIn<QWidget>(matrix, QStringLiteral("chkMat_1"))->pos(), QPoint(44, 64));
+        QCOMPARE(findeIn<QWidget>(matrix, QStringLiteral("Command1"))->geometry(), QRect(32, 168, 121, 25));
         QTest::mouseClick(findeIn<QCheckBox>(matrix, QStringLiteral("chkMat_3")), Qt::LeftButton);
         QCOMPARE(m().maske(), 255);  // not before "ok"
         QTest::mouseClick(findeIn<QPushButton>(matrix, QStringLiteral("Command1")), Qt::LeftButton);
