@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "engine/schritt.h"
@@ -57,21 +55,22 @@ TEST(Beispiele, InsertingWritesStateOneOverAnyAgeAndKeepsEveryOtherCell) {
 }
 
 TEST(Beispiele, TheLargerPatternsSitWhereTheirPicturesPutThem) {
-    // The box x 42..49, y 42..48 around the field centre, top row first.
-    const std::pair<int, std::vector<std::string>> bilder[] = {
-        {8, {"........", "........", "........", ".11..11.", "111..11.", ".11..111", "..1..11."}},
-        {9, {"........", "........", "..111...", "...1....", "...111..", "........", "........"}},
-        {10, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1...."}},
-        {11, {"........", "...1....", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
-        {12, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+    struct Fall {
+        int index, zellen;
+        std::vector<std::string> bild;  // the box x 42..49, y 42..48 around the field centre
     };
-    for (const auto& [index, bild] : bilder) {
-        SCOPED_TRACE(index);
+    const Fall faelle[] = {
+        {8, 17, {"........", "........", "........", ".11..11.", "111..11.", ".11..111", "..1..11."}},
+        {9, 7, {"........", "........", "..111...", "...1....", "...111..", "........", "........"}},
+        {10, 12, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1...."}},
+        {11, 8, {"........", "...1....", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+        {12, 10, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.index);
         auto w = std::make_unique<engine::Welt>();
-        examples::fuegeEin(*w, index);
-        EXPECT_EQ(testhilfe::lies(*w, -3, -3, 8, 7), bild);
-        int zellen = 0;
-        for (const std::string& zeile : bild) zellen += static_cast<int>(std::count(zeile.begin(), zeile.end(), '1'));
-        EXPECT_EQ(testhilfe::lebende(*w), zellen);
+        examples::fuegeEin(*w, f.index);
+        EXPECT_EQ(testhilfe::lies(*w, -3, -3, 8, 7), f.bild);
+        EXPECT_EQ(testhilfe::lebende(*w), f.zellen);
     }
 }
