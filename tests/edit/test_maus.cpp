@@ -35,7 +35,6 @@ TEST(Mausabbildung, TipLeftBelowAndEraserRightAboveThePointerLimitedToTheLargest
         {10.25, -3.75, 60, {9, -3}, {11, -5}},    //
         {-14.9, 0.2, 30, {-16, 0}, {-15, -1}},    // within 2 % of the left edge: outside
         {14.9, -14.9, 30, {14, -15}, {15, -16}},  // top right: only the eraser leaves
-        {-44.9, 44.9, 90, {-47, 46}, {-44, 43}},  // beyond the storage array on the left
     };
     for (const Fall& f : faelle) {
         EXPECT_EQ(edit::spitze(f.x, f.y, f.n), f.spitze) << f.x << " " << f.y;
