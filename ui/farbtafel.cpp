@@ -25,6 +25,7 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
                            {view::FarbZiel::ZelleNeu, "Picture9", "Label17", "Zelle neu", 1200, 7788, 732},
                            {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", "Zelle alt 1", 1200, 8064, 792},
                            {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", "Zelle alt 2", 1200, 8340, 732}};
+    QList<QLabel*> beschriftungen;
     for (const Feld& f : felder) {
         auto* feld = new Farbfeld(this);
         feld->setObjectName(QString::fromLatin1(f.name));
@@ -33,11 +34,18 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
         connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
         QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), QString::fromUtf8(f.text), f.links + 300,
                                  f.oben, f.breite, 252);
-        passeEin(l, l->width());  // never cut off
+        beschriftungen << l;
         beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {
             if (e->button() == Qt::LeftButton) waehle(z);
         });
     }
+    // Never cut off, and all in the size the tightest one needs.
+    QFont schrift = font();
+    for (QLabel* l : beschriftungen) {
+        passeEin(l, l->width());
+        if (l->font().pixelSize() < schrift.pixelSize()) schrift = l->font();
+    }
+    for (QLabel* l : beschriftungen) l->setFont(schrift);
     zeige(werkbank::kFarben);
 }
 
