@@ -36,11 +36,11 @@ MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     const QPixmap bilder[2] = {bild(Bild::Bleistift, {tw(kWahlSeite), tw(kWahlSeite)}),
                                bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
     for (int k = 0; k < 2; ++k) {
-        wahlKnopf_[k] = knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite,
-                              kWahlSeite);
-        wahlKnopf_[k]->setIcon(bilder[k]);
-        wahlKnopf_[k]->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
-        connect(wahlKnopf_[k], &QPushButton::clicked, this, [this, k] {
+        QPushButton* wahl =
+            knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite, kWahlSeite);
+        wahl->setIcon(bilder[k]);
+        wahl->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
+        connect(wahl, &QPushButton::clicked, this, [this, k] {
             modell_.waehleZeichenModus(k);
             rahmenUm(modell_.zeichenModus());
         });

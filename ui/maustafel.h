@@ -1,10 +1,6 @@
 #pragma once
 
-#include <array>
-
 #include "ui/tafel.h"
-
-class QPushButton;
 
 namespace ui {
 
@@ -21,9 +17,8 @@ private:
     /// Moves the frame round the button of `modus`.
     void rahmenUm(int modus);
 
-    std::array<QPushButton*, 2> wahlKnopf_{};  // pencil, eraser
-    QWidget* rahmen_;                          // around the chosen one
-    int rahmenModus_ = 0;                      // the mode the frame marks
+    QWidget* rahmen_;      // around the chosen button
+    int rahmenModus_ = 0;  // the mode the frame marks
 };
 
 }  // namespace ui

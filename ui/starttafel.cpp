@@ -48,12 +48,12 @@ void setzeWert(QScrollBar* regler, int wert) {
 StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "startTafel", 0, 0, 2412, 2880) {
     balken(this, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, 2412, 252, QColor(200, 0, 0));
-    einzelschrittKnopf_ = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
-    laufKnopf_ = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
-    haltKnopf_ = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
-    connect(einzelschrittKnopf_, &QPushButton::clicked, this, [this] { modell_.einzelschritt(); });
-    connect(laufKnopf_, &QPushButton::clicked, this, [this] { modell_.laufUmschalten(); });
-    connect(haltKnopf_, &QPushButton::clicked, this, [this] { modell_.anhaltenUndNull(); });
+    QPushButton* einzelschritt = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
+    QPushButton* lauf = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
+    QPushButton* halt = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
+    connect(einzelschritt, &QPushButton::clicked, this, [this] { modell_.einzelschritt(); });
+    connect(lauf, &QPushButton::clicked, this, [this] { modell_.laufUmschalten(); });
+    connect(halt, &QPushButton::clicked, this, [this] { modell_.anhaltenUndNull(); });
 
     zaehler_ = textfeld(this, QStringLiteral("txtSchritt"), QString(), 120, 960, 732, 384);
     connect(zaehler_, &QLineEdit::textEdited, this,
