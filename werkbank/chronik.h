@@ -19,7 +19,8 @@ enum class Art : std::uint8_t {
     Lauf,         ///< generations: a run of the clock or single steps, one step until stopped or edited
     Strich,       ///< one stroke of the right button, from press to release
     Scrollen,     ///< one held arrow or one wheel drag, until released
-    Rueckblende,  ///< moving the look-back slider, until something else happens
+    Rueckblende,  ///< moving the look-back slider, until something else happens; an edit only when
+                  ///< generations go on from a past that differs from the world it replaced
 };
 
 /// One cell's change: storage index 101 * x + y, state before and after.

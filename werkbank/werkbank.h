@@ -228,14 +228,16 @@ public:
     void radSenkrechtBewegt(float y);
 
     // ---- Generation memory ----
-    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99.
+    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99. Looking
+    /// alone leaves the world unchanged for veraendert(); going on from the past does not.
     void rueckblick(int v);
     /// "x": clears the memory; a slider in the past comes back to 99, which empties a stopped world.
     void gedaechtnisLoeschen();
 
     // ---- Undo ----
-    /// Takes back the latest step of the user's work: cells with their ages and every setting;
-    /// stops the clock. Undoing generations clears the memory, which held their future.
+    /// Takes back the latest step of the user's work: cells with their ages, every setting and
+    /// the caption when the step changed it; stops the clock. Undoing generations clears the
+    /// memory, which held their future.
     void rueckgaengig();
     /// Makes the step undone last again.
     void wiederholen();
