@@ -126,14 +126,16 @@ void frmVerlauf::zeichne() {
 
     const double von = n ? double(reihe[0].generation) : 0;
     const double bis = n ? double(reihe[n - 1].generation) : 1;
-    QStringList marken;
-    for (const history::Achsenmarke& m : reihe.achsenMarken(8))
-        marken.append(QString::number(m.generation) + QStringLiteral("<br>") + QString::fromStdString(m.zaehler));
+    const std::vector<history::Achsenmarke> marken = reihe.achsenMarken(8);
+    QStringList texte;
+    for (const history::Achsenmarke& m : marken)
+        texte.append(QString::number(m.generation) + QStringLiteral("<br>") + QString::fromStdString(m.zaehler));
     // Laying out the axis anew costs more than drawing the lines: only when its marks change.
-    if (marken != achseX_->categoriesLabels()) {
+    if (texte != achseX_->categoriesLabels()) {
         for (const QString& alt : achseX_->categoriesLabels()) achseX_->remove(alt);
         achseX_->setStartValue(von - 1);
-        for (const QString& marke : marken) achseX_->append(marke, marke.section(QLatin1Char('<'), 0, 0).toDouble());
+        for (std::size_t k = 0; k < marken.size(); ++k)
+            achseX_->append(texte[qsizetype(k)], double(marken[k].generation));
     }
     achseX_->setRange(von, std::max(bis, von + 1));
     achseY_->setRange(0, hoechste * 1.05);
