@@ -100,7 +100,7 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     if (chronik_.offen() != Art::keine) schliesseSchritt();
     chronik_.sauber();
     titel_ = titelMit(pfad);
-    melde(kTitel | kChronik);
+    melde(kTitel);
     return {};
 }
 
@@ -154,7 +154,10 @@ Meldung Werkbank::oeffne(const fs::path& pfad) {
     if (storage::endetMit(pfad.filename().string(), ".vir", true)) return keinWeltName(pfad);
     Meldung m = importiereMuster(pfad, true);
     // A pattern opened as the world is unchanged until edited, as a loaded world is.
-    if (m.art != Meldung::Art::warnung) chronik_.sauber();
+    if (m.art != Meldung::Art::warnung) {
+        Vorgang v(*this);
+        chronik_.sauber();
+    }
     return m;
 }
 

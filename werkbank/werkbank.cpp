@@ -284,8 +284,9 @@ void Werkbank::gedaechtnisLoeschen() {
 // ---- Undo ----
 
 Einstellungen Werkbank::einstellungen() const {
-    return {ueberleben_,         geburt_,           welt_->nachbarMaske, rand_,           welt_->feldGroesse,
-            groessenHaken_,      anzeige_,          zaehlerText_,        rueckblickWert_, tiefeText_};
+    return {ueberleben_,    geburt_,  welt_->nachbarMaske, rand_,           welt_->feldGroesse,
+            groessenHaken_, anzeige_, zaehlerText_,        rueckblickWert_, tiefeText_,
+            titel_};
 }
 
 void Werkbank::uebernimm(const Einstellungen& e) {
@@ -299,12 +300,10 @@ void Werkbank::uebernimm(const Einstellungen& e) {
     zaehlerText_ = e.zaehlerText;
     rueckblickWert_ = e.rueckblickWert;
     tiefeText_ = e.tiefeText;
+    titel_ = e.titel;
 }
 
-void Werkbank::schliesseSchritt() {
-    chronik_.schliesse(*welt_, einstellungen());
-    melde(kChronik);
-}
+void Werkbank::schliesseSchritt(bool weiter) { chronik_.schliesse(*welt_, einstellungen(), weiter); }
 
 void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     // Going back in time pauses it.
@@ -312,7 +311,9 @@ void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     zeitraffer_.abbrechen();
     for (const ZellAenderung& z : e.zellen)
         welt_->zelle[z.index / engine::kDim][z.index % engine::kDim] = neu ? z.neu : z.alt;
+    const std::string titel = titel_;
     uebernimm(neu ? e.nachher : e.vorher);
+    if (e.vorher.titel == e.nachher.titel) titel_ = titel;  // a save since then named the file
     if (e.lauf) {
         // The memory held the generations of the run: no past of the world now shown.
         welt_->loescheGedaechtnis();

@@ -228,14 +228,16 @@ public:
     void radSenkrechtBewegt(float y);
 
     // ---- Generation memory ----
-    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99.
+    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99. Looking
+    /// alone leaves the world unchanged for veraendert(); going on from the past does not.
     void rueckblick(int v);
     /// "x": clears the memory; a slider in the past comes back to 99, which empties a stopped world.
     void gedaechtnisLoeschen();
 
     // ---- Undo ----
-    /// Takes back the latest step of the user's work: cells with their ages and every setting;
-    /// stops the clock. Undoing generations clears the memory, which held their future.
+    /// Takes back the latest step of the user's work: cells with their ages, every setting and
+    /// the caption when the step changed it; stops the clock. Undoing generations clears the
+    /// memory, which held their future.
     void rueckgaengig();
     /// Makes the step undone last again.
     void wiederholen();
@@ -281,8 +283,9 @@ public:
 private:
     class Vorgang;
     void uebernimm(const Einstellungen& e);
-    /// Ends the open history step, recording it if it changed anything.
-    void schliesseSchritt();
+    /// Ends the open history step, recording it if it changed anything; `weiter`: generations
+    /// continue from it.
+    void schliesseSchritt(bool weiter = false);
     /// Undo and redo: the cells of a step as `neu` says, then the settings.
     void stelleHer(const Eintrag& e, bool neu);
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt);
@@ -304,6 +307,7 @@ private:
     std::vector<Beobachter*> beobachter_;
     std::uint32_t anstehend_ = 0;
     int tiefe_ = 0;  // verbs running inside each other
+    long long gemeldeterStand_ = 0;  // the history's stand() the observers last heard of
 
     Kaesten ueberleben_{0, 0, 1, 1, 0, 0, 0, 0, 0};
     Kaesten geburt_{0, 0, 0, 1, 0, 0, 0, 0, 0};
