@@ -23,13 +23,19 @@ inline MusterGelesen abgelehnt(std::string grund) { return {nullptr, std::move(g
 /// byte order mark; an answer with an empty reason lets the reader go on.
 MusterGelesen pruefeText(std::string_view& text);
 
-/// "Das Muster ist b × h Zellen groß; das größte Feld hat 90 × 90 Zellen."
+/// "Zeile 3 enthält das unerwartete Zeichen „q“."
+std::string unerwartet(int nummer, char c);
+
+/// "Das Muster ist b × h Zellen groß und passt nicht in das größte Feld mit 90 × 90 Zellen."
 std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe);
 
 /// Takes a rule text and an optional bounded grid after ':' into m; false with a sentence
-/// naming line `nummer` when either is unknown, or when the rule has more than two states
-/// and `nurZweiZustaende`.
-bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZweiZustaende, std::string& fehler);
+/// naming line `nummer` (if above 0) when either is unknown, or when the rule has more than two
+/// states and `nurZweiZustaende`. What is known but cannot be set here gets its sentence in m.
+bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZweiZustaende, std::string& fehler);
+
+/// An MCell board "90x90", wrapping or not, as the bounded grid of m, or its sentence why not.
+void liesBrett(std::string_view brett, bool umbruch, Angaben& m);
 
 /// The characters of RLE-like cell data.
 struct Zellzeichen {

@@ -7,6 +7,7 @@
 #include "engine/zahltext.h"
 #include "examples/beispiele.h"
 #include "history/rueckblende.h"
+#include "storage/muster.h"
 #include "storage/regeltext.h"
 #include "werkbank/vorgang.h"
 
@@ -220,10 +221,56 @@ void Werkbank::setzeRegel(const engine::Regel& regel, std::uint8_t maske) {
 }
 
 Meldung Werkbank::setzeRegelText(const std::string& text) {
-    const storage::RegelGelesen gelesen = storage::liesRegel(text);
-    if (!gelesen.regel) return {Meldung::Art::warnung, gelesen.fehler, gelesen.fehler};
-    setzeRegel(gelesen.regel->regel, gelesen.regel->maske);
-    return {};
+    std::string fehler;
+    const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);
+    if (!angaben) return {Meldung::Art::warnung, fehler, fehler, {}};
+    return setzeAngaben(*angaben);
+}
+
+Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
+    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Meldung m;
+    m.hilfe = "Übernommen: " + uebernimm(angaben) + ".";
+    return m;
+}
+
+std::string Werkbank::uebernimm(const storage::Angaben& a) {
+    std::string teile;
+    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+    if (a.regel) {
+        const engine::Regel& r = a.regel->regel;
+        for (std::size_t k = 0; k < 9; ++k) {
+            ueberleben_[k] = r.ueberlebt(static_cast<int>(k)) ? 1 : 0;
+            geburt_[k] = r.geboren(static_cast<int>(k)) ? 1 : 0;
+        }
+        const std::string_view name = storage::regelName(r, 255);
+        teil("Regel " + storage::regelText(r, 255) + (name.empty() ? "" : " (" + std::string(name) + ")"));
+        if (a.regel->mitNachbarn) {
+            welt_->nachbarMaske = a.regel->maske;
+            teil(a.regel->maske == 255 ? std::string("alle acht Nachbarn")
+                                       : "Nachbarmaske " + engine::ziffernText(a.regel->maske));
+        }
+    }
+    if (a.rand) {
+        rand_ = *a.rand;
+        teil("Rand " + std::string(storage::randName(rand_)));
+        groesseMitHaken(a.feldGroesse);
+        teil("Feld " + engine::ziffernText(a.feldGroesse) + " × " + engine::ziffernText(a.feldGroesse));
+    }
+    neuerLauf();
+    melde(kRegel | kMaske | kRand | kBefund);
+    return teile;
+}
+
+std::string Werkbank::regelEingabeText() const {
+    return storage::regelText(regel(), 255) + (welt_->nachbarMaske == storage::kVonNeumann ? "V" : "");
+}
+
+std::vector<BenannteRegel> Werkbank::benannteRegeln() {
+    std::vector<BenannteRegel> liste;
+    for (const storage::BenannteRegel& r : storage::kBenannteRegeln)
+        liste.push_back({std::string(r.name), std::string(r.notation)});
+    return liste;
 }
 
 std::string Werkbank::regelName() const { return std::string(storage::regelName(regel(), welt_->nachbarMaske)); }
@@ -236,6 +283,13 @@ std::string Werkbank::regelBeschreibung() const {
         text += ", gezählt " + engine::ziffernText(gezaehlt) + " von 8 Nachbarn (Maske " +
                 engine::ziffernText(welt_->nachbarMaske) + ")";
     return text;
+}
+
+void Werkbank::groesseMitHaken(int n) {
+    view::Groessenwahl wahl{n, -1};
+    for (int k = 0; k < 3; ++k)
+        if (view::kFesteGroessen[k] == n) wahl.haken = k;
+    waehleGroesse(wahl);
 }
 
 void Werkbank::setzeGroesse(int n) {
