@@ -104,21 +104,11 @@ MusterGelesen liesLife105(std::string_view text) {
             if (s.empty()) continue;
             if (s.front() == '#') {
                 const char art = s.size() > 1 ? klein(s[1]) : ' ';
-                const bool fuer = s.size() == 2 || leer(s[2]);
+                const bool fuer = s.size() == 2 || (s.size() > 2 && leer(s[2]));
                 std::string_view rest = ohneBlanks(s.substr(std::min<std::size_t>(2, s.size())));
                 if (fuer && art == 'p') {
                     Zahl p[2];
-                    for (int k = 0; k < 2; ++k) {
-                        if (!liesGanzeZahl(rest, p[k])) {
-                            fehler = zeile(z.nummer()) + " enthält nach „#P“ kein Koordinatenpaar „x y“.";
-                            return false;
-                        }
-                        if (p[k].zuGross) {
-                            fehler = "Die Koordinate in " + zeile(z.nummer()) + " ist unsinnig groß.";
-                            return false;
-                        }
-                        rest = ohneBlanks(rest);
-                    }
+                    if (!liesPaar(rest, p, z.nummer(), fehler)) return false;
                     links = p[0].wert;
                     y = p[1].wert;
                     bloecke = true;

@@ -298,6 +298,21 @@ MusterGelesen pruefeText(std::string_view& text) {
 }
 
 
+bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler) {
+    for (int k = 0; k < 2; ++k) {
+        if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
+            fehler = zeile(nummer) + " enthält kein Koordinatenpaar „x y“.";
+            return false;
+        }
+        if (p[k].zuGross) {
+            fehler = "Die Koordinate in " + zeile(nummer) + " ist unsinnig groß.";
+            return false;
+        }
+        s = ohneBlanks(s);
+    }
+    return true;
+}
+
 std::string unerwartet(int nummer, char c) {
     return zeile(nummer) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
 }
@@ -446,17 +461,7 @@ MusterGelesen liesLife106(std::string_view text) {
             std::string_view s = ohneBlanks(z);
             if (s.empty() || s.front() == '#') continue;
             Zahl p[2];
-            for (int k = 0; k < 2; ++k) {
-                if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
-                    fehler = zeile(zeilen.nummer()) + " enthält kein Koordinatenpaar „x y“.";
-                    return false;
-                }
-                if (p[k].zuGross) {
-                    fehler = "Die Koordinate in " + zeile(zeilen.nummer()) + " ist unsinnig groß.";
-                    return false;
-                }
-                s = ohneBlanks(s);
-            }
+            if (!liesPaar(s, p, zeilen.nummer(), fehler)) return false;
             if (!s.empty()) {
                 fehler = zeile(zeilen.nummer()) + " enthält mehr als ein Koordinatenpaar „x y“.";
                 return false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "storage/lesehilfe.h"
 #include "storage/muster.h"
 
 namespace storage {
@@ -22,6 +23,10 @@ inline MusterGelesen abgelehnt(std::string grund) { return {nullptr, std::move(g
 /// Refuses a text longer than kMaxMusterText or with control characters, and drops a UTF-8
 /// byte order mark; an answer with an empty reason lets the reader go on.
 MusterGelesen pruefeText(std::string_view& text);
+
+/// Takes the pair "x y" of field coordinates at the start of s, and the blanks after it, into p;
+/// false with a sentence naming line `nummer` when there is none or a coordinate is absurdly large.
+bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler);
 
 /// "Zeile 3 enthält das unerwartete Zeichen „q“."
 std::string unerwartet(int nummer, char c);

@@ -209,17 +209,6 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
 }
 
-void Werkbank::setzeRegel(const engine::Regel& regel, std::uint8_t maske) {
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
-    for (std::size_t k = 0; k < 9; ++k) {
-        ueberleben_[k] = regel.ueberlebt(static_cast<int>(k)) ? 1 : 0;
-        geburt_[k] = regel.geboren(static_cast<int>(k)) ? 1 : 0;
-    }
-    welt_->nachbarMaske = maske;
-    neuerLauf();
-    melde(kRegel | kMaske | kBefund);
-}
-
 Meldung Werkbank::setzeRegelText(const std::string& text) {
     std::string fehler;
     const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);

@@ -188,8 +188,6 @@ public:
     void festeGroesse(int item);
     /// "frei" after the input box: the entered text, or nothing when cancelled.
     void freieGroesse(const std::optional<std::string>& eingabe);
-    /// A whole rule at once: the boxes of its counts ticked, the others clear, and its neighbours.
-    void setzeRegel(const engine::Regel& regel, std::uint8_t maske);
     /// A rule as typed, in B/S or S/B notation or by name, with an optional bounded grid
     /// (":T30,30"): sets the boxes, the neighbours only when the text names them, and the grid's
     /// edge and size. Anything else is refused with a sentence, and nothing changes.

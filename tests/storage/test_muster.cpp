@@ -141,7 +141,7 @@ TEST(MusterLesen, BadInputIsRefusedWithAGermanSentence) {
         {"!a\n.O.\n.o.\n", "Zeile 3 enthält das unerwartete Zeichen „o“."},
         {"#Life 1.06\n1 2 3\n", "Zeile 2 enthält mehr als ein Koordinatenpaar „x y“."},
         {"#Life 1.06\n1 99999999999999999999\n", "Die Koordinate in Zeile 2 ist unsinnig groß."},
-        {"#Life 1.05\n#P 0\n.*\n", "Zeile 2 enthält nach „#P“ kein Koordinatenpaar „x y“."},
+        {"#Life 1.05\n#P 0\n.*\n", "Zeile 2 enthält kein Koordinatenpaar „x y“."},
         {"#MCell\n#GAME " + std::string(100000, 'x'), "Die MCell-Datei ist für das Spiel „" + std::string(47, 'x') + "…“; "},
         {"Hallo Welt", "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06"},
         {" \n\n", "Der Text enthält kein Muster."},
