@@ -138,16 +138,16 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
     Vorgang v(*this, Art::Bearbeitung, ersetzen ? "Muster importieren" : "Muster einfügen");
     Meldung m;
     if (ersetzen) {
-        if (const std::string teile = uebernimm(muster); !teile.empty()) m.hilfe = "Vom Muster übernommen: " + teile + ".";
+        m.hilfe = uebernimm(muster);
         welt_->loescheZellen();
     } else if (muster.regel || muster.rand) {
-        m.hilfe = "Eingefügt sind nur die Zellen; Regel und Rand bleiben, wie sie waren.";
+        m.hilfe = "Eingefügt; Regel und Rand bleiben.";
     }
     if (n != welt_->feldGroesse) groesseMitHaken(n);
     if (!feld && !gitter && n > alt)
-        m.hilfe += (m.hilfe.empty() ? "" : " ") + std::string("Das Feld ist auf ") + engine::ziffernText(n) + " × " +
-                   engine::ziffernText(n) + " Zellen vergrößert, damit das Muster mit " + engine::ziffernText(muster.breite) +
-                   " × " + engine::ziffernText(muster.hoehe) + " Zellen hineinpasst.";
+        m.hilfe += (m.hilfe.empty() ? "" : " ") + std::string("Feld auf ") + engine::ziffernText(n) + " × " +
+                   engine::ziffernText(n) + " vergrößert (Muster " + engine::ziffernText(muster.breite) + " × " +
+                   engine::ziffernText(muster.hoehe) + ").";
     storage::setzeEin(*welt_, muster, *platz);
     weltGeaendert();
     if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {

@@ -219,7 +219,7 @@ Meldung Werkbank::setzeRegelText(const std::string& text) {
 Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
     Vorgang v(*this, Art::Bearbeitung, "Regel");
     Meldung m;
-    m.hilfe = "Übernommen: " + uebernimm(angaben) + ".";
+    m.hilfe = uebernimm(angaben);
     return m;
 }
 
@@ -248,7 +248,7 @@ std::string Werkbank::uebernimm(const storage::Angaben& a) {
     }
     neuerLauf();
     melde(kRegel | kMaske | kRand | kBefund);
-    return teile;
+    return teile.empty() ? teile : "Übernommen: " + teile + ".";
 }
 
 std::string Werkbank::regelEingabeText() const {

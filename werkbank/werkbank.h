@@ -307,7 +307,7 @@ private:
     void stelleHer(const Eintrag& e, bool neu);
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen, std::optional<int> feld);
     /// Takes over the rule (the neighbours only when named), edge and size `angaben` states;
-    /// what was taken, as "Regel B3/S23 (Life), Rand Torus, Feld 40 × 40".
+    /// what was taken, as "Übernommen: Regel B3/S23 (Life), Rand Torus, Feld 40 × 40.", or nothing.
     std::string uebernimm(const storage::Angaben& angaben);
     /// Sets the field size, with the menu's check mark when it is a fixed size.
     void groesseMitHaken(int n);
