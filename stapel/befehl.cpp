@@ -5,6 +5,7 @@
 #include "engine/zahltext.h"
 #include "run/uhr.h"
 #include "stapel/stapel.h"
+#include "storage/dateiart.h"
 #include "storage/lesehilfe.h"
 
 namespace stapel {
@@ -22,22 +23,16 @@ std::optional<T> zahl(std::string_view text, long long von, long long bis) {
     return static_cast<T>(wert);
 }
 
-std::string klein(std::string_view s) {
-    std::string k(s);
-    for (char& c : k)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return k;
-}
-
 struct Option {
     char kurz;  // 0: none
     std::string_view lang;
     bool mitWert;
 };
 
-constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true}, {0, "maske", true},
+constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},
                                 {0, "rand", true},           {'g', "groesse", true}, {'o', "ausgabe", true},
-                                {0, "verlauf", false},       {'h', "help", false},   {'V', "version", false}};
+                                {0, "bildrate", true},       {0, "verlauf", false},  {'h', "help", false},
+                                {'V', "version", false}};
 
 /// Takes the value of one option into the job; a sentence when it is not one.
 std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
@@ -55,10 +50,9 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
         a.maske = zahl<std::uint8_t>(wert, 0, 255);
         if (!a.maske) return "Die Maske " + zitat(wert) + " ist keine ganze Zahl von 0 bis 255.";
     } else if (o.lang == "rand") {
-        const std::string r = klein(wert);
-        if (r == "torus") a.rand = engine::Rand::Torus;
-        else if (r == "quadrat") a.rand = engine::Rand::Quadrat;
-        else if (r == "spiegel") a.rand = engine::Rand::Spiegel;
+        if (storage::gleichOhneFall(wert, "torus")) a.rand = engine::Rand::Torus;
+        else if (storage::gleichOhneFall(wert, "quadrat")) a.rand = engine::Rand::Quadrat;
+        else if (storage::gleichOhneFall(wert, "spiegel")) a.rand = engine::Rand::Spiegel;
         else return "Den Rand " + zitat(wert) + " gibt es nicht; möglich sind torus, quadrat und spiegel.";
     } else if (o.lang == "groesse") {
         a.groesse = zahl<int>(wert, 2, engine::kMaxFeld);
@@ -66,14 +60,16 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
             return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " + engine::ziffernText(engine::kMaxFeld) + ".";
     } else if (o.lang == "ausgabe") {
         const std::filesystem::path p(wert);
-        const std::string endung = klein(p.extension().string());
-        if (endung == ".vir" && p.extension() != ".vir")
+        const std::string name = p.filename().string();
+        if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
             return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
-        if (endung != ".vir" && endung != ".rle" && endung != ".cells" && endung != ".lif" && endung != ".life" &&
-            endung != ".png" && endung != ".gif")
-            return "Die Endung von " + zitat(wert, true) +
-                   " sagt kein Format; möglich sind .vir, .rle, .cells, .lif, .life, .png und .gif.";
+        if (!storage::ausgabeFuer(name))
+            return "Die Endung von " + zitat(wert, true) + " sagt kein Format; möglich sind " + storage::kAusgabeEndungen +
+                   ".";
         a.ausgabe = p;
+    } else if (o.lang == "bildrate") {
+        a.bildrate = zahl<int>(wert, 1, 50);
+        if (!a.bildrate) return "Die Bildrate " + zitat(wert) + " ist keine ganze Zahl von 1 bis 50.";
     } else if (o.lang == "verlauf") {
         a.verlauf = true;
     } else if (o.lang == "help") {
@@ -142,6 +138,8 @@ std::string hilfeText() {
            "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
            "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
            "                         letzten bis zu 100 Generationen)\n"
+           "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
+           "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
            "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
            "  -h, --help             diese Hilfe zeigen und beenden\n"
            "  -V, --version          die Version zeigen und beenden\n"

@@ -28,6 +28,7 @@ struct Auftrag {
     std::optional<engine::Rand> rand;
     std::optional<int> groesse;
     std::optional<std::filesystem::path> ausgabe;
+    std::optional<int> bildrate;  // frames per second of an animation
     bool verlauf = false;
     bool hilfe = false;
     bool version = false;

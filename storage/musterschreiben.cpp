@@ -3,6 +3,7 @@
 
 #include "engine/programm.h"
 #include "engine/zahltext.h"
+#include "storage/dateiart.h"
 #include "storage/lesehilfe.h"
 #include "storage/muster.h"
 #include "storage/musterlesen.h"
@@ -84,13 +85,9 @@ std::string life106Text(const Feld& feld) {
 }  // namespace
 
 std::optional<MusterFormat> formatFuerName(std::string_view dateiname) {
-    const auto endetMit = [dateiname](std::string_view endung) {
-        return dateiname.size() >= endung.size() &&
-               gleichOhneFall(dateiname.substr(dateiname.size() - endung.size()), endung);
-    };
-    if (endetMit(".rle")) return MusterFormat::rle;
-    if (endetMit(".cells")) return MusterFormat::plaintext;
-    if (endetMit(".lif") || endetMit(".life")) return MusterFormat::life106;
+    if (endetMit(dateiname, ".rle", true)) return MusterFormat::rle;
+    if (endetMit(dateiname, ".cells", true)) return MusterFormat::plaintext;
+    if (endetMit(dateiname, ".lif", true) || endetMit(dateiname, ".life", true)) return MusterFormat::life106;
     return std::nullopt;
 }
 

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "engine/programm.h"
+#include "engine/welt.h"
 #include "ui/bausteine.h"
 #include "ui/beispieltafel.h"
 #include "ui/dialoge.h"
@@ -74,8 +75,6 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern) : QMainWindow(eltern), dia
 
 frmVireo::~frmVireo() { modell_.vergiss(*this); }
 
-const view::Pixelflaeche& frmVireo::feldBild() const { return feldTafel_->bild(); }
-
 QTimer* frmVireo::uhr() const { return startTafel_->uhr(); }
 
 QAction* frmVireo::eintrag(QMenu* menue, const char* name, const QString& text) {
@@ -108,7 +107,8 @@ void frmVireo::baueMenues() {
                                                            {"cmdEnde", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
     for (const auto& [name, taste] : tasten) datei->findChild<QAction*>(QString::fromLatin1(name))->setShortcut(taste);
 
-    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+    // Placed after the designed menus, below.
+    auto* bearbeiten = new QMenu(QStringLiteral("Bearbeiten"), this);
     bearbeiten->setObjectName(QStringLiteral("cmdBearbeiten"));
     rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", QString());
     rueckgaengig_->setShortcut(QKeySequence::Undo);
@@ -144,6 +144,9 @@ void frmVireo::baueMenues() {
     QAction* matrix = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
     matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
     connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
+
+    // The program's own menus follow the designed ones, which keep their order and places.
+    menuBar()->addMenu(bearbeiten);
 
     QMenu* regel = menuBar()->addMenu(QStringLiteral("Regel"));
     regel->setObjectName(QStringLiteral("cmdRegel"));
@@ -237,7 +240,7 @@ void frmVireo::setzeBreite(int twips) { client_->setFixedSize(tw(twips), tw(kCli
 
 void frmVireo::freieGroesse() {
     const std::optional<QString> text =
-        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis 90"),
+        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis %1").arg(engine::kMaxFeld),
                          QStringLiteral("60"), QPoint(tw(100), tw(100)));
     modell_.freieGroesse(text ? std::optional(text->toStdString()) : std::nullopt);
 }

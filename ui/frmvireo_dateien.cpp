@@ -103,7 +103,7 @@ void frmVireo::animationSpeichern() {
 void frmVireo::oeffneDatei(const QString& pfad) {
     if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
-    const bool welt = pfad.endsWith(QStringLiteral(".vir"), Qt::CaseInsensitive);
+    const bool welt = werkbank::Werkbank::istWeltName(p);
     melde(welt ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
 }
 

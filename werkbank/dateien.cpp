@@ -4,6 +4,7 @@
 
 #include "engine/programm.h"
 #include "engine/zahltext.h"
+#include "storage/dateiart.h"
 #include "storage/dateizugriff.h"
 #include "storage/gifanimation.h"
 #include "storage/lesehilfe.h"
@@ -27,19 +28,8 @@ Meldung warnung(const std::string& grund, const char* folge = "") {
 
 std::string inZeichen(const fs::path& pfad) { return storage::zitat(pfad.string(), true); }
 
-bool endetAuf(const fs::path& pfad, std::string_view endung, bool ohneFall) {
-    const std::string name = pfad.filename().string();
-    if (name.size() < endung.size()) return false;
-    for (std::size_t k = 0; k < endung.size(); ++k) {
-        char c = name[name.size() - endung.size() + k];
-        if (ohneFall && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != endung[k]) return false;
-    }
-    return true;
-}
-
 fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
-    if (!endetAuf(pfad, endung, ohneFall)) pfad += endung;
+    if (!storage::endetMit(pfad.filename().string(), endung, ohneFall)) pfad += endung;
     return pfad;
 }
 
@@ -50,12 +40,13 @@ std::string titelMit(const fs::path& pfad) {
 }
 
 Meldung keinWeltName(const fs::path& pfad) {
-    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“.", kBleibt);
+    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben.",
+                   kBleibt);
 }
 
 }  // namespace
 
-bool Werkbank::istWeltName(const fs::path& pfad) { return endetAuf(pfad, ".vir", false); }
+bool Werkbank::istWeltName(const fs::path& pfad) { return storage::istWeltName(pfad.filename().string()); }
 
 Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
@@ -166,7 +157,7 @@ Meldung Werkbank::importiereMuster(const fs::path& pfad, std::optional<int> feld
 
 Meldung Werkbank::oeffne(const fs::path& pfad, std::optional<int> feld) {
     if (istWeltName(pfad)) return ladeWelt(pfad);
-    if (endetAuf(pfad, ".vir", true)) return keinWeltName(pfad);
+    if (storage::endetMit(pfad.filename().string(), ".vir", true)) return keinWeltName(pfad);
     Meldung m = importiereMuster(pfad, feld);
     // A pattern opened as the world is unchanged until edited, as a loaded world is.
     if (m.art != Meldung::Art::warnung) chronik_.sauber();
@@ -208,7 +199,7 @@ Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system)
     return {};
 }
 
-Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& system) {
+Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& system, std::optional<int> bildMs) {
     pfad = mitEndung(std::move(pfad), ".gif", true);
     const int n = welt_->feldGroesse;
     view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
@@ -222,7 +213,9 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
     nimm(anzeige_.hintergrund);
     if (anzeige_.rasterFarbe != anzeige_.hintergrund) nimm(anzeige_.feld(view::FarbZiel::Raster));
     for (int v = 1; v <= 3; ++v) nimm(anzeige_.zellFarbe[v]);
-    storage::GifAnimation gif(flaeche.breite(), flaeche.hoehe(), farben, intervallMs_ / 10);
+    // Viewers show shorter frames than 20 ms for 100 ms.
+    const int hundertstel = std::clamp((bildMs.value_or(intervallMs_) + 5) / 10, 2, 65535);
+    storage::GifAnimation gif(flaeche.breite(), flaeche.hoehe(), farben, hundertstel);
 
     // The remembered states oldest first, then the present if it was edited since the last step.
     struct Bild {

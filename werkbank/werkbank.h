@@ -267,7 +267,7 @@ public:
     const Chronik& chronik() const { return chronik_; }
 
     // ---- Files ----
-    /// Whether a name is that of a world file: it ends in ".vir", letter case counting.
+    /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).
     static bool istWeltName(const std::filesystem::path& pfad);
     /// Loads a world file completely or, with a warning, not at all.
     Meldung ladeWelt(const std::filesystem::path& pfad);
@@ -295,8 +295,10 @@ public:
     Meldung speichereBild(std::filesystem::path pfad, const view::Systemfarben& system);
     /// The time series of the run as a table for a spreadsheet (CSV).
     Meldung speichereVerlauf(std::filesystem::path pfad);
-    /// The remembered generations as an animated GIF, drawn with the given system colours.
-    Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system);
+    /// The remembered generations as an animated GIF, drawn with the given system colours, each
+    /// shown for `bildMs` milliseconds (at least 20), by default the clock's interval.
+    Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system,
+                               std::optional<int> bildMs = std::nullopt);
 
 private:
     class Vorgang;

@@ -180,13 +180,6 @@ TEST(MusterPlatz, CentredWhenItDoesNotFitAtItsPositionAndNotAtAllWhenTooLarge) {
     EXPECT_EQ(grund, "Das Muster ist 31 × 2 Zellen groß und passt nicht in das Feld von 30 × 30 Zellen.");
 }
 
-TEST(MusterSchreiben, TheFormatAFileNameAsksFor) {
-    using F = std::optional<MusterFormat>;
-    for (const auto& [name, format] : {std::pair{"a.RLE", F{MusterFormat::rle}}, {"x.y.cells", F{MusterFormat::plaintext}},
-                                       {"/tmp/c.LIFE", F{MusterFormat::life106}}, {"a.rle.gz", F{}}})
-        EXPECT_EQ(storage::formatFuerName(name), format) << name;
-}
-
 // An RLE header with its rule and bounded grid, the position counting only in the first line as
 // the common readers take it; a run of the cell data.
 const std::regex kKopf(R"((#CXRLE Pos=(-?\d+),(-?\d+)\n)?(#.*\n)*x = .*, rule = B(\d*)/S(\d*):([TP])(\d+),\d+\n)");
