@@ -57,15 +57,16 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
     } else if (o.lang == "groesse") {
         a.groesse = zahl<int>(wert, 2, engine::kMaxFeld);
         if (!a.groesse || *a.groesse % 2 != 0)
-            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " + engine::ziffernText(engine::kMaxFeld) + ".";
+            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " +
+                   engine::ziffernText(engine::kMaxFeld) + ".";
     } else if (o.lang == "ausgabe") {
         const std::filesystem::path p(wert);
         const std::string name = p.filename().string();
         if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
             return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
         if (!storage::ausgabeFuer(name))
-            return "Die Endung von " + zitat(wert, true) + " sagt kein Format; möglich sind " + storage::kAusgabeEndungen +
-                   ".";
+            return "Die Endung von " + zitat(wert, true) + " sagt kein Format; möglich sind " +
+                   storage::kAusgabeEndungen + ".";
         a.ausgabe = p;
     } else if (o.lang == "bildrate") {
         a.bildrate = zahl<int>(wert, 1, 50);

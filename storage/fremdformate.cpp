@@ -11,7 +11,6 @@ namespace storage {
 
 namespace {
 
-
 // ---- MCell ----
 
 constexpr Zellzeichen kMCellZeichen{".", "*A", "#L", "BCDEFGHIJKLMNOPQRSTUVWXabcdefghij"};
@@ -143,7 +142,8 @@ MusterGelesen liesLife105(std::string_view text) {
     if (!durchlauf(nullptr, fehler)) return abgelehnt(fehler);
     if (!zeilen) return abgelehnt(kKeineZellen);
     if (bloecke && lebende) m->position = std::array<std::int64_t, 2>{min[0], min[1]};
-    return fuelle(std::move(m), max[0] - min[0] + 1, max[1] - min[1] + 1, [&](Muster* ziel) { durchlauf(ziel, fehler); });
+    return fuelle(std::move(m), max[0] - min[0] + 1, max[1] - min[1] + 1,
+                  [&](Muster* ziel) { durchlauf(ziel, fehler); });
 }
 
 MusterGelesen liesMCell(std::string_view text) {

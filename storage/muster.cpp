@@ -24,7 +24,9 @@ std::string groessenSatz(std::int64_t breite, std::int64_t hoehe) {
     return "Das Muster ist " + ziffernText(breite) + " × " + ziffernText(hoehe) + " Zellen groß";
 }
 
-std::string groessterFeldSatz() { return "das größte Feld mit " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen"; }
+std::string groessterFeldSatz() {
+    return "das größte Feld mit " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen";
+}
 
 // A character as the user can read it in a message.
 std::string zeichenText(char c) {
@@ -69,13 +71,19 @@ Gitter liesGitter(std::string_view s, Angaben& m, std::string& grund) {
     const std::int64_t n = masse[0].wert;
     const bool zuGross = masse[0].zuGross || masse[1].zuGross;
     constexpr const char* kArten[] = {"", "", "eine Kleinsche Flasche", "eine Kreuzhaube", "eine Kugel"};
-    if (artIndex >= 2) grund = std::string(kArten[artIndex]) + "; hier gibt es Torus, Quadrat und Spiegel";
-    else if (verschoben) grund = "verschoben oder verdreht verklebte Kanten; hier gibt es Torus, Quadrat und Spiegel";
-    else if (n == 0 || masse[1].wert == 0) grund = "in einer Richtung unbegrenzt; hier ist das Feld in beiden Richtungen begrenzt";
+    if (artIndex >= 2)
+        grund = std::string(kArten[artIndex]) + "; hier gibt es Torus, Quadrat und Spiegel";
+    else if (verschoben)
+        grund = "verschoben oder verdreht verklebte Kanten; hier gibt es Torus, Quadrat und Spiegel";
+    else if (n == 0 || masse[1].wert == 0)
+        grund = "in einer Richtung unbegrenzt; hier ist das Feld in beiden Richtungen begrenzt";
     else if (!zuGross && n != masse[1].wert)
-        grund = "ein Rechteck aus " + ziffernText(n) + " × " + ziffernText(masse[1].wert) + " Zellen; hier ist das Feld quadratisch";
-    else if (zuGross || n > kMaxFeld) grund = "größer als " + groessterFeldSatz();
-    else if (n % 2 != 0) grund = "eine ungerade Seitenlänge; hier ist die Feldgröße gerade";
+        grund = "ein Rechteck aus " + ziffernText(n) + " × " + ziffernText(masse[1].wert) +
+                " Zellen; hier ist das Feld quadratisch";
+    else if (zuGross || n > kMaxFeld)
+        grund = "größer als " + groessterFeldSatz();
+    else if (n % 2 != 0)
+        grund = "eine ungerade Seitenlänge; hier ist die Feldgröße gerade";
     if (!grund.empty()) return Gitter::fremd;
     m.rand = art == 't' ? engine::Rand::Torus : engine::Rand::Quadrat;
     m.feldGroesse = static_cast<int>(n);
@@ -297,7 +305,6 @@ MusterGelesen pruefeText(std::string_view& text) {
     return {};
 }
 
-
 bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler) {
     for (int k = 0; k < 2; ++k) {
         if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
@@ -348,7 +355,8 @@ bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZ
             fehler = "Der Rand " + name + wo + " ist unbekannt.";
             return false;
         }
-        if (g == Gitter::fremd) m.fremderRand = "Der Rand " + name + " lässt sich hier nicht einstellen: " + grund + ".";
+        if (g == Gitter::fremd)
+            m.fremderRand = "Der Rand " + name + " lässt sich hier nicht einstellen: " + grund + ".";
     }
     return true;
 }
@@ -368,10 +376,12 @@ void liesBrett(std::string_view brett, bool umbruch, Angaben& m) {
     const bool gelesen = liesZahl(s, masse[0]) && !s.empty() && klein(s.front()) == 'x' &&
                          (s.remove_prefix(1), liesZahl(s, masse[1])) && s.empty();
     std::string grund = "keine Angabe „Breite x Höhe“";
-    if (gelesen && (masse[0].zuGross || masse[1].zuGross)) grund = "größer als " + groessterFeldSatz();
+    if (gelesen && (masse[0].zuGross || masse[1].zuGross))
+        grund = "größer als " + groessterFeldSatz();
     else if (gelesen) {
         grund.clear();
-        const std::string gitter = std::string(umbruch ? "T" : "P") + ziffernText(masse[0].wert) + "," + ziffernText(masse[1].wert);
+        const std::string gitter =
+            std::string(umbruch ? "T" : "P") + ziffernText(masse[0].wert) + "," + ziffernText(masse[1].wert);
         if (liesGitter(gitter, m, grund) == Gitter::ja) return;
     }
     m.fremderRand = "Das Brett " + zitat(std::string(brett) + (umbruch ? " mit Umbruch" : " ohne Umbruch")) +

@@ -72,9 +72,9 @@ public:
         const char erstes = klein(text_.front());
         if (erstes == 'b' || erstes == 's') return bs(erstes);
         if (ziffer(erstes) || strich(erstes)) return sb();
-        return unbekannt(
-            zitat(text_) +
-            " ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ oder eine MAP-Regel.");
+        return unbekannt(zitat(text_) +
+                         " ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ "
+                         "oder eine MAP-Regel.");
     }
 
 private:
@@ -99,8 +99,9 @@ private:
 
     // The text read so far and what should have come next.
     RegelGelesen erwartet(std::string_view was) const {
-        return unbekannt(zitat(text_) + " ist keine Regel: nach " + zitat(text_.substr(0, text_.size() - rest_.size())) +
-                         " wird " + std::string(was) + " erwartet.");
+        return unbekannt(zitat(text_) + " ist keine Regel: nach " +
+                         zitat(text_.substr(0, text_.size() - rest_.size())) + " wird " + std::string(was) +
+                         " erwartet.");
     }
 
     void nichtHier(RegelArt art, std::string grund) {
@@ -154,8 +155,7 @@ private:
         if (nimm('v')) {
             regel_.maske = kVonNeumann;
             regel_.mitNachbarn = true;
-        }
-        else if (nimm('h'))
+        } else if (nimm('h'))
             nichtHier(RegelArt::fremd, "sie gilt im Sechseckgitter");
         if (!rest_.empty()) return erwartet("eine Zahl von 0 bis 8 oder das Ende");
         return ergebnis();

@@ -91,8 +91,8 @@ void frmVireo::baueMenues() {
     connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren (ersetzt die Welt)…")), &QAction::triggered, this,
-            &frmVireo::importieren);
+    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
+            this, &frmVireo::importieren);
     connect(eintrag(datei, "cmdExport", QStringLiteral("Muster exportieren…")), &QAction::triggered, this,
             &frmVireo::exportieren);
     connect(eintrag(datei, "cmdBild", QStringLiteral("Bild speichern…")), &QAction::triggered, this,
@@ -156,8 +156,8 @@ void frmVireo::baueMenues() {
     for (const werkbank::BenannteRegel& r : werkbank::Werkbank::benannteRegeln()) {
         const QString name = QString::fromStdString(r.name);
         // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
-        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                                                                    QString::fromStdString(r.notation)));
+        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
+            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), QString::fromStdString(r.notation)));
         a->setCheckable(true);
         a->setData(name);
         connect(a, &QAction::triggered, this,

@@ -80,9 +80,9 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
 Meldung Werkbank::speichereWelt(fs::path pfad) {
     const std::string name = pfad.filename().string();
     if (name.find_first_of("*?") != std::string::npos)
-        return warnung(
-            "Der Name " + storage::zitat(name, true) + " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
-            " Die Welt ist nicht gespeichert.");
+        return warnung("Der Name " + storage::zitat(name, true) +
+                           " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
+                       " Die Welt ist nicht gespeichert.");
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
     std::memcpy(datei->zelle, welt_->zelle, sizeof datei->zelle);
@@ -109,12 +109,14 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
     return fuegeEin(text, herkunft, ersetzen, std::nullopt);
 }
 
-Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen, std::optional<int> feld) {
+Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen,
+                           std::optional<int> feld) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
     auto ablehnen = [&](const std::string& grund) {
         return Meldung{Meldung::Art::warnung,
                        "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-                       herkunft + ": " + grund, {}};
+                       herkunft + ": " + grund,
+                       {}};
     };
     if (!gelesen.muster) return ablehnen(gelesen.fehler);
     const storage::Muster& muster = *gelesen.muster;

@@ -61,8 +61,10 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
     ASSERT_TRUE(b.auftrag) << b.fehler;
     const stapel::Auftrag& a = *b.auftrag;
     ASSERT_TRUE(a.regel && a.regel->regel);
-    EXPECT_EQ(std::tuple(a.generationen, a.regel->regel->regel.geburt, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf, a.eingabe),
-              std::tuple(1000, (1 << 3) | (1 << 6), 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true, fs::path("-name.rle")));
+    EXPECT_EQ(std::tuple(a.generationen, a.regel->regel->regel.geburt, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf,
+                         a.eingabe),
+              std::tuple(1000, (1 << 3) | (1 << 6), 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true,
+                         fs::path("-name.rle")));
 
     EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
     EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);

@@ -40,7 +40,8 @@ TEST(RegelText, TypedAndWrittenRulesWithTheirMessages) {
         {"B3/S23H", RegelArt::fremd, "", "", 0, "Sechseckgitter"},
         {"MAP" + std::string(22, 'A'), RegelArt::fremd, "", "", 0, "andere Nachbarschaft"},
         // Birth only with the north neighbour alone (index 128), which no mask and counts give.
-        {"MAP" + std::string(21, 'A') + 'I' + std::string(64, 'A'), RegelArt::fremd, "", "", 0, "nicht allein von der Zahl lebender Nachbarn ab."},
+        {"MAP" + std::string(21, 'A') + 'I' + std::string(64, 'A'), RegelArt::fremd, "", "", 0,
+         "nicht allein von der Zahl lebender Nachbarn ab."},
         {"23/3/3", RegelArt::mehrZustaende, "", "", 0, "sie hat 3 Zustände, hier gibt es zwei."},
         {"  ", RegelArt::unbekannt, "", "", 0, "Es ist keine Regel angegeben."},
         {"B3/X", RegelArt::unbekannt, "", "", 0, "„B3/X“ ist keine Regel: nach „B3/“ wird „S“ erwartet."},
