@@ -44,7 +44,7 @@ bool liesGanzeZahl(std::string_view& s, Zahl& z) {
 }
 
 std::string zitat(std::string_view name, bool ende) {
-    // Start of each UTF-8 character, and the text's end.
+    // Characters are counted by their first bytes, so that no cut falls inside one.
     std::size_t zeichen = 0;
     for (const char c : name) zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     std::size_t von = 0, bis = name.size();

@@ -232,13 +232,13 @@ std::string Werkbank::uebernimm(const storage::Angaben& a) {
             ueberleben_[k] = r.ueberlebt(static_cast<int>(k)) ? 1 : 0;
             geburt_[k] = r.geboren(static_cast<int>(k)) ? 1 : 0;
         }
-        const std::string_view name = storage::regelName(r, 255);
+        if (a.regel->mitNachbarn) welt_->nachbarMaske = a.regel->maske;
+        // A name only where it holds: with all eight neighbours.
+        const std::string_view name = storage::regelName(r, welt_->nachbarMaske);
         teil("Regel " + storage::regelText(r, 255) + (name.empty() ? "" : " (" + std::string(name) + ")"));
-        if (a.regel->mitNachbarn) {
-            welt_->nachbarMaske = a.regel->maske;
+        if (a.regel->mitNachbarn)
             teil(a.regel->maske == 255 ? std::string("alle acht Nachbarn")
                                        : "Nachbarmaske " + engine::ziffernText(a.regel->maske));
-        }
     }
     if (a.rand) {
         rand_ = *a.rand;

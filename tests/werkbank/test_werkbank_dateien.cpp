@@ -110,7 +110,7 @@ TEST(WerkbankDateien, ImportTakesWhatThePatternStatesAndPasteOnlyAddsCellsBothGr
 
     std::ofstream(o / "h.rle") << "x = 3, y = 1, rule = B36/S23:T40,40\n3o!\n";
     EXPECT_EQ(b.w->importiereMuster(o / "h.rle").hilfe,
-              "Übernommen: Regel B36/S23 (HighLife), Rand Torus, Feld 40 × 40.");
+              "Übernommen: Regel B36/S23, Rand Torus, Feld 40 × 40.");
     EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->regel().geburt, b.w->rand(), int{b.w->maske()},
                          testhilfe::lebende(b.w->welt())),
               std::tuple(40, (1 << 3) | (1 << 6), engine::Rand::Torus, 85, 3));
@@ -129,7 +129,7 @@ TEST(WerkbankDateien, ATypedRuleSetsTheBoxesAndTheNeighboursOrGridOnlyWhereItNam
     Bank b;
     b.w->setzeMaske(85);
     EXPECT_EQ(b.w->setzeRegelText(" B36 / S23 : T60,60").hilfe,
-              "Übernommen: Regel B36/S23 (HighLife), Rand Torus, Feld 60 × 60.");
+              "Übernommen: Regel B36/S23, Rand Torus, Feld 60 × 60.");
     EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->groessenHaken(), int{b.w->maske()}), std::tuple(60, 1, 85));
     b.w->setzeRegelText("B2/S013V");
     EXPECT_EQ(std::pair(int{b.w->maske()}, b.w->regelEingabeText()), std::pair(0x55, std::string("B2/S013V")));
