@@ -54,6 +54,8 @@ bool frmVireo::speichereWelt() {
 }
 
 void frmVireo::importieren() {
+    // An import replaces the world, as opening one does.
+    if (!darfVerwerfen()) return;
     const QString titel = QStringLiteral("Muster importieren");
     const std::optional<QString> pfad = dialoge_.dateiOeffnen(this, titel, QDir::currentPath(), kMuster);
     if (pfad) melde(titel, modell_.importiereMuster(pfadVon(*pfad)));
