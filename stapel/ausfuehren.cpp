@@ -5,7 +5,6 @@
 #include "engine/zahltext.h"
 #include "stapel/stapel.h"
 #include "storage/dateiart.h"
-#include "storage/regeltext.h"
 #include "werkbank/werkbank.h"
 
 namespace stapel {
@@ -43,17 +42,17 @@ int zumSchluss(std::ostream& aus, std::ostream& fehler) {
 
 int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     auto w = std::make_unique<werkbank::Werkbank>();
-    const werkbank::Meldung gelesen = w->oeffne(a.eingabe);
+    // The size the pattern must fit: the one asked for, else the grid of the rule asked for.
+    std::optional<int> feld = a.groesse;
+    if (!feld && a.regel && a.regel->rand) feld = a.regel->feldGroesse;
+    const werkbank::Meldung gelesen = w->oeffne(a.eingabe, feld);
     if (gelesen.art == werkbank::Meldung::Art::warnung) {
         fehler << kName << gelesen.grund << '\n';
         return kDateiFehler;
     }
     if (gelesen) fehler << kName << gelesen.grund << '\n';  // what of the file's rule could not be taken
 
-    if (a.regel) {
-        const storage::RegelGelesen r = storage::liesRegel(*a.regel);
-        w->setzeRegel(r.regel->regel, r.regel->maske);
-    }
+    if (a.regel) w->setzeAngaben(*a.regel);
     if (a.maske) w->setzeMaske(*a.maske);
     if (a.rand) w->setzeRand(*a.rand);
     if (a.groesse) w->setzeGroesse(*a.groesse);

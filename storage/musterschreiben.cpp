@@ -60,11 +60,10 @@ std::string herkunft(int n) {
 
 std::string plaintextText(const Feld& feld, const engine::Regel& regel, std::uint8_t maske, engine::Rand rand,
                           std::string_view name) {
-    static constexpr const char* kRaender[] = {"Torus", "Quadrat", "Spiegel"};
     std::string text;
     if (const std::string n = einzeilig(name); !n.empty()) schreibeZeile(text, "!Name: " + n);
     schreibeZeile(text, std::string("!").append(herkunft(feld.n())) + ", Regel " + regelText(regel, maske) +
-                            ", Rand " + kRaender[static_cast<int>(rand)] + ".");
+                            ", Rand " + std::string(randName(rand)) + ".");
     if (feld.leer()) schreibeZeile(text, ".");
     for (int j = feld.oben; j <= feld.unten; ++j) {
         std::string reihe;
@@ -156,6 +155,11 @@ std::string rleText(const engine::Welt& welt, const engine::Regel& regel, engine
     gib(1, '!');
     schreibeZeile(text, zeile);
     return text;
+}
+
+std::string_view randName(engine::Rand rand) {
+    static constexpr std::string_view kNamen[] = {"Torus", "Quadrat", "Spiegel"};
+    return kNamen[static_cast<int>(rand)];
 }
 
 }  // namespace storage

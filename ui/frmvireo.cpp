@@ -9,7 +9,6 @@
 
 #include "engine/programm.h"
 #include "engine/welt.h"
-#include "storage/regeltext.h"
 #include "ui/bausteine.h"
 #include "ui/beispieltafel.h"
 #include "ui/dialoge.h"
@@ -92,8 +91,8 @@ void frmVireo::baueMenues() {
     connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren…")), &QAction::triggered, this,
-            &frmVireo::importieren);
+    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
+            this, &frmVireo::importieren);
     connect(eintrag(datei, "cmdExport", QStringLiteral("Muster exportieren…")), &QAction::triggered, this,
             &frmVireo::exportieren);
     connect(eintrag(datei, "cmdBild", QStringLiteral("Bild speichern…")), &QAction::triggered, this,
@@ -121,7 +120,7 @@ void frmVireo::baueMenues() {
     connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
     bearbeiten->addSeparator();
     QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QStringLiteral("Muster kopieren"));
-    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen"));
+    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen (zur Welt hinzu)"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
     kopie->setShortcut(QKeySequence::Copy);
     einfuegung->setShortcut(QKeySequence::Paste);
@@ -154,15 +153,15 @@ void frmVireo::baueMenues() {
     regelJetzt_ = regel->addAction(QString());
     regelJetzt_->setEnabled(false);
     regel->addSeparator();
-    for (const storage::BenannteRegel& r : storage::kBenannteRegeln) {
-        const QString name = QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()));
+    for (const werkbank::BenannteRegel& r : werkbank::Werkbank::benannteRegeln()) {
+        const QString name = QString::fromStdString(r.name);
         // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
         QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
-            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")),
-            QString::fromUtf8(r.notation.data(), static_cast<qsizetype>(r.notation.size()))));
+            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), QString::fromStdString(r.notation)));
         a->setCheckable(true);
         a->setData(name);
-        connect(a, &QAction::triggered, this, [this, n = r.notation] { modell_.setzeRegelText(std::string(n)); });
+        connect(a, &QAction::triggered, this,
+                [this, n = r.notation] { melde(QStringLiteral("Regel"), modell_.setzeRegelText(n)); });
         regelNamen_ << a;
     }
     regel->addSeparator();
@@ -185,8 +184,10 @@ void frmVireo::zeigeRegel() {
 void frmVireo::regelEingeben() {
     const QString titel = QStringLiteral("Regel eingeben");
     const std::optional<QString> text = dialoge_.eingabe(
-        this, titel, QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“):"),
-        QString::fromStdString(storage::regelText(modell_.regel(), 255)), QPoint(tw(100), tw(100)));
+        this, titel,
+        QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“), auch mit Gitter "
+                       "(„B3/S23:T30,30“):"),
+        QString::fromStdString(modell_.regelEingabeText()), QPoint(tw(100), tw(100)));
     if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
 }
 

@@ -7,6 +7,7 @@
 #include "storage/dateiart.h"
 #include "storage/dateizugriff.h"
 #include "storage/gifanimation.h"
+#include "storage/lesehilfe.h"
 #include "storage/muster.h"
 #include "storage/pngbild.h"
 #include "storage/weltdatei.h"
@@ -22,10 +23,10 @@ constexpr const char* kBleibt = " Die Welt bleibt, wie sie war.";
 
 /// A warning: the sentence that names the problem, and what follows for the window.
 Meldung warnung(const std::string& grund, const char* folge = "") {
-    return {Meldung::Art::warnung, grund + folge, grund};
+    return {Meldung::Art::warnung, grund + folge, grund, {}};
 }
 
-std::string inZeichen(const fs::path& pfad) { return "„" + pfad.string() + "“"; }
+std::string inZeichen(const fs::path& pfad) { return storage::zitat(pfad.string(), true); }
 
 fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
     if (!storage::endetMit(pfad.filename().string(), endung, ohneFall)) pfad += endung;
@@ -79,9 +80,9 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
 Meldung Werkbank::speichereWelt(fs::path pfad) {
     const std::string name = pfad.filename().string();
     if (name.find_first_of("*?") != std::string::npos)
-        return warnung(
-            "Der Name „" + name + "“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
-            " Die Welt ist nicht gespeichert.");
+        return warnung("Der Name " + storage::zitat(name, true) +
+                           " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
+                       " Die Welt ist nicht gespeichert.");
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
     std::memcpy(datei->zelle, welt_->zelle, sizeof datei->zelle);
@@ -104,55 +105,62 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     return {};
 }
 
-Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren) {
-    return fuegeEin(text, herkunft, leeren, "Muster einfügen");
+Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool ersetzen) {
+    return fuegeEin(text, herkunft, ersetzen, std::nullopt);
 }
 
-Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
+Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen,
+                           std::optional<int> feld) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
     auto ablehnen = [&](const std::string& grund) {
         return Meldung{Meldung::Art::warnung,
                        "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-                       herkunft + ": " + grund};
+                       herkunft + ": " + grund,
+                       {}};
     };
     if (!gelesen.muster) return ablehnen(gelesen.fehler);
     const storage::Muster& muster = *gelesen.muster;
-    const int n = muster.rand ? muster.feldGroesse : welt_->feldGroesse;
+    // A size asked for, or the pattern's own grid, is the field's; otherwise the field grows to hold it.
+    const bool gitter = ersetzen && muster.rand;
+    const int alt = welt_->feldGroesse;
+    const int n = feld ? *feld : gitter ? muster.feldGroesse : storage::groesseFuer(muster, alt);
     std::string grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
     if (!platz) return ablehnen(grund);
 
-    Vorgang v(*this, Art::Bearbeitung, schritt);
-    if (muster.regel) setzeRegel(muster.regel->regel, muster.regel->maske);
-    if (muster.rand) {
-        rand_ = *muster.rand;
-        melde(kRand);
+    Vorgang v(*this, Art::Bearbeitung, ersetzen ? "Muster importieren" : "Muster einfügen");
+    Meldung m;
+    if (ersetzen) {
+        m.hilfe = uebernimm(muster);
+        welt_->loescheZellen();
+    } else if (muster.regel || muster.rand) {
+        m.hilfe = "Eingefügt; Regel und Rand bleiben.";
     }
-    if (leeren) welt_->loescheZellen();
+    if (n != welt_->feldGroesse) groesseMitHaken(n);
+    if (!feld && !gitter && n > alt)
+        m.hilfe += (m.hilfe.empty() ? "" : " ") + std::string("Feld auf ") + engine::ziffernText(n) + " × " +
+                   engine::ziffernText(n) + " vergrößert (Muster " + engine::ziffernText(muster.breite) + " × " +
+                   engine::ziffernText(muster.hoehe) + ").";
     storage::setzeEin(*welt_, muster, *platz);
-    if (n != welt_->feldGroesse) {
-        view::Groessenwahl wahl{n, -1};
-        for (int k = 0; k < 3; ++k)
-            if (view::kFesteGroessen[k] == n) wahl.haken = k;
-        waehleGroesse(wahl);
-    }
     weltGeaendert();
-    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); !hinweis.empty())
-        return {Meldung::Art::hinweis, hinweis, hinweis};
-    return {};
+    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {
+        m.art = Meldung::Art::hinweis;
+        m.text = m.grund = std::move(hinweis);
+    }
+    return m;
 }
 
-Meldung Werkbank::importiereMuster(const fs::path& pfad, bool leeren) {
+Meldung Werkbank::importiereMuster(const fs::path& pfad, std::optional<int> feld) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
     if (!datei.fehler.empty())
         return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ".", kBleibt);
-    return fuegeEin(datei.text, inZeichen(pfad), leeren, leeren ? "Muster öffnen" : "Muster importieren");
+    return fuegeEin(datei.text, inZeichen(pfad), true, feld);
 }
 
-Meldung Werkbank::oeffne(const fs::path& pfad) {
+Meldung Werkbank::oeffne(const fs::path& pfad, std::optional<int> feld) {
     if (istWeltName(pfad)) return ladeWelt(pfad);
     if (storage::endetMit(pfad.filename().string(), ".vir", true)) return keinWeltName(pfad);
-    Meldung m = importiereMuster(pfad, true);
+    Meldung m = importiereMuster(pfad, feld);
     // A pattern opened as the world is unchanged until edited, as a loaded world is.
     if (m.art != Meldung::Art::warnung) {
         Vorgang v(*this);

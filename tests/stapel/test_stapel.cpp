@@ -60,8 +60,11 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
     const stapel::Befehl b = stapel::liesBefehl(gut);
     ASSERT_TRUE(b.auftrag) << b.fehler;
     const stapel::Auftrag& a = *b.auftrag;
-    EXPECT_EQ(std::tuple(a.generationen, a.regel, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf, a.eingabe),
-              std::tuple(1000, "highlife", 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true, fs::path("-name.rle")));
+    ASSERT_TRUE(a.regel && a.regel->regel);
+    EXPECT_EQ(std::tuple(a.generationen, a.regel->regel->regel.geburt, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf,
+                         a.eingabe),
+              std::tuple(1000, (1 << 3) | (1 << 6), 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true,
+                         fs::path("-name.rle")));
 
     EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
     EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);
@@ -74,13 +77,18 @@ TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
     fs::create_directory(o / "ordner.vir");
     const std::string kaputt = o / "kaputt.rle", gut = o / "gut.cells", ordner = o / "ordner.vir";
     std::ofstream(kaputt) << "x = 2, y = 1\nq!\n";
-    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}};
+    std::ofstream(o / "breit.rle") << "x = 25, y = 1\n25o!\n";
+    const std::string breit = o / "breit.rle";
+    // A pattern wider than the field asked for is refused, never cut.
+    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}, {"-g", "20", breit}};
     for (const auto& f : faelle) {
         const Lauf l = rufe(f);
         EXPECT_EQ(l.status, stapel::kDateiFehler) << f.back();
         EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
     }
     EXPECT_TRUE(fs::is_directory(o / "ordner.vir"));
+    // On a torus of 26 the row keeps 23 cells and gives birth to 23 above and below it.
+    EXPECT_TRUE(rufe({"-g", "26", breit}).aus.starts_with("Generation 1: 69 lebende Zellen"));
 }
 
 TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheCourse) {

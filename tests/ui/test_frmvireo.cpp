@@ -462,6 +462,7 @@ private slots:
         QVERIFY(highlife);
         highlife->trigger();
         QCOMPARE(m().regel().geburt, (1 << 3) | (1 << 6));
+        QCOMPARE(hilfe(), QStringLiteral("Übernommen: Regel B36/S23 (HighLife)."));
         QVERIFY(highlife->isChecked());
         QVERIFY(finde<QLineEdit>("txtBefund")->toolTip().contains(QStringLiteral("B36/S23 (HighLife)")));
         dialoge.eingaben = {QStringLiteral("S23/B3")};
