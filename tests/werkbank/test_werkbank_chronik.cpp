@@ -19,7 +19,7 @@ struct Stand {
 };
 
 Stand stand(const werkbank::Werkbank& w) {
-    const std::int32_t* z = &w.welt().zelle[0][0];
+    const std::int32_t* z = &w.welt().zellen()[0][0];
     return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim), w.einstellungen()};
 }
 
@@ -163,7 +163,8 @@ TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
     constexpr int kSchritte = 2000;
     for (int k = 1; k <= kSchritte; ++k) {
         chronik.oeffne(werkbank::Art::Bearbeitung, std::to_string(k), {});
-        std::fill(&welt->zelle[0][0], &welt->zelle[0][0] + engine::kDim * engine::kDim, k % 3 + 1);
+        for (int x = 0; x < engine::kDim; ++x)
+            for (int y = 0; y < engine::kDim; ++y) welt->setzeZelle(x, y, k % 3 + 1);
         ASSERT_TRUE(chronik.schliesse(*welt, {}));
         ASSERT_LE(chronik.bytes(), werkbank::Chronik::kMaxBytes);
     }
