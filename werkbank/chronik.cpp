@@ -1,6 +1,7 @@
 #include "werkbank/chronik.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "engine/vektor.h"
 #include "engine/zahltext.h"
@@ -8,7 +9,7 @@
 namespace werkbank {
 
 std::size_t Eintrag::bytes() const {
-    return sizeof(Eintrag) + name.capacity() + vorher.zaehlerText.capacity() + vorher.tiefeText.capacity() +
+    return sizeof(Eintrag) + (gedaechtnis ? sizeof(engine::Gedaechtnis) : 0) + name.capacity() + vorher.zaehlerText.capacity() + vorher.tiefeText.capacity() +
            nachher.zaehlerText.capacity() + nachher.tiefeText.capacity() + zellen.capacity() * sizeof(ZellAenderung);
 }
 
@@ -37,12 +38,34 @@ MORLIX_VEKTOR void Chronik::aenderungen(const engine::Welt& welt, std::vector<Ze
 }
 
 void Chronik::oeffne(Art art, std::string name, const Einstellungen& vorher) {
-    offen_ = Offen{art, std::move(name), 0, vorher};
+    offen_ = Offen{art, std::move(name), 0, vorher, std::nullopt};
     ++stand_;
 }
 
 void Chronik::generationen(long long anzahl) {
     if (offen_) offen_->generationen += anzahl;
+}
+
+void Chronik::merkeGedaechtnisVorher(engine::GedaechtnisAbzug ring) {
+    if (offen_) offen_->gedaechtnis = std::move(ring);
+}
+
+void Chronik::merkeGedaechtnisNachLauf(engine::GedaechtnisAbzug ring) {
+    assert(position_ < basis_ + static_cast<long long>(eintraege_.size()));
+    Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_)];
+    assert(e.lauf);
+    bytes_ -= e.bytes();
+    e.gedaechtnis = std::move(ring);
+    bytes_ += e.bytes();
+}
+
+void Chronik::vergissGedaechtnisNachLauf() {
+    assert(position_ > basis_);
+    Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_ - 1)];
+    assert(e.lauf);
+    bytes_ -= e.bytes();
+    e.gedaechtnis.reset();
+    bytes_ += e.bytes();
 }
 
 std::string Chronik::laufName(long long generationen) {
@@ -60,6 +83,8 @@ bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher, 
     e.lauf = offen.art == Art::Lauf;
     e.bearbeitung = !e.lauf && (offen.art != Art::Rueckblende || (weiter && !e.zellen.empty()));
     e.name = e.lauf ? laufName(offen.generationen) : std::move(offen.name);
+    e.generationen = offen.generationen;
+    if (!e.lauf) e.gedaechtnis = std::move(offen.gedaechtnis);
     e.vorher = std::move(offen.vorher);
     e.nachher = nachher;
     e.zellen.shrink_to_fit();

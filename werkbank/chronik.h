@@ -39,6 +39,11 @@ struct Eintrag {
     Einstellungen vorher;
     Einstellungen nachher;
     std::vector<ZellAenderung> zellen;
+    /// Generations of a run.
+    long long generationen = 0;
+    /// The memory ring a step cannot be undone or redone without: for a run the ring after it,
+    /// kept while the run is undone; for any other step the ring before it.
+    std::optional<engine::GedaechtnisAbzug> gedaechtnis;
     /// Memory the step holds, about.
     std::size_t bytes() const;
 };
@@ -58,6 +63,12 @@ public:
     void oeffne(Art art, std::string name, const Einstellungen& vorher);
     /// Adds generations to an open run, for its name.
     void generationen(long long anzahl);
+    /// Keeps the memory ring as it is before the open step, which replaces it.
+    void merkeGedaechtnisVorher(engine::GedaechtnisAbzug ring);
+    /// Keeps the memory ring after the run just undone, for its redo.
+    void merkeGedaechtnisNachLauf(engine::GedaechtnisAbzug ring);
+    /// Lets go of the ring kept for the run just redone.
+    void vergissGedaechtnisNachLauf();
     /// Closes the open step with the cells and settings after it; a step that changed nothing
     /// is dropped. `weiter`: generations continue from its end, so a look-back that changed the
     /// cells replaced the world. True when a step was recorded.
@@ -92,6 +103,7 @@ private:
         std::string name;
         long long generationen = 0;
         Einstellungen vorher;
+        std::optional<engine::GedaechtnisAbzug> gedaechtnis;
     };
     static std::string laufName(long long generationen);
     /// The cells that differ from the reference, which takes them over.

@@ -137,10 +137,12 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
         m.hilfe = "Eingefügt; Regel und Rand bleiben.";
     }
     if (n != welt_->feldGroesse) groesseMitHaken(n);
-    if (!feld && !gitter && n > alt)
-        m.hilfe += (m.hilfe.empty() ? "" : " ") + std::string("Feld auf ") + engine::ziffernText(n) + " × " +
-                   engine::ziffernText(n) + " vergrößert (Muster " + engine::ziffernText(muster.breite) + " × " +
-                   engine::ziffernText(muster.hoehe) + ").";
+    if (!feld && !gitter && n > alt) {
+        if (!m.hilfe.empty()) m.hilfe += ' ';
+        m.hilfe.append("Feld auf ").append(engine::ziffernText(n)).append(" × ").append(engine::ziffernText(n));
+        m.hilfe.append(" vergrößert (Muster ").append(engine::ziffernText(muster.breite)).append(" × ");
+        m.hilfe.append(engine::ziffernText(muster.hoehe)).append(").");
+    }
     storage::setzeEin(*welt_, muster, *platz);
     weltGeaendert();
     if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {

@@ -26,6 +26,9 @@ struct Einstellungen {
     std::string tiefeText;
     /// The window's caption, which names the file of a loaded or saved world.
     std::string titel;
+    /// Where the memory ring stands and how many of its slots hold the world's past.
+    int gedIndex = 0;
+    int ringStaende = 0;
     friend bool operator==(const Einstellungen&, const Einstellungen&) = default;
 };
 

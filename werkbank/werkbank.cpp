@@ -316,6 +316,7 @@ void Werkbank::rueckblick(int v) {
 
 void Werkbank::gedaechtnisLoeschen() {
     Vorgang v(*this, Art::Bearbeitung, "Gedächtnis löschen");
+    if (ringStaende_ > 0) chronik_.merkeGedaechtnisVorher(welt_->gedaechtnisAbzug());
     welt_->loescheGedaechtnis();
     ringStaende_ = 0;
     neuerLauf();
@@ -329,7 +330,7 @@ void Werkbank::gedaechtnisLoeschen() {
 Einstellungen Werkbank::einstellungen() const {
     return {ueberleben_,    geburt_,  welt_->nachbarMaske, rand_,           welt_->feldGroesse,
             groessenHaken_, anzeige_, zaehlerText_,        rueckblickWert_, tiefeText_,
-            titel_};
+            titel_,         welt_->gedIndex, ringStaende_};
 }
 
 void Werkbank::uebernimm(const Einstellungen& e) {
@@ -344,6 +345,8 @@ void Werkbank::uebernimm(const Einstellungen& e) {
     rueckblickWert_ = e.rueckblickWert;
     tiefeText_ = e.tiefeText;
     titel_ = e.titel;
+    welt_->gedIndex = e.gedIndex;
+    ringStaende_ = e.ringStaende;
 }
 
 void Werkbank::schliesseSchritt(bool weiter) { chronik_.schliesse(*welt_, einstellungen(), weiter); }
@@ -357,10 +360,30 @@ void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     const std::string titel = titel_;
     uebernimm(neu ? e.nachher : e.vorher);
     if (e.vorher.titel == e.nachher.titel) titel_ = titel;  // a save since then named the file
-    if (e.lauf) {
-        // The memory held the generations of the run: no past of the world now shown.
-        welt_->loescheGedaechtnis();
-        ringStaende_ = 0;
+    if (e.lauf && neu) {
+        if (e.gedaechtnis) {
+            welt_->setzeGedaechtnis(*e.gedaechtnis);
+            chronik_.vergissGedaechtnisNachLauf();
+        } else {
+            welt_->loescheGedaechtnis();
+            ringStaende_ = 0;
+        }
+    } else if (e.lauf) {
+        // The ring went forward by the run's generations over the oldest slots: they go back to
+        // empty, the restored world's own past stays to be looked back at.
+        chronik_.merkeGedaechtnisNachLauf(welt_->gedaechtnisAbzug());
+        if (e.generationen < engine::kRing) {
+            const int k = static_cast<int>(e.generationen);
+            for (int j = 1; j <= k; ++j) welt_->loescheSlot((welt_->gedIndex + j) % engine::kRing);
+            ringStaende_ = std::min(ringStaende_, engine::kRing - k);
+        } else {
+            welt_->loescheGedaechtnis();
+            ringStaende_ = 0;
+        }
+    } else if (e.gedaechtnis) {
+        // Clearing the memory undone, or done again.
+        if (neu) welt_->loescheGedaechtnis();
+        else welt_->setzeGedaechtnis(*e.gedaechtnis);
     }
     weltGeaendert(kAlles);
 }

@@ -99,21 +99,59 @@ TEST(Chronik, UndoingEverythingAndRedoingItGivesBackEveryStateOnTheWay) {
     }
 }
 
-TEST(Chronik, StepsAreNamedAndARunIsOneStepThatClearsTheMemoryWhenUndone) {
+TEST(Chronik, ARunIsOneStepWhoseUndoKeepsThePastOfTheWorldItRestores) {
+    using Bild = std::vector<std::string>;
     Bank b;
-    b.w->beispielEinfuegen(2);
-    EXPECT_EQ(b.w->rueckgaengigName(), "Muster einfügen");
-    b.w->setzeGenerationenText("4");
-    b.w->laufUmschalten();
-    for (int k = 0; k < 30; ++k) b.w->takt();
+    b.zeichne(-1, 0, {"OOO"});
     b.w->einzelschritt();
+    b.w->einzelschritt();
+    b.w->rueckblick(99);  // the depth box shows " 0" from now on
+    b.zeichne(10, 10, {"O"});
+    auto lauf = [&](const char* jeTakt, int takte) {
+        b.w->setzeGenerationenText(jeTakt);
+        b.w->laufUmschalten();
+        for (int k = 0; k < takte; ++k) b.w->takt();
+        b.w->laufUmschalten();
+    };
+    auto rueckblick = [&](int v) {
+        b.w->rueckblick(v);
+        return b.lies(-1, -1, 3, 3);
+    };
+
+    // Undoing a short run steps the ring back: the generations before it show again.
+    lauf("5", 1);
+    EXPECT_EQ(b.w->rueckgaengigName(), "5 Generationen");
+    b.w->rueckgaengig();
+    EXPECT_EQ(b.w->wiederholenName(), "5 Generationen");
+    ASSERT_EQ(b.w->zaehlerText(), " 2");
+    EXPECT_EQ(rueckblick(98), (Bild{".2.", ".1.", ".2."}));
+    EXPECT_EQ(rueckblick(97), (Bild{"...", "222", "..."}));
+    EXPECT_EQ(rueckblick(96), (Bild{"...", "...", "..."}));
+    EXPECT_EQ(rueckblick(99), (Bild{"...", "232", "..."}));
+    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 4);
+
+    // Redone, the run's own generations are back.
+    b.w->wiederholen();
+    ASSERT_EQ(b.w->zaehlerText(), " 7");
+    EXPECT_EQ(rueckblick(98), (Bild{"...", "232", "..."}));
+    EXPECT_EQ(rueckblick(97), (Bild{".2.", ".3.", ".2."}));
+    b.w->rueckblick(99);
+    b.w->rueckgaengig();
+
+    // Clearing the memory is undone like any edit.
+    b.w->gedaechtnisLoeschen();
+    EXPECT_EQ(b.w->animationsBilder(), 1);
+    b.w->rueckgaengig();
+    EXPECT_EQ(rueckblick(98), (Bild{".2.", ".1.", ".2."}));
+    b.w->rueckblick(99);
+
+    // A run round the whole ring leaves nothing of the past.
+    lauf("121", 1);
     EXPECT_EQ(b.w->rueckgaengigName(), "121 Generationen");
     b.w->rueckgaengig();
     EXPECT_FALSE(b.w->laeuft());
-    EXPECT_EQ(b.w->zaehlerText(), "0");
-    EXPECT_EQ(b.w->wiederholenName(), "121 Generationen");
-    b.w->rueckblick(98);  // the memory knows no past of this world
-    EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
+    EXPECT_EQ(b.w->zaehlerText(), " 2");
+    EXPECT_EQ(rueckblick(98), (Bild{"...", "...", "..."}));
 }
 
 TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChangedAndTheWindowHearsSo) {
