@@ -28,10 +28,9 @@ Zelle spitze(double x, double y, int n) { return {ganz(x - versatz(n)), ganz(y +
 
 Zelle radierer(double x, double y, int n) { return {ganz(x + versatz(n)), ganz(y - versatz(n))}; }
 
-Zelle begrenzt(Zelle z) {
-    constexpr int kMin = -engine::kMaxFeld / 2, kMax = engine::kMaxFeld / 2 - 1;
-    return {std::clamp(z.i, kMin, kMax), std::clamp(z.j, kMin, kMax)};
-}
+Zelle begrenzt(Zelle z) { return imFeld(z, engine::kMaxFeld); }
+
+Zelle imFeld(Zelle z, int n) { return {std::clamp(z.i, -n / 2, n / 2 - 1), std::clamp(z.j, -n / 2, n / 2 - 1)}; }
 
 void maleZelle(view::Zeichenflaeche& flaeche, const view::Anzeige& anzeige, Zelle z, int wert) {
     flaeche.setzeStift(wert == 0 ? flaeche.hintergrund() : anzeige.zellFarbe[2]);
@@ -46,18 +45,24 @@ bool Maus::runter(engine::Welt& welt, int knopf, double x, double y) {
         return false;
     }
     // Near the left edge of the two largest fields the tip lies left of the storage array.
-    const Zelle z = imSpeicher(spitze(x, y, welt.feldGroesse));
-    setze(welt, z, welt.zelle(engine::speicherIndex(z.i), engine::speicherIndex(z.j)) == 0 ? 2 : 0);
+    schalte(welt, imSpeicher(spitze(x, y, welt.feldGroesse)));
     return true;
+}
+
+void Maus::schalte(engine::Welt& welt, Zelle z) const {
+    setze(welt, z, welt.zelle(engine::speicherIndex(z.i), engine::speicherIndex(z.j)) == 0 ? 2 : 0);
+}
+
+Gemalt Maus::male(engine::Welt& welt, Zelle z) const {
+    const int wert = 2 - 2 * zeichenModus;
+    setze(welt, z, wert);
+    return Gemalt{z, wert};
 }
 
 std::optional<Gemalt> Maus::bewegt(engine::Welt& welt, double x, double y) const {
     if (!linieAktiv) return std::nullopt;
     const int n = welt.feldGroesse;
-    const Zelle z = begrenzt(zeichenModus == 0 ? spitze(x, y, n) : radierer(x, y, n));
-    const int wert = 2 - 2 * zeichenModus;
-    setze(welt, z, wert);
-    return Gemalt{z, wert};
+    return male(welt, begrenzt(zeichenModus == 0 ? spitze(x, y, n) : radierer(x, y, n)));
 }
 
 }  // namespace edit

@@ -25,6 +25,8 @@ Zelle spitze(double x, double y, int n);
 Zelle radierer(double x, double y, int n);
 /// Both coordinates limited to -45..44, the largest field, whatever the field size.
 Zelle begrenzt(Zelle z);
+/// Both coordinates limited to the field of size n, -n/2..n/2 - 1.
+Zelle imFeld(Zelle z, int n);
 
 /// Paints one cell of value wert without a full redraw: filled in the background colour when
 /// empty, else in zellFarbe(2), then outlined in rasterFarbe.
@@ -49,6 +51,10 @@ public:
     bool runter(engine::Welt& welt, int knopf, double x, double y);
     /// A pointer move to (x, y): during a drag sets one cell and says which.
     std::optional<Gemalt> bewegt(engine::Welt& welt, double x, double y) const;
+    /// Toggles cell z as a left press does: an empty cell becomes new, a living one empty.
+    void schalte(engine::Welt& welt, Zelle z) const;
+    /// Sets cell z as a drag does: new when drawing, empty when erasing.
+    Gemalt male(engine::Welt& welt, Zelle z) const;
     /// Any button released.
     void hoch() { linieAktiv = false; }
 };

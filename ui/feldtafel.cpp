@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "edit/maus.h"
@@ -50,6 +51,7 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
         emit hilfe(QStringLiteral("Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie"));
     });
     connect(feldBild_, &FeldBild::mausHoch, this, [this] { modell_.mausHoch(); });
+    baueTastenzeiger();
 
     QPushButton* leeren = knopf(this, QStringLiteral("Command1"), QString(), 9840, 0, 255, 240);
     leeren->setIcon(ui::bild(Bild::Kreuz, {tw(255), tw(240)}));
@@ -169,6 +171,29 @@ void FeldTafel::scrollTakt() {
     planeScroll();
 }
 
+void FeldTafel::baueTastenzeiger() {
+    // F6 brings the keyboard to the field, where a cell cursor stands in for the pointer.
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    f6->setContext(Qt::WindowShortcut);
+    connect(f6, &QShortcut::activated, this, [this] {
+        feldBild_->setFocus(Qt::ShortcutFocusReason);
+        modell_.zeigerAn();
+    });
+    feldBild_->beiFokus = [this](bool hinein) { hinein ? modell_.zeigerAn() : modell_.zeigerAus(); };
+    feldBild_->beiUmschaltLos = [this] { modell_.zeigerStrichEnde(); };
+    feldBild_->beiTaste = [this](int taste, bool umschalt) {
+        switch (taste) {
+            case Qt::Key_Left: modell_.zeigerBewegen(-1, 0, umschalt); return true;
+            case Qt::Key_Right: modell_.zeigerBewegen(1, 0, umschalt); return true;
+            case Qt::Key_Up: modell_.zeigerBewegen(0, -1, umschalt); return true;
+            case Qt::Key_Down: modell_.zeigerBewegen(0, 1, umschalt); return true;
+            case Qt::Key_X: modell_.zeigerSchalten(); return true;
+            case Qt::Key_Escape: feldBild_->clearFocus(); return true;
+            default: return false;  // Space, Return and the menus' keys reach the window
+        }
+    };
+}
+
 void FeldTafel::planeScroll() {
     if (const int ms = wiederholung_.wartezeitMs(scrollZeit_.nsecsElapsed()); ms >= 0) scrollUhr_->start(ms);
 }
@@ -185,6 +210,10 @@ void FeldTafel::male(const edit::Gemalt& gemalt) {
 
 void FeldTafel::zeige(std::uint32_t was) {
     if (was & (werkbank::kZellen | werkbank::kGroesse | werkbank::kFarben)) zeichneFeld();
+    if (was & werkbank::kZeiger) {
+        const auto z = modell_.zeiger();
+        feldBild_->setzeMarke(z ? std::optional<QRectF>(QRectF(z->i, z->j, 1, 1)) : std::nullopt);
+    }
     if (was & werkbank::kRadWaagerecht) {
         edit::zeichneRad(radWaagerecht_, true, modell_.scrollen().radWinkel);
         radWaagerechtBild_->update();

@@ -37,6 +37,7 @@ private slots:
 
 private:
     void baueScroll();
+    void baueTastenzeiger();
     void baueRandBild();
     void pfeilRunter(int richtung);
     /// Sets the repeat's timer to the pending pass, if any.

@@ -47,7 +47,45 @@ void FeldBild::paintEvent(QPaintEvent*) {
     // The picture is shown where it is kept, without a copy.
     const QImage bild(reinterpret_cast<const uchar*>(flaeche_.pixel()), flaeche_.breite(), flaeche_.hoehe(),
                       QImage::Format_RGB32);
-    QPainter(this).drawImage(0, 0, bild);
+    QPainter maler(this);
+    maler.drawImage(0, 0, bild);
+    if (!marke_) return;
+    // Two frames, dark inside light, stand out on any cell colour.
+    const QRect r(QPoint(flaeche_.spalte(marke_->left()), flaeche_.zeile(marke_->top())),
+                  QPoint(flaeche_.spalte(marke_->right()), flaeche_.zeile(marke_->bottom())));
+    maler.setPen(QPen(QColor(255, 170, 0), 2));
+    maler.drawRect(r.adjusted(-1, -1, 1, 1));
+    maler.setPen(QPen(Qt::black, 1));
+    maler.drawRect(r.adjusted(1, 1, -1, -1));
+}
+
+void FeldBild::setzeMarke(std::optional<QRectF> marke) {
+    if (marke == marke_) return;
+    marke_ = marke;
+    update();
+}
+
+void FeldBild::keyPressEvent(QKeyEvent* e) {
+    if (beiTaste && beiTaste(e->key(), e->modifiers() & Qt::ShiftModifier)) return;
+    QWidget::keyPressEvent(e);
+}
+
+void FeldBild::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Shift && !e->isAutoRepeat() && beiUmschaltLos) beiUmschaltLos();
+    QWidget::keyReleaseEvent(e);
+}
+
+void FeldBild::focusInEvent(QFocusEvent* e) {
+    const Qt::FocusReason grund = e->reason();
+    if ((grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason || grund == Qt::ShortcutFocusReason) &&
+        beiFokus)
+        beiFokus(true);
+    QWidget::focusInEvent(e);
+}
+
+void FeldBild::focusOutEvent(QFocusEvent* e) {
+    if (beiFokus) beiFokus(false);
+    QWidget::focusOutEvent(e);
 }
 
 void FeldBild::mousePressEvent(QMouseEvent* e) {

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "view/farbe.h"
 #include "view/pixelflaeche.h"
@@ -25,6 +26,16 @@ class FeldBild : public QWidget {
     Q_OBJECT
 public:
     FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern);
+    /// Frames the rectangle of the user coordinates (x1, y1)-(x2, y2) over the picture, the
+    /// keyboard's cell cursor; nothing when empty.
+    void setzeMarke(std::optional<QRectF> marke);
+
+    /// A key pressed while the field has the keyboard; true when it was used.
+    std::function<bool(int taste, bool umschalt)> beiTaste;
+    /// Shift released while the field has the keyboard.
+    std::function<void()> beiUmschaltLos;
+    /// The keyboard reached the field by Tab or left it.
+    std::function<void(bool hinein)> beiFokus;
 
 signals:
     /// A button pressed at (x, y) in user coordinates.
@@ -39,9 +50,14 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     view::Pixelflaeche& flaeche_;
+    std::optional<QRectF> marke_;
 };
 
 /// A colour field: a small area showing a colour value; left clicks are reported.

@@ -34,6 +34,56 @@ void Werkbank::mausHoch() {
     melde(kBefund);
 }
 
+void Werkbank::zeigerAn() {
+    Vorgang v(*this);
+    zeigerSichtbar_ = true;
+    zeiger_ = edit::imFeld(zeiger_, welt_->feldGroesse);
+    spalteText_ = engine::zahlText(zeiger_.i);
+    zeileText_ = engine::zahlText(zeiger_.j);
+    melde(kZeiger);
+}
+
+void Werkbank::zeigerAus() {
+    Vorgang v(*this);
+    zeigerStrichEnde();
+    zeigerSichtbar_ = false;
+    melde(kZeiger);
+}
+
+void Werkbank::zeigerBewegen(int dx, int dy, bool malen) {
+    if (!malen) zeigerStrichEnde();
+    Vorgang v(*this, malen ? Art::Strich : Art::keine, maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+    zeigerAn();
+    auto male = [this] {
+        const edit::Gemalt gemalt = maus_.male(*welt_, zeiger_);
+        for (Beobachter* b : beobachter_) b->zelleGemalt(gemalt);
+    };
+    // A stroke sets the cell it starts from too.
+    if (malen && !zeigerStrich_) male();
+    zeigerStrich_ = zeigerStrich_ || malen;
+    zeiger_ = edit::imFeld({zeiger_.i + dx, zeiger_.j + dy}, welt_->feldGroesse);
+    zeigerAn();
+    if (malen) male();
+}
+
+void Werkbank::zeigerSchalten() {
+    Vorgang v(*this, Art::Bearbeitung, "Zelle ändern");
+    zeigerStrichEnde();
+    zeigerAn();
+    maus_.schalte(*welt_, zeiger_);
+    weltGeaendert();
+}
+
+void Werkbank::zeigerStrichEnde() {
+    if (!zeigerStrich_) return;
+    Vorgang v(*this);
+    zeigerStrich_ = false;
+    if (chronik_.offen() == Art::Strich) schliesseSchritt();
+    // As after a drag: the painted cells stay as painted until the next full redraw.
+    neuerLauf();
+    melde(kBefund);
+}
+
 void Werkbank::waehleZeichenModus(int modus) {
     Vorgang v(*this);
     maus_.zeichenModus = modus == 1 ? 1 : 0;

@@ -218,6 +218,22 @@ public:
     void mausBewegt(double x, double y);
     /// Any button released: a stroke ends.
     void mausHoch();
+    /// The keyboard's cell cursor appears on the field, where it last was, and its cell is shown
+    /// in the coordinates.
+    void zeigerAn();
+    /// The cell cursor goes; a stroke it drew ends.
+    void zeigerAus();
+    /// Moves the cell cursor by (dx, dy), never off the field. With `malen` it sets the cells it
+    /// leaves and reaches as a drag with the right button does, one stroke until strichEnde().
+    void zeigerBewegen(int dx, int dy, bool malen);
+    /// Toggles the cell under the cell cursor as a left click does.
+    void zeigerSchalten();
+    /// The stroke of the cell cursor ends (Shift released).
+    void zeigerStrichEnde();
+    /// The cell cursor's cell in field coordinates, or nothing while it is not shown.
+    std::optional<edit::Zelle> zeiger() const {
+        return zeigerSichtbar_ ? std::optional<edit::Zelle>(zeiger_) : std::nullopt;
+    }
     /// 0 draw, 1 erase for drags with the right button.
     void waehleZeichenModus(int modus);
     /// "Zellen löschen".
@@ -357,6 +373,9 @@ private:
     std::unique_ptr<history::Zeitreihe> zeitreihe_;
 
     edit::Maus maus_;
+    edit::Zelle zeiger_;
+    bool zeigerSichtbar_ = false;
+    bool zeigerStrich_ = false;
     bool strichGemalt_ = false;
     std::string spalteText_;
     std::string zeileText_;

@@ -280,6 +280,42 @@ private slots:
         QCOMPARE(text("txtSchritt"), QStringLiteral(" 3"));
     }
 
+    void aGliderIsDrawnAndRunWithTheKeyboardAlone() {
+        QVERIFY(oeffne());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto lebt = [this](int i, int j) {
+            return m().welt().zelle(engine::speicherIndex(i), engine::speicherIndex(j)) != 0;
+        };
+        taste(Qt::Key_F6);
+        QCOMPARE(QApplication::focusWidget(), finde<QWidget>("picAusgabe"));
+        // From the middle: .O. / ..O / OOO
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_X, Qt::Key_Right, Qt::Key_Down, Qt::Key_X, Qt::Key_Down, Qt::Key_X,
+                          Qt::Key_Left, Qt::Key_X, Qt::Key_Left, Qt::Key_X})
+            taste(k);
+        QCOMPARE(text("Text2") + "|" + text("Text3"), QStringLiteral(" 0| 2"));
+        for (int k = 0; k < 4; ++k) taste(Qt::Key_Space);
+        QCOMPARE(text("txtSchritt"), QStringLiteral(" 4"));
+        int lebende = 0;
+        for (int i = -15; i < 15; ++i)
+            for (int j = -15; j < 15; ++j) lebende += lebt(i, j);
+        QCOMPARE(lebende, 5);
+        for (auto [i, j] : {std::pair{2, 1}, {3, 2}, {1, 3}, {2, 3}, {3, 3}}) QVERIFY(lebt(i, j));
+
+        // Shift and an arrow draw as the right button does, one stroke one undo step.
+        taste(Qt::Key_Up);
+        taste(Qt::Key_Right, Qt::ShiftModifier);
+        taste(Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyRelease(finde<QWidget>("picAusgabe"), Qt::Key_Shift);
+        QVERIFY(lebt(0, 1) && lebt(1, 1) && lebt(2, 1));
+        taste(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!lebt(0, 1) && !lebt(1, 1));
+        QVERIFY(lebt(2, 1));
+        taste(Qt::Key_Escape);
+        QVERIFY(!m().zeiger());
+        QVERIFY(QApplication::focusWidget() != finde<QWidget>("picAusgabe"));
+    }
+
     void numbersReadAndWriteAlikeUnderTheGermanLocaleTheTestRunsIn() {
         QVERIFY2(QByteArray(std::setlocale(LC_NUMERIC, nullptr)).startsWith("de_DE"), "de_DE.UTF-8 fehlt");
         QVERIFY(oeffne());
