@@ -1,5 +1,7 @@
 #include "zensus/universum.h"
 
+#include "engine/vektor.h"
+
 #include <algorithm>
 #include <bit>
 #include <cassert>
@@ -42,7 +44,7 @@ template <bool alle>
 }
 
 template <bool alle>
-void rechne(const Gesetz& g, const Wort* a, Wort* b, std::size_t breite, int r0, int r1, int v0,
+MORLIX_VEKTOR void rechne(const Gesetz& g, const Wort* a, Wort* b, std::size_t breite, int r0, int r1, int v0,
                           int v1, int& zlo, int& zhi, int& wlo, int& whi, std::uint64_t& lebende) {
     for (int r = r0; r <= r1; ++r) {
         const std::size_t i = static_cast<std::size_t>(r) * breite;
@@ -148,16 +150,16 @@ void Universum::schritt(const Gesetz& g) {
     }
     const auto breite = static_cast<std::size_t>(breite_);
     for (int q = bz0_; q <= bz1_; ++q) std::fill(&b_[q * breite + bw0_], &b_[q * breite + bw1_ + 1], 0);
+    // A word beside the living ones can come alive only where a cell lives at their edge.
+    Wort links = 0, rechts = 0;
+    for (int q = zlo_; q <= zhi_; ++q) links |= zeile(q)[wlo_], rechts |= zeile(q)[whi_];
+    const int v0 = (links & 1) ? wlo_ - 1 : wlo_, v1 = (rechts >> 63) ? whi_ + 1 : whi_;
     int zlo = INT_MAX, zhi = INT_MIN, wlo = INT_MAX, whi = INT_MIN;
     std::uint64_t lebende = 0;
-    extern long long zkSchritte, zkWorte;
-    ++zkSchritte; zkWorte += (long long)(zhi_ - zlo_ + 3) * (whi_ - wlo_ + 3);
     if (g.alle)
-        rechne<true>(g, a_.data(), b_.data(), breite, zlo_ - 1, zhi_ + 1, wlo_ - 1, whi_ + 1, zlo, zhi, wlo, whi,
-                     lebende);
+        rechne<true>(g, a_.data(), b_.data(), breite, zlo_ - 1, zhi_ + 1, v0, v1, zlo, zhi, wlo, whi, lebende);
     else
-        rechne<false>(g, a_.data(), b_.data(), breite, zlo_ - 1, zhi_ + 1, wlo_ - 1, whi_ + 1, zlo, zhi, wlo, whi,
-                      lebende);
+        rechne<false>(g, a_.data(), b_.data(), breite, zlo_ - 1, zhi_ + 1, v0, v1, zlo, zhi, wlo, whi, lebende);
     std::swap(a_, b_);
     bz0_ = zlo_, bz1_ = zhi_, bw0_ = wlo_, bw1_ = whi_;
     if (zlo > zhi) zlo = wlo = 1, zhi = whi = 0;

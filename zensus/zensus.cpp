@@ -17,8 +17,11 @@ namespace {
 constexpr long long kMaxGemeinsam = 5040;
 /// Objects farther apart than this from everything else may be spaceships leaving for good.
 constexpr int kFluchtAbstand = 16;
+/// Such spaceships are small and fast.
+constexpr std::size_t kFluchtZellen = 64;
+constexpr int kFluchtPeriode = 16;
 /// A plane wider or higher than this is looked over for such spaceships every 32 generations.
-constexpr int kFluchtSeite = 80;
+constexpr int kFluchtSeite = 56;
 
 bool vorher(const Punkt& a, const Punkt& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
 
@@ -117,8 +120,8 @@ struct Labor::Puffer {
     }
 
     /// Runs the cells alone until they come back, maybe moved; false when they do not within
-    /// kMaxPeriode generations.
-    bool alleinLaufen(const Gesetz& gesetz, Zellen start, Objekt& o) {
+    /// `laenge` generations.
+    bool alleinLaufen(const Gesetz& gesetz, Zellen start, Objekt& o, int laenge = kMaxPeriode) {
         std::sort(start.begin(), start.end(), vorher);
         allein.leere();
         for (const Punkt& p : start) allein.setze(p.x, p.y);
@@ -126,7 +129,7 @@ struct Labor::Puffer {
         o.phasen[0] = start;
         const Kasten k0 = kastenVon(start);
         o.huelle = k0;
-        for (int t = 1; t <= kMaxPeriode; ++t) {
+        for (int t = 1; t <= laenge; ++t) {
             allein.schritt(gesetz);
             if (allein.lebende() == 0) return false;
             const Kasten k = allein.kasten();
@@ -275,7 +278,9 @@ struct Labor::Puffer {
         for (const Gruppe& g : gruppen) kaesten.push_back(kastenVon(g.zellen));
         auto raumschiff = [&](std::size_t i) {
             Gruppe& g = gruppen[i];
-            if (!g.geprueft) g.periodisch = alleinLaufen(gesetz, g.zellen, g.objekt), g.geprueft = true;
+            if (!g.geprueft)
+                g.periodisch = g.zellen.size() <= kFluchtZellen && alleinLaufen(gesetz, g.zellen, g.objekt, kFluchtPeriode),
+                g.geprueft = true;
             return g.periodisch && (g.objekt.dx || g.objekt.dy);
         };
         const Kasten alles = welt.kasten();
@@ -283,10 +288,13 @@ struct Labor::Puffer {
         for (std::size_t i = 0; i < gruppen.size(); ++i) {
             // Leaving objects are small and at the edge.
             const Kasten& k = kaesten[i];
-            if (gruppen[i].zellen.size() > 64 ||
-                std::min({k.x0 - alles.x0, k.y0 - alles.y0, alles.x1 - k.x1, alles.y1 - k.y1}) > 8 || !raumschiff(i))
+            if (std::min({k.x0 - alles.x0, k.y0 - alles.y0, alles.x1 - k.x1, alles.y1 - k.y1}) > 8 ||
+                gruppen[i].zellen.size() > kFluchtZellen)
                 continue;
             bool frei = true;
+            for (std::size_t j = 0; j < gruppen.size() && frei; ++j)
+                frei = j == i || gruppen[j].zellen.size() <= kFluchtZellen || abstand(k, kaesten[j]) >= kFluchtAbstand;
+            if (!frei || !raumschiff(i)) continue;
             for (std::size_t j = 0; j < gruppen.size() && frei; ++j) {
                 if (j == i) continue;
                 if (abstand(kaesten[i], kaesten[j]) < kFluchtAbstand)
@@ -344,7 +352,7 @@ struct Labor::Puffer {
         const std::uint8_t lagen = symmetrien(auftrag.nachbarMaske);
         lebende.clear();
         funde.clear();
-        int naechste = 24, warte = 16;
+        int naechste = 24, warte = 8;
         for (int generation = 0;; ++generation) {
             const std::uint64_t jetzt = welt.lebende();
             if (jetzt == 0) return;
@@ -355,7 +363,7 @@ struct Labor::Puffer {
                     return;
                 }
                 naechste = generation + warte;
-                warte = std::min(2 * warte, 1024);
+                warte = std::min(warte + warte / 2, 256);
             }
             Kasten k{};
             if (generation % 32 == 31) {
