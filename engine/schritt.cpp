@@ -28,6 +28,10 @@ struct Puffer {
     alignas(32) std::uint64_t lebt[2][kSpalten];
     alignas(32) std::uint64_t geboren[2][kSpalten];
     alignas(32) std::uint64_t gestorben[2][kSpalten];
+    /// With every direction counted: per column the sum of each cell and the two above and
+    /// below it, and of those two alone, as [bit][word][column].
+    alignas(32) std::uint64_t drei[2][2][kSpalten];
+    alignas(32) std::uint64_t zwei[2][2][kSpalten];
     /// Per neighbour direction all ones where the mask counts it.
     V richtung[8];
     /// The rule's survival and birth counts.
@@ -44,9 +48,6 @@ struct Feld {
     /// Cells holding values outside 0..3 as a plane of their own, or null when there are none.
     const std::uint64_t (*fremd)[kSpalten];
 };
-
-/// Every direction counted.
-constexpr V kAlle[8] = {~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}};
 
 [[gnu::always_inline]] inline V lade(const std::uint64_t* p) {
     V v;
@@ -100,7 +101,7 @@ std::uint64_t zaehleSwar(std::uint64_t v) {
         lege(&p.lebt[1][c], w[1]);
     }
     for (int i = 0; i < 2; ++i) {
-        p.lebt[i][ende] = 0;
+        for (int c = ende; c < ende + kBreite; ++c) p.lebt[i][c] = 0;
         p.lebt[i][oben] = rund ? p.lebt[i][torus ? bis : von] : 0;
         p.lebt[i][unten] = rund ? p.lebt[i][torus ? von : bis] : 0;
     }
@@ -109,45 +110,77 @@ std::uint64_t zaehleSwar(std::uint64_t v) {
 /// The step's kernel over the field's columns, in groups of four; the columns of the last
 /// group beyond the field come out empty. With popcnt the processor counts bits itself,
 /// without it the counts are worked out. With alle every direction counts, and the kernel
-/// spares the masking of the neighbours.
+/// sums each column once for all three of its neighbours.
 template <bool Popcnt, bool alle>
-[[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& bilanz, const Feld& f) {
+[[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Bilanz& bilanz, const Feld& f) {
     bereite(p, e, f);
-    const int von = f.von, bis = f.bis, n = bis - von + 1;
+    const int von = f.von, bis = f.bis, n = bis - von + 1, ende = von + (n + kBreite - 1) / kBreite * kBreite;
     const int k = von;  // the watchers' columns start at bit 0
+    if constexpr (alle) {
+        // Every direction counts: each column's sum of three cells above one another, and of
+        // the two beside the middle one, serve the columns on both sides and its own.
+        for (int c = von - 1; c <= ende; c += kBreite) {
+            const V m0 = lade(&p.lebt[0][c]), m1 = lade(&p.lebt[1][c]);
+            V ru[2], ho[2];
+            runter(m0, m1, ru[0], ru[1]);
+            hoch(m0, m1, ho[0], ho[1]);
+            const V mitte[2] = {m0, m1};
+            for (int w = 0; w < 2; ++w) {
+                V s, u;
+                addiere(ru[w], mitte[w], ho[w], s, u);
+                lege(&p.drei[0][w][c], s);
+                lege(&p.drei[1][w][c], u);
+                lege(&p.zwei[0][w][c], ru[w] ^ ho[w]);
+                lege(&p.zwei[1][w][c], ru[w] & ho[w]);
+            }
+        }
+    }
     for (int c = von; c <= bis; c += kBreite) {
         const V drin = (V)(Vi{c, c + 1, c + 2, c + 3} <= bis);
-        V ru[2][3], ho[2][3], lebt[2];
-        const V l0 = lade(&p.lebt[0][c - 1]), l1 = lade(&p.lebt[1][c - 1]);
-        const V m0 = lade(&p.lebt[0][c]), m1 = lade(&p.lebt[1][c]);
-        const V r0 = lade(&p.lebt[0][c + 1]), r1 = lade(&p.lebt[1][c + 1]);
-        runter(l0, l1, ru[0][0], ru[1][0]);
-        runter(m0, m1, ru[0][1], ru[1][1]);
-        runter(r0, r1, ru[0][2], ru[1][2]);
-        hoch(l0, l1, ho[0][0], ho[1][0]);
-        hoch(m0, m1, ho[0][1], ho[1][1]);
-        hoch(r0, r1, ho[0][2], ho[1][2]);
-        const V links[2] = {l0, l1}, mitte[2] = {m0, m1}, rechts[2] = {r0, r1};
+        const V mitte[2] = {lade(&p.lebt[0][c]), lade(&p.lebt[1][c])};
+        V summe[2][4];  // the count's bits by word
+        if constexpr (alle) {
+            for (int w = 0; w < 2; ++w) {
+                V s0, k0, t, k1;
+                addiere(lade(&p.drei[0][w][c - 1]), lade(&p.drei[0][w][c + 1]), lade(&p.zwei[0][w][c]), s0, k0);
+                addiere(lade(&p.drei[1][w][c - 1]), lade(&p.drei[1][w][c + 1]), lade(&p.zwei[1][w][c]), t, k1);
+                const V k2 = t & k0;
+                summe[w][0] = s0;
+                summe[w][1] = t ^ k0;
+                summe[w][2] = k1 ^ k2;
+                summe[w][3] = k1 & k2;
+            }
+        } else {
+            V ru[2][3], ho[2][3];
+            const V l0 = lade(&p.lebt[0][c - 1]), l1 = lade(&p.lebt[1][c - 1]);
+            const V r0 = lade(&p.lebt[0][c + 1]), r1 = lade(&p.lebt[1][c + 1]);
+            runter(l0, l1, ru[0][0], ru[1][0]);
+            runter(mitte[0], mitte[1], ru[0][1], ru[1][1]);
+            runter(r0, r1, ru[0][2], ru[1][2]);
+            hoch(l0, l1, ho[0][0], ho[1][0]);
+            hoch(mitte[0], mitte[1], ho[0][1], ho[1][1]);
+            hoch(r0, r1, ho[0][2], ho[1][2]);
+            const V links[2] = {l0, l1}, rechts[2] = {r0, r1};
+            for (int w = 0; w < 2; ++w) {
+                // The eight directions in mask-bit order, see kNachbarn.
+                const V* d = p.richtung;
+                const V nachbarn[8] = {links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], ru[w][2] & d[3],
+                                       rechts[w] & d[4], ho[w][2] & d[5], ho[w][1] & d[6], ho[w][0] & d[7]};
+                nachbarSumme(nachbarn, summe[w][0], summe[w][1], summe[w][2], summe[w][3]);
+            }
+        }
+        V lebt[2];
         for (int w = 0; w < 2; ++w) {
-            // The eight directions in mask-bit order, see kNachbarn.
-            const V* d = p.richtung;
-            if constexpr (alle) d = kAlle;
-            const V nachbarn[8] = {links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], ru[w][2] & d[3],
-                                   rechts[w] & d[4], ho[w][2] & d[5], ho[w][1] & d[6], ho[w][0] & d[7]};
-            V s0, s1, s2, s3;
-            nachbarSumme(nachbarn, s0, s1, s2, s3);
-
+            const V* z = summe[w];
             const V maske = f.bits[w] & drin;
             const V lebte = mitte[w] & maske;
             const V e0 = lade(&e.wort[0][w][c]), e1 = lade(&e.wort[1][w][c]);
-            const V bleibt = waehle(p.ueberleben, s0, s1, s2, s3) & maske;
+            const V bleibt = waehle(p.ueberleben, z[0], z[1], z[2], z[3]) & maske;
             const V neu0 = bleibt & (e0 | e1);
-            const V neu1 = (waehle(p.geburt, s0, s1, s2, s3) & maske & ~lebte) | (bleibt & e0);
+            const V neu1 = (waehle(p.geburt, z[0], z[1], z[2], z[3]) & maske & ~lebte) | (bleibt & e0);
             lebt[w] = neu0 | neu1;
             lege(&e.wort[0][w][c], neu0);
             lege(&e.wort[1][w][c], neu1);
-            lege(&slot.wort[0][w][c], neu0);
-            lege(&slot.wort[1][w][c], neu1);
             lege(&p.geboren[w][c], lebt[w] & ~lebte);
             lege(&p.gestorben[w][c], lebte & ~lebt[w]);
         }
@@ -170,19 +203,19 @@ template <bool Popcnt, bool alle>
     bilanz.tode = tode;
 }
 
-__attribute__((target("avx2,popcnt"))) void rechneAvx2(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b,
+__attribute__((target("avx2,popcnt"))) void rechneAvx2(Puffer& p, Ebenen& e, Bilanz& b,
                                                         const Feld& f, bool alle) {
     if (alle)
-        rechne<true, true>(p, e, slot, b, f);
+        rechne<true, true>(p, e, b, f);
     else
-        rechne<true, false>(p, e, slot, b, f);
+        rechne<true, false>(p, e, b, f);
 }
 
-void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, const Feld& f, bool alle) {
+void rechneBasis(Puffer& p, Ebenen& e, Bilanz& b, const Feld& f, bool alle) {
     if (alle)
-        rechne<false, true>(p, e, slot, b, f);
+        rechne<false, true>(p, e, b, f);
     else
-        rechne<false, false>(p, e, slot, b, f);
+        rechne<false, false>(p, e, b, f);
 }
 
 }  // namespace
@@ -218,22 +251,26 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     p.ueberleben = wahl<V>(regel.ueberleben);
     p.geburt = wahl<V>(regel.geburt);
 
-    Ebenen& slot = w.ring_.slot[w.gedIndex].ebenen;
-    w.ring_.slot[w.gedIndex].ausnahmen.clear();
     w.zellen_.ausnahmen.clear();
     if (simd)
-        rechneAvx2(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
+        rechneAvx2(p, e, w.bilanz, f, w.nachbarMaske == 255);
     else
-        rechneBasis(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
-    // Everything outside the field's columns becomes empty; the kernel cleared the rest.
-    for (Ebenen* z : {&e, &slot})
-        for (auto& ebene : z->wort)
-            for (auto& wort : ebene) {
-                std::memset(wort, 0, sizeof(std::uint64_t) * von);
-                std::memset(wort + bis + 1, 0, sizeof(std::uint64_t) * (kSpalten - bis - 1));
-            }
+        rechneBasis(p, e, w.bilanz, f, w.nachbarMaske == 255);
+    // Everything outside the field's columns becomes empty, the kernel cleared the rest; after
+    // a step of the same size nothing can be there. The four rows of a plane pair lie end to end.
+    if (w.aussenLeerBei_ != n) {
+        std::uint64_t* z = &e.wort[0][0][0];
+        std::memset(z, 0, sizeof(std::uint64_t) * von);
+        for (int r = 0; r < 4; ++r) {
+            const int ab = r * kSpalten + bis + 1, auf = r == 3 ? 4 * kSpalten : (r + 1) * kSpalten + von;
+            std::memset(z + ab, 0, sizeof(std::uint64_t) * (auf - ab));
+        }
+    }
+    w.ring_.slot[w.gedIndex].ebenen = e;
+    w.ring_.slot[w.gedIndex].ausnahmen.clear();
     w.veraendert();
     w.abgelegt_ = w.gedIndex;
+    w.aussenLeerBei_ = n;
     w.bilanz.feldGroesse = n;
     w.bilanz.nachbarMaske = w.nachbarMaske;
     w.bilanz.rand = rand;

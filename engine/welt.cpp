@@ -1,5 +1,7 @@
 #include "engine/welt.h"
 
+#include "engine/vektor.h"
+
 #include <algorithm>
 #include <cassert>
 #include <cstring>
@@ -67,13 +69,25 @@ template struct Zellbild<std::int16_t>;
 
 void Welt::setzeZelle(int x, int y, std::int32_t v) {
     zellen_.setze(x, y, v);
+    // A built array stays valid: edits change one cell at a time.
+    const bool aktuell = bildAktuell_;
     veraendert();
+    bild_[x][y] = v;
+    bildAktuell_ = aktuell;
 }
 
-const Zellen& Welt::zellen() const {
+// Row y of a column is bit y + 1 of its two words: rows 0..62 in the first, 63..100 in the second.
+MORLIX_VEKTOR const Zellen& Welt::zellen() const {
     if (!bildAktuell_) {
-        for (int x = 0; x < kDim; ++x)
-            for (int y = 0; y < kDim; ++y) bild_[x][y] = zellen_.ebenen.wert(x, y);
+        const auto& w = zellen_.ebenen.wort;
+        for (int x = 0; x < kDim; ++x) {
+            const std::uint64_t a0 = w[0][0][x + 1], a1 = w[0][1][x + 1], b0 = w[1][0][x + 1], b1 = w[1][1][x + 1];
+            std::int32_t* z = bild_[x];
+            for (int y = 0; y < 63; ++y)
+                z[y] = static_cast<std::int32_t>(((a0 >> (y + 1)) & 1) | (((b0 >> (y + 1)) & 1) << 1));
+            for (int y = 63; y < kDim; ++y)
+                z[y] = static_cast<std::int32_t>(((a1 >> (y - 63)) & 1) | (((b1 >> (y - 63)) & 1) << 1));
+        }
         for (const auto& [k, v] : zellen_.ausnahmen) bild_[k / kDim][k % kDim] = v;
         bildAktuell_ = true;
     }
@@ -81,6 +95,7 @@ const Zellen& Welt::zellen() const {
 }
 
 void Welt::setzeZellen(const Zellen& z) {
+    veraendert();
     zellen_.leeren();
     for (int x = 0; x < kDim; ++x)
         for (int y = 0; y < kDim; ++y)

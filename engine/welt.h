@@ -155,12 +155,15 @@ private:
     void veraendert() {
         bildAktuell_ = false;
         abgelegt_ = -1;
+        aussenLeerBei_ = 0;
     }
 
     Zellbild<std::int32_t> zellen_;
     Gedaechtnis ring_;
     /// A slot known to hold the present cells, or -1; spares the step storing them again.
     int abgelegt_ = -1;
+    /// The field size outside of which every cell is known to be 0, or 0.
+    int aussenLeerBei_ = 0;
     /// The cells as a plain array, for whoever reads them all.
     mutable Zellen bild_ = {};
     mutable bool bildAktuell_ = true;

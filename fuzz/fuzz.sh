@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 sekunden=${1:-180}
 shift || true
 ziele=("$@")
-[ ${#ziele[@]} -eq 0 ] && ziele=(weltdatei rle plaintext life106 mcell makrozellen gzip regel)
+[ ${#ziele[@]} -eq 0 ] && ziele=(weltdatei rle plaintext life105 life106 mcell makrozellen gzip regel)
 
 bau=build/fuzz
 CXX=clang++ cmake -S . -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORLIX_FUZZ=ON \

@@ -41,9 +41,10 @@ std::uint64_t gemischt(std::uint64_t h) {
 int lebende(const engine::Welt& w) {
     const int n = w.feldGroesse;
     const int lo = engine::kMitte - n / 2;
+    const engine::Zellen& z = w.zellen();
     int anzahl = 0;
     for (int x = lo; x < lo + n; ++x)
-        for (int y = lo; y < lo + n; ++y) anzahl += w.zelle(x, y) != 0;
+        for (int y = lo; y < lo + n; ++y) anzahl += z[x][y] != 0;
     return anzahl;
 }
 
@@ -83,7 +84,7 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
                                           const std::uint8_t* spaltenLebende) {
     Spalte* bits = bits_[s];
     std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
-    Spalte alle = 0;
+    std::uint64_t alleA = 0, alleB = 0;
     // Each column as two words, and turned down by one cell: the last cell comes round to the top.
     const std::uint64_t maskeA = n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
     const std::uint64_t maskeB = n > 64 ? (std::uint64_t{1} << (n - 64)) - 1 : 0;
@@ -93,7 +94,8 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
     for (int x = 0; x < n; ++x) {
         const std::uint64_t a = spalten[0][x], b = spalten[1][x];
         bits[x] = a | Spalte{b} << 64;
-        alle |= bits[x];
+        alleA |= a;
+        alleB |= b;
         const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[wortUnten][x] >> bitUnten) & 1);
         const std::uint64_t runterB = ((b << 1) | (a >> 63)) & maskeB;
         paare += std::popcount(a & vorA) + std::popcount(b & vorB);
@@ -101,22 +103,23 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
         vorA = a;
         vorB = b;
     }
-    // The counts again after the last column, so that the sums go round without a test.
-    int rund[engine::kMaxFeld + 2];
+    const Spalte alle = alleA | Spalte{alleB} << 64;
+    // The counts again after the last column, so that the sums go round without a test; a loop
+    // without branches, which the compiler turns into vector code.
+    std::int32_t rund[engine::kMaxFeld + 2] = {};
     for (int x = 0; x < n; ++x) rund[x] = spaltenLebende[x];
     rund[n] = rund[0];
     rund[n + 1] = rund[n > 1 ? 1 : 0];
-    int lebend = 0, quadrate = 0, folge1 = 0, folge2 = 0, xMin = n, xMax = -1;
+    int lebend = 0, quadrate = 0, folge1 = 0, folge2 = 0;
     for (int x = 0; x < n; ++x) {
         lebend += rund[x];
         quadrate += rund[x] * rund[x];
         folge1 += rund[x] * rund[x + 1];
         folge2 += rund[x] * rund[x + 2];
-        if (rund[x] != 0) {
-            xMin = std::min(xMin, x);
-            xMax = x;
-        }
     }
+    int xMin = 0, xMax = n - 1;
+    while (xMin < n && rund[xMin] == 0) ++xMin;
+    while (xMax >= 0 && rund[xMax] == 0) --xMax;
     // What no cyclic shift changes: how the column counts follow each other round the field,
     // and how many living cells have a living neighbour to the right and up to the right; the
     // second also tells a shape from its mirror image.

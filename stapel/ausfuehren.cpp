@@ -1,11 +1,12 @@
 // Carrying out a job of the batch program through the same model the window shows.
 #include <unistd.h>
 
+#include <cassert>
 #include <ostream>
 
 #include "engine/zahltext.h"
 #include "stapel/stapel.h"
-#include "storage/regeltext.h"
+#include "storage/dateiart.h"
 #include "werkbank/werkbank.h"
 
 namespace stapel {
@@ -14,35 +15,46 @@ namespace {
 
 constexpr const char* kName = "morlix-stapel: ";
 
-std::string klein(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return s;
+werkbank::Meldung schreibe(werkbank::Werkbank& w, const Auftrag& a) {
+    const std::filesystem::path& pfad = *a.ausgabe;
+    const std::optional<storage::Ausgabeart> art = storage::ausgabeFuer(pfad.filename().string());
+    assert(art);  // the command line takes only names of a known kind
+    switch (art ? art->art : storage::Dateiart::muster) {
+        case storage::Dateiart::welt: return w.speichereWelt(pfad);
+        case storage::Dateiart::bild: return w.speichereBild(pfad, view::standardSystemfarben());
+        case storage::Dateiart::animation: {
+            // Without a frame rate the frames follow at the pace the clock's slider starts at.
+            const int bildMs = a.bildrate ? (1000 + *a.bildrate / 2) / *a.bildrate : run::intervallMs(w.tempo());
+            return w.speichereAnimation(pfad, view::standardSystemfarben(), bildMs);
+        }
+        case storage::Dateiart::muster: break;
+    }
+    return w.exportiereMuster(pfad);
 }
 
-werkbank::Meldung schreibe(werkbank::Werkbank& w, const std::filesystem::path& pfad) {
-    const std::string endung = klein(pfad.extension().string());
-    if (endung == ".vir") return w.speichereWelt(pfad);
-    if (endung == ".png") return w.speichereBild(pfad, view::standardSystemfarben());
-    if (endung == ".gif") return w.speichereAnimation(pfad, view::standardSystemfarben());
-    return w.exportiereMuster(pfad);
+// The last words on standard output: what a failed write to it leaves the caller.
+int zumSchluss(std::ostream& aus, std::ostream& fehler) {
+    aus.flush();
+    if (aus) return kFertig;
+    fehler << kName << "Die Standardausgabe lässt sich nicht schreiben (ist der Datenträger voll?).\n";
+    return kDateiFehler;
 }
 
 }  // namespace
 
 int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     auto w = std::make_unique<werkbank::Werkbank>();
-    const werkbank::Meldung gelesen = w->oeffne(a.eingabe);
+    // The size the pattern must fit: the one asked for, else the grid of the rule asked for.
+    std::optional<int> feld = a.groesse;
+    if (!feld && a.regel && a.regel->rand) feld = a.regel->feldGroesse;
+    const werkbank::Meldung gelesen = w->oeffne(a.eingabe, feld);
     if (gelesen.art == werkbank::Meldung::Art::warnung) {
         fehler << kName << gelesen.grund << '\n';
         return kDateiFehler;
     }
     if (gelesen) fehler << kName << gelesen.grund << '\n';  // what of the file's rule could not be taken
 
-    if (a.regel) {
-        const storage::RegelGelesen r = storage::liesRegel(*a.regel);
-        w->setzeRegel(r.regel->regel, r.regel->maske);
-    }
+    if (a.regel) w->setzeAngaben(*a.regel);
     if (a.maske) w->setzeMaske(*a.maske);
     if (a.rand) w->setzeRand(*a.rand);
     if (a.groesse) w->setzeGroesse(*a.groesse);
@@ -68,7 +80,7 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     }
 
     if (a.ausgabe) {
-        const werkbank::Meldung geschrieben = schreibe(*w, *a.ausgabe);
+        const werkbank::Meldung geschrieben = schreibe(*w, a);
         if (geschrieben) {
             fehler << kName << geschrieben.grund << '\n';
             return kDateiFehler;
@@ -78,8 +90,7 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
         aus << "Generation " << engine::ziffernText(static_cast<long long>(engine::leseZahl(w->zaehlerText()))) << ": "
             << engine::ziffernText(w->befund().lebende) << " lebende Zellen, " << history::befundText(w->befund())
             << '\n';
-    aus.flush();
-    return aus ? kFertig : kDateiFehler;
+    return zumSchluss(aus, fehler);
 }
 
 int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus, std::ostream& fehler) {
@@ -90,11 +101,11 @@ int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus
     }
     if (befehl.auftrag->hilfe) {
         aus << hilfeText();
-        return kFertig;
+        return zumSchluss(aus, fehler);
     }
     if (befehl.auftrag->version) {
         aus << versionText();
-        return kFertig;
+        return zumSchluss(aus, fehler);
     }
     if (befehl.auftrag->zensus || befehl.auftrag->zusammenfuehren)
         return fuehreZensusAus(*befehl.auftrag, aus, fehler, isatty(STDERR_FILENO) == 1);

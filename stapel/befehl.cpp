@@ -5,13 +5,14 @@
 #include "engine/zahltext.h"
 #include "run/uhr.h"
 #include "stapel/stapel.h"
-#include "storage/regeltext.h"
+#include "storage/dateiart.h"
+#include "storage/lesehilfe.h"
 
 namespace stapel {
 
 namespace {
 
-std::string zitat(std::string_view s) { return "„" + std::string(s) + "“"; }
+using storage::zitat;
 
 /// A whole number in [von, bis], nothing else.
 template <typename T>
@@ -22,13 +23,6 @@ std::optional<T> zahl(std::string_view text, long long von, long long bis) {
     return static_cast<T>(wert);
 }
 
-std::string klein(std::string_view s) {
-    std::string k(s);
-    for (char& c : k)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return k;
-}
-
 struct Option {
     char kurz;  // 0: none
     std::string_view lang;
@@ -36,20 +30,19 @@ struct Option {
 };
 
 constexpr Option kOptionen[] = {
-    {'n', "generationen", true}, {'r', "regel", true},  {0, "maske", true},   {0, "rand", true},
-    {'g', "groesse", true},      {'o', "ausgabe", true}, {0, "verlauf", false}, {0, "zensus", true},
-    {0, "wurzel", true},         {'j', "threads", true}, {0, "teil", true},     {0, "zusammenfuehren", false},
-    {'h', "help", false},        {'V', "version", false}};
+    {'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},     {0, "rand", true},
+    {'g', "groesse", true},      {'o', "ausgabe", true}, {0, "bildrate", true},  {0, "verlauf", false},
+    {0, "zensus", true},         {0, "wurzel", true},    {'j', "threads", true}, {0, "teil", true},
+    {0, "zusammenfuehren", false}, {'h', "help", false}, {'V', "version", false}};
 
-/// The world and pattern formats the batch run writes, by the file's extension.
+/// The world, pattern and picture formats a run writes, by the file's ending.
 std::string pruefeAusgabe(const std::filesystem::path& p) {
-    const std::string endung = klein(p.extension().string());
-    if (endung == ".vir" && p.extension() != ".vir")
+    const std::string name = p.filename().string();
+    if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
         return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
-    if (endung != ".vir" && endung != ".rle" && endung != ".cells" && endung != ".lif" && endung != ".life" &&
-        endung != ".png" && endung != ".gif")
-        return "Die Endung von " + zitat(p.string()) +
-               " sagt kein Format; möglich sind .vir, .rle, .cells, .lif, .life, .png und .gif.";
+    if (!storage::ausgabeFuer(name))
+        return "Die Endung von " + zitat(p.string(), true) + " sagt kein Format; möglich sind " +
+               storage::kAusgabeEndungen + ".";
     return {};
 }
 
@@ -62,22 +55,22 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
                    engine::ziffernText(run::kMaxGenerationen) + ".";
         a.generationen = *n;
     } else if (o.lang == "regel") {
-        const storage::RegelGelesen r = storage::liesRegel(wert);
-        if (!r.regel) return r.fehler;
-        a.regel = std::string(wert);
+        std::string fehler;
+        a.regel = storage::liesRegelEingabe(wert, fehler);
+        if (!a.regel) return fehler;
     } else if (o.lang == "maske") {
         a.maske = zahl<std::uint8_t>(wert, 0, 255);
         if (!a.maske) return "Die Maske " + zitat(wert) + " ist keine ganze Zahl von 0 bis 255.";
     } else if (o.lang == "rand") {
-        const std::string r = klein(wert);
-        if (r == "torus") a.rand = engine::Rand::Torus;
-        else if (r == "quadrat") a.rand = engine::Rand::Quadrat;
-        else if (r == "spiegel") a.rand = engine::Rand::Spiegel;
+        if (storage::gleichOhneFall(wert, "torus")) a.rand = engine::Rand::Torus;
+        else if (storage::gleichOhneFall(wert, "quadrat")) a.rand = engine::Rand::Quadrat;
+        else if (storage::gleichOhneFall(wert, "spiegel")) a.rand = engine::Rand::Spiegel;
         else return "Den Rand " + zitat(wert) + " gibt es nicht; möglich sind torus, quadrat und spiegel.";
     } else if (o.lang == "groesse") {
-        a.groesse = zahl<int>(wert, 2, 90);
+        a.groesse = zahl<int>(wert, 2, engine::kMaxFeld);
         if (!a.groesse || *a.groesse % 2 != 0)
-            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis 90.";
+            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " +
+                   engine::ziffernText(engine::kMaxFeld) + ".";
     } else if (o.lang == "ausgabe") {
         a.ausgabe = std::filesystem::path(wert);
     } else if (o.lang == "zensus") {
@@ -99,6 +92,9 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
         a.teil = std::pair(*k, *m);
     } else if (o.lang == "zusammenfuehren") {
         a.zusammenfuehren = true;
+    } else if (o.lang == "bildrate") {
+        a.bildrate = zahl<int>(wert, 1, 50);
+        if (!a.bildrate) return "Die Bildrate " + zitat(wert) + " ist keine ganze Zahl von 1 bis 50.";
     } else if (o.lang == "verlauf") {
         a.verlauf = true;
     } else if (o.lang == "help") {
@@ -151,15 +147,16 @@ Befehl liesBefehl(std::span<const std::string_view> argumente) {
         return {a, {}};
     }
     if (a.zensus) {
-        if (!a.zusammen.empty()) return fehler("Ein Zensus liest keine Datei; " + zitat(a.zusammen.front().string()) + " ist zu viel.");
-        if (a.regel && storage::liesRegel(*a.regel).regel->regel.geboren(0))
+        if (!a.zusammen.empty())
+            return fehler("Ein Zensus liest keine Datei; " + zitat(a.zusammen.front().string(), true) + " ist zu viel.");
+        if (a.regel && a.regel->regel && a.regel->regel->regel.geboren(0))
             return fehler("Ein Zensus braucht eine Regel ohne Geburt bei 0 Nachbarn; bei „B0“ füllt sich die Ebene "
                           "ohne Ende.");
         return {a, {}};
     }
     if (a.wurzel || a.threads || a.teil) return fehler("--wurzel, -j und --teil gehören zu --zensus.");
     if (a.zusammen.size() > 1)
-        return fehler("Es geht nur eine Datei auf einmal; " + zitat(a.zusammen[1].string()) + " ist eine zweite.");
+        return fehler("Es geht nur eine Datei auf einmal; " + zitat(a.zusammen[1].string(), true) + " ist eine zweite.");
     if (a.zusammen.empty()) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
     a.eingabe = a.zusammen.front();
     a.zusammen.clear();
@@ -173,19 +170,22 @@ std::string hilfeText() {
            "   oder: morlix-stapel --zensus=N [--wurzel=TEXT] [-r REGEL] [--maske=M] [-j THREADS] [--teil=K/M]\n"
            "                       [-o DATEI]\n"
            "   oder: morlix-stapel --zusammenfuehren DATEI... [-o DATEI]\n"
-           "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.06, MCell, Makrozellen, auch\n"
+           "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
            "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
            "\n"
            "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
            "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
-           "                         („HighLife“)\n"
+           "                         („HighLife“), auch mit Gitter („B3/S23:T30,30“)\n"
            "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
            "                         255: alle acht)\n"
            "      --rand=RAND        torus, quadrat oder spiegel\n"
-           "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90\n"
+           "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90; ein Muster muss hineinpassen (ohne -g wächst\n"
+           "                         das Feld, bis es passt)\n"
            "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
            "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
            "                         letzten bis zu 100 Generationen)\n"
+           "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
+           "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
            "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
            "\n"
            "Zensus: was aus Zufallssuppen entsteht\n"

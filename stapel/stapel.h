@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/schritt.h"
+#include "storage/muster.h"
 
 namespace stapel {
 
@@ -23,11 +24,13 @@ inline constexpr int kAufrufFehler = 2;
 struct Auftrag {
     std::filesystem::path eingabe;
     long long generationen = 1;
-    std::optional<std::string> regel;
+    /// The rule as read once from the command line, with its bounded grid if it names one.
+    std::optional<storage::Angaben> regel;
     std::optional<std::uint8_t> maske;
     std::optional<engine::Rand> rand;
     std::optional<int> groesse;
     std::optional<std::filesystem::path> ausgabe;
+    std::optional<int> bildrate;  // frames per second of an animation
     bool verlauf = false;
     /// A soup census of this many soups instead of a run (no input file).
     std::optional<std::uint64_t> zensus;

@@ -8,7 +8,7 @@
 #include "engine/programm.h"
 #include "engine/zahltext.h"
 #include "stapel/stapel.h"
-#include "storage/regeltext.h"
+#include "storage/lesehilfe.h"
 #include "zensus/suppe.h"
 #include "zensus/zensus.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kName = "morlix-stapel: ";
 
-std::string zitat(const std::string& s) { return "„" + s + "“"; }
+using storage::zitat;
 
 std::string version() { return std::string(engine::kProgrammName) + "-" + engine::kProgrammVersion; }
 
@@ -41,7 +41,7 @@ int schreibe(const std::optional<std::filesystem::path>& ziel, const std::string
     datei << text;
     datei.close();
     if (!datei) {
-        fehler << kName << "Die Datei " << zitat(ziel->string()) << " ließ sich nicht schreiben.\n";
+        fehler << kName << "Die Datei " << zitat(ziel->string(), true) << " ließ sich nicht schreiben.\n";
         return kDateiFehler;
     }
     return kFertig;
@@ -56,19 +56,19 @@ int fuehreZusammen(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
         std::ostringstream inhalt;
         inhalt << datei.rdbuf();
         if (!datei) {
-            fehler << kName << "Die Datei " << zitat(pfad.string()) << " ließ sich nicht lesen.\n";
+            fehler << kName << "Die Datei " << zitat(pfad.string(), true) << " ließ sich nicht lesen.\n";
             return kDateiFehler;
         }
         const zensus::HaulGelesen g = zensus::liesHaul(inhalt.str());
         if (g.fehler != zensus::HaulFehler::keiner) {
-            fehler << kName << "Die Datei " << zitat(pfad.string()) << " ist keine Zensusdatei"
+            fehler << kName << "Die Datei " << zitat(pfad.string(), true) << " ist keine Zensusdatei"
                    << (g.zeile ? " (Zeile " + engine::ziffernText(g.zeile) + ")" : std::string()) << ".\n";
             return kDateiFehler;
         }
         if (i > 0 && (g.kopf.wurzel != kopf.wurzel || g.kopf.regel != kopf.regel)) {
-            fehler << kName << "Die Zensusdateien passen nicht zusammen: " << zitat(pfad.string()) << " gilt für Wurzel "
+            fehler << kName << "Die Zensusdateien passen nicht zusammen: " << zitat(pfad.string(), true) << " gilt für Wurzel "
                    << zitat(g.kopf.wurzel) << " und Regel " << zitat(g.kopf.regel) << ", "
-                   << zitat(a.zusammen.front().string()) << " für Wurzel " << zitat(kopf.wurzel) << " und Regel "
+                   << zitat(a.zusammen.front().string(), true) << " für Wurzel " << zitat(kopf.wurzel) << " und Regel "
                    << zitat(kopf.regel) << ".\n";
             return kDateiFehler;
         }
@@ -87,10 +87,9 @@ int fuehreZensusAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler, b
     if (a.zusammenfuehren) return fuehreZusammen(a, aus, fehler);
 
     zensus::Auftrag z;
-    if (a.regel) {
-        const storage::RegelGelesen r = storage::liesRegel(*a.regel);
-        z.regel = r.regel->regel;
-        z.nachbarMaske = r.regel->maske;
+    if (a.regel && a.regel->regel) {
+        z.regel = a.regel->regel->regel;
+        z.nachbarMaske = a.regel->regel->maske;
     }
     if (a.maske) z.nachbarMaske = *a.maske;
     if (a.wurzel) {

@@ -5,9 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <fstream>
-#include <optional>
 #include <random>
 
 #include "engine/zahltext.h"
@@ -51,16 +52,49 @@ bool derselbe(int fd, const fs::path& pfad) {
            offen.st_ino == benannt.st_ino;
 }
 
-// The file a chain of links ends at, whether it exists or not; nothing when the chain loops.
-std::optional<fs::path> endeDerVerweise(fs::path pfad) {
+// The file a chain of links ends at, whether it exists or not, or why it is not followed. A link
+// in a sticky folder that everyone may write is followed only when it belongs to the folder's
+// owner or to the user: anyone could have planted it there.
+std::string folgeVerweisen(fs::path& pfad) {
     for (int k = 0; k < kMaxVerweise; ++k) {
+        struct stat verweis {}, ordner {};
+        if (::lstat(pfad.c_str(), &verweis) != 0 || !S_ISLNK(verweis.st_mode)) return {};
+        const fs::path oben = pfad.has_parent_path() ? pfad.parent_path() : fs::path(".");
+        if (::stat(oben.c_str(), &ordner) == 0 && (ordner.st_mode & S_ISVTX) && (ordner.st_mode & S_IWOTH) &&
+            verweis.st_uid != ordner.st_uid && verweis.st_uid != ::geteuid())
+            return "der Verweis unter diesem Namen liegt in einem Ordner, in den alle schreiben dürfen, und "
+                   "gehört weder dem Ordner noch Ihnen";
         std::error_code fehler;
-        if (!fs::is_symlink(pfad, fehler)) return pfad;
         const fs::path weiter = fs::read_symlink(pfad, fehler);
-        if (fehler) return pfad;
-        pfad = weiter.is_absolute() ? weiter : pfad.parent_path() / weiter;
+        if (fehler) return {};
+        pfad = weiter.is_absolute() ? weiter : oben / weiter;
     }
-    return std::nullopt;
+    return "der Verweis unter diesem Namen führt im Kreis";
+}
+
+// Why a file of this kind is not replaced; empty for a regular file.
+std::string keineDatei(mode_t art) {
+    if (S_ISREG(art)) return {};
+    if (S_ISDIR(art)) return "unter diesem Namen gibt es schon einen Ordner";
+    const char* was = S_ISFIFO(art) ? "eine benannte Pipe" : S_ISSOCK(art) ? "ein Socket" : "ein Gerät";
+    return std::string("unter diesem Namen steht ") + was + ", keine gewöhnliche Datei";
+}
+
+// The permissions a new file gets: 0666 less the process's umask, read where it can be read
+// without changing it.
+mode_t neueRechte() {
+    std::ifstream status("/proc/self/status");
+    for (std::string zeile; std::getline(status, zeile);)
+        if (zeile.starts_with("Umask:")) {
+            unsigned maske = 0;
+            const std::string_view wert =
+                std::string_view(zeile).substr(std::min(zeile.size(), zeile.find_first_not_of(" \t", 6)));
+            if (std::from_chars(wert.data(), wert.data() + wert.size(), maske, 8).ec == std::errc())
+                return 0666 & ~static_cast<mode_t>(maske);
+        }
+    const mode_t maske = ::umask(022);
+    ::umask(maske);
+    return 0666 & ~maske;
 }
 
 // The temporary files of saves to `ziel` are ".name.123456.tmp" beside it.
@@ -95,10 +129,10 @@ void entferneReste(const fs::path& ordner, const fs::path& ziel) {
     }
 }
 
-bool schreibeAlles(int fd, const std::string& inhalt) {
+bool schreibeAlles(int fd, const std::string& inhalt, const Systemaufrufe& system) {
     std::size_t geschrieben = 0;
     while (geschrieben < inhalt.size()) {
-        const ssize_t n = ::write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
+        const ssize_t n = system.write(fd, inhalt.data() + geschrieben, inhalt.size() - geschrieben);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         geschrieben += static_cast<std::size_t>(n);
@@ -145,17 +179,18 @@ MusterText ladeMusterText(const fs::path& pfad) {
     return antwort;
 }
 
-std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt) {
+std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt, const Systemaufrufe& system) {
     // Through a link the linked file is written, even one that does not exist yet; the link stays.
-    const std::optional<fs::path> ende = endeDerVerweise(zielPfad);
-    if (!ende) return "der Verweis unter diesem Namen führt im Kreis";
-    const fs::path& ziel = *ende;
+    fs::path ziel = zielPfad;
+    if (std::string grund = folgeVerweisen(ziel); !grund.empty()) return grund;
     struct stat alt {};
-    const bool vorhanden = ::stat(ziel.c_str(), &alt) == 0;
-    if (vorhanden && S_ISDIR(alt.st_mode)) return "unter diesem Namen gibt es schon einen Ordner";
-    // The rename would go round the protection; even root keeps a file marked read-only.
-    if (vorhanden && (((alt.st_mode & 0222) == 0) || (::access(ziel.c_str(), W_OK) != 0 && errno != ENOENT)))
-        return "die Datei ist schreibgeschützt";
+    const bool vorhanden = ::lstat(ziel.c_str(), &alt) == 0;
+    if (vorhanden) {
+        if (std::string grund = keineDatei(alt.st_mode); !grund.empty()) return grund;
+        // The rename would go round the protection; even root keeps a file marked read-only.
+        if ((alt.st_mode & 0222) == 0 || (::access(ziel.c_str(), W_OK) != 0 && errno != ENOENT))
+            return "die Datei ist schreibgeschützt";
+    }
     const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
     entferneReste(ordner, ziel);
 
@@ -169,7 +204,8 @@ std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt)
         name += nummer;
         name += ".tmp";
         temp = ordner / name;
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // Nobody else may read the new contents before they take the old file's place.
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST) break;
         // The lock is held until the rename. A cleaner may have removed the file between its
         // creation and the lock; then another name is taken.
@@ -181,18 +217,27 @@ std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt)
     if (fd < 0) return "im Ordner lässt sich keine Datei anlegen";
     const Deskriptor datei(fd);
 
-    // The new file keeps the permissions of the one it replaces.
-    if (!schreibeAlles(fd, inhalt) || ::fsync(fd) != 0 || (vorhanden && ::fchmod(fd, alt.st_mode & 07777) != 0)) {
+    if (!schreibeAlles(fd, inhalt, system) || system.fsync(fd) != 0) {
         ::unlink(temp.c_str());
         return "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)";
     }
-    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
+    // The new file keeps the owner, group and permissions of the one it replaces where the
+    // system lets it; set-id bits only with both owner and group.
+    mode_t rechte = vorhanden ? alt.st_mode & 07777 : neueRechte();
+    struct stat neu {};
+    if (vorhanden && ::fstat(fd, &neu) == 0 && (neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid)) {
+        const bool genommen =
+            ::fchown(fd, alt.st_uid, alt.st_gid) == 0 || ::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) == 0;
+        if (!genommen || ::fstat(fd, &neu) != 0 || neu.st_uid != alt.st_uid || neu.st_gid != alt.st_gid)
+            rechte &= ~static_cast<mode_t>(S_ISUID | S_ISGID);
+    }
+    if (::fchmod(fd, rechte) != 0 || ::rename(temp.c_str(), ziel.c_str()) != 0) {
         ::unlink(temp.c_str());
         return "die neue Datei lässt sich nicht an die Stelle der alten setzen";
     }
     // The rename lasts only once the folder is on disk; where that fails the file is complete anyway.
     if (const Deskriptor ordnerFd(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); ordnerFd.fd >= 0)
-        ::fsync(ordnerFd.fd);
+        system.fsync(ordnerFd.fd);
     return {};
 }
 

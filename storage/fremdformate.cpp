@@ -1,4 +1,4 @@
-// Readers of the MCell and macrocell formats.
+// Readers of the Life 1.05, MCell and macrocell formats.
 #include <algorithm>
 #include <vector>
 
@@ -11,8 +11,6 @@ namespace storage {
 
 namespace {
 
-using engine::kMaxFeld;
-
 // ---- MCell ----
 
 constexpr Zellzeichen kMCellZeichen{".", "*A", "#L", "BCDEFGHIJKLMNOPQRSTUVWXabcdefghij"};
@@ -23,21 +21,6 @@ std::optional<std::string_view> wert(std::string_view zeile, std::string_view sc
     const std::string_view rest = zeile.substr(schluessel.size());
     if (!rest.empty() && !leer(rest.front())) return std::nullopt;
     return ohneBlanks(rest);
-}
-
-// "90x90": a square even board up to the largest field becomes the bounded grid.
-void liesBrett(std::string_view brett, bool umbruch, Muster& m) {
-    std::string_view s = brett;
-    Zahl masse[2];
-    const bool gelesen = liesZahl(s, masse[0]) && !s.empty() && klein(s.front()) == 'x' &&
-                         (s.remove_prefix(1), liesZahl(s, masse[1])) && s.empty();
-    const std::int64_t n = masse[0].wert;
-    if (!gelesen || masse[0].zuGross || n != masse[1].wert || n < 2 || n > kMaxFeld || n % 2 != 0) {
-        m.fremderRand = "Brett " + std::string(brett) + (umbruch ? " mit Umbruch" : " ohne Umbruch");
-        return;
-    }
-    m.rand = umbruch ? engine::Rand::Torus : engine::Rand::Quadrat;
-    m.feldGroesse = static_cast<int>(n);
 }
 
 // ---- Macrocell ----
@@ -105,6 +88,64 @@ void male(const std::vector<Knoten>& knoten, std::int32_t index, std::int64_t x,
 
 }  // namespace
 
+MusterGelesen liesLife105(std::string_view text) {
+    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    auto m = std::make_unique<Muster>();
+    std::int64_t min[2] = {0, 0}, max[2] = {-1, -1};
+    bool lebende = false, zeilen = false, bloecke = false;
+    // The first pass reads the rule and finds the box; the second, with `ziel`, sets the cells.
+    auto durchlauf = [&](Muster* ziel, std::string& fehler) {
+        Zeilen z(text);
+        std::string_view s;
+        std::int64_t links = 0, y = 0;  // the block's left column and the next row
+        while (z.naechste(s)) {
+            s = ohneBlanks(s);
+            if (s.empty()) continue;
+            if (s.front() == '#') {
+                const char art = s.size() > 1 ? klein(s[1]) : ' ';
+                const bool fuer = s.size() == 2 || (s.size() > 2 && leer(s[2]));
+                std::string_view rest = ohneBlanks(s.substr(std::min<std::size_t>(2, s.size())));
+                if (fuer && art == 'p') {
+                    Zahl p[2];
+                    if (!liesPaar(rest, p, z.nummer(), fehler)) return false;
+                    links = p[0].wert;
+                    y = p[1].wert;
+                    bloecke = true;
+                } else if (fuer && art == 'n' && !ziel) {
+                    m->regel = liesRegel("B3/S23").regel;
+                } else if (fuer && art == 'r' && !ziel && !liesRegelUndGitter(rest, *m, z.nummer(), true, fehler)) {
+                    return false;
+                }
+                continue;
+            }
+            for (std::size_t k = 0; k < s.size(); ++k) {
+                const std::int64_t x = links + static_cast<std::int64_t>(k);
+                if (s[k] == '*') {
+                    if (ziel) {
+                        ziel->lebt[x - min[0]][y - min[1]] = true;
+                        continue;
+                    }
+                    min[0] = lebende ? std::min(min[0], x) : x, max[0] = lebende ? std::max(max[0], x) : x;
+                    min[1] = lebende ? std::min(min[1], y) : y, max[1] = lebende ? std::max(max[1], y) : y;
+                    lebende = true;
+                } else if (s[k] != '.') {
+                    fehler = unerwartet(z.nummer(), s[k]);
+                    return false;
+                }
+            }
+            zeilen = true;
+            ++y;
+        }
+        return true;
+    };
+    std::string fehler;
+    if (!durchlauf(nullptr, fehler)) return abgelehnt(fehler);
+    if (!zeilen) return abgelehnt(kKeineZellen);
+    if (bloecke && lebende) m->position = std::array<std::int64_t, 2>{min[0], min[1]};
+    return fuelle(std::move(m), max[0] - min[0] + 1, max[1] - min[1] + 1,
+                  [&](Muster* ziel) { durchlauf(ziel, fehler); });
+}
+
 MusterGelesen liesMCell(std::string_view text) {
     if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
     auto m = std::make_unique<Muster>();
@@ -116,8 +157,8 @@ MusterGelesen liesMCell(std::string_view text) {
     while (zeilen.naechste(z)) {
         const std::string_view s = ohneBlanks(z);
         if (const auto spiel = wert(s, "#GAME"); spiel && !gleichOhneFall(*spiel, "Life"))
-            return abgelehnt("Die MCell-Datei ist für das Spiel „" + std::string(*spiel) +
-                             "“; gelesen werden nur Regeln der Art „Life“ mit zwei Zuständen.");
+            return abgelehnt("Die MCell-Datei ist für das Spiel " + zitat(*spiel) +
+                             "; gelesen werden nur Regeln der Art „Life“ mit zwei Zuständen.");
         if (const auto regel = wert(s, "#RULE"); regel && !liesRegelUndGitter(*regel, *m, zeilen.nummer(), true, fehler))
             return abgelehnt(fehler);
         if (const auto b = wert(s, "#BOARD")) brett = b;

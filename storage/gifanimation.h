@@ -8,12 +8,13 @@
 
 namespace storage {
 
-/// An animated GIF built frame by frame in memory: GIF89a, one global palette, every frame
-/// the full picture, shown for the same time, looping forever.
+/// An animated GIF built frame by frame in memory: GIF89a, one global palette, looping forever.
+/// The first frame is the full picture; each later one only the rectangle that changed, with the
+/// unchanged pixels in it transparent, and a frame equal to the one before lengthens its time.
 class GifAnimation {
 public:
-    /// breite × hoehe pixels (1..65535), up to 256 colours as 0xRRGGBB, each frame shown for
-    /// verzoegerung hundredths of a second (0..65535).
+    /// breite × hoehe pixels (1..65535), up to 255 colours as 0xRRGGBB (one more entry is the
+    /// transparent one), each frame shown for verzoegerung hundredths of a second (0..65535).
     GifAnimation(int breite, int hoehe, const std::vector<std::uint32_t>& farben, int verzoegerung);
     ~GifAnimation();
     GifAnimation(const GifAnimation&) = delete;
@@ -28,11 +29,21 @@ public:
     const std::string& fehler() const { return fehler_; }
 
 private:
+    // A frame waits until the next one shows whether it lasts longer.
+    struct Rechteck {
+        int x = 0, y = 0, breite = 0, hoehe = 0;
+    };
     void scheitert(const char* was, int code);
+    bool schreibeWartendes();
 
     struct Datei;
     std::unique_ptr<Datei> datei_;
     std::vector<std::uint32_t> farben_;
+    std::vector<std::uint8_t> vorher_;   // palette indices of the picture shown so far
+    std::vector<std::uint8_t> neu_;      // those of the frame being added
+    std::vector<std::uint8_t> wartend_;  // the waiting frame's rectangle, row by row
+    Rechteck rechteck_;
+    int wartendeZeit_ = -1;  // hundredths of a second; -1: no frame waits
     std::string daten_;
     std::string fehler_;
     int breite_;

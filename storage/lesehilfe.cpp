@@ -43,6 +43,31 @@ bool liesGanzeZahl(std::string_view& s, Zahl& z) {
     return true;
 }
 
+std::string zitat(std::string_view name, bool ende) {
+    // Characters are counted by their first bytes, so that no cut falls inside one.
+    std::size_t zeichen = 0;
+    for (const char c : name) zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    std::size_t von = 0, bis = name.size();
+    if (zeichen > kZitatZeichen) {
+        std::size_t weg = zeichen - (kZitatZeichen - 1);  // one place for "…"
+        auto anfang = [&](std::size_t k) { return (static_cast<unsigned char>(name[k]) & 0xC0) != 0x80; };
+        if (ende) {
+            while (weg > 0) weg -= anfang(von++);
+            while (von < name.size() && !anfang(von)) ++von;
+        } else {
+            while (weg > 0) weg -= anfang(--bis);
+        }
+    }
+    std::string text = "„";
+    if (von > 0) text += "…";
+    for (std::size_t k = von; k < bis; ++k) {
+        const auto u = static_cast<unsigned char>(name[k]);
+        text += u < 0x20 || u == 0x7F ? ' ' : name[k];
+    }
+    if (bis < name.size()) text += "…";
+    return text + "“";
+}
+
 std::string zeile(int nummer) { return "Zeile " + engine::ziffernText(nummer); }
 
 bool Zeilen::naechste(std::string_view& z) {

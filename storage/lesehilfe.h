@@ -33,6 +33,13 @@ bool liesZahl(std::string_view& s, Zahl& z);
 /// The same after an optional sign.
 bool liesGanzeZahl(std::string_view& s, Zahl& z);
 
+/// Characters of a name that a message quotes whole; longer names are cut to this many.
+inline constexpr std::size_t kZitatZeichen = 48;
+/// A name from a file or the command line (a rule, a game, a path) in German quotes, as every
+/// message quotes one: cut to kZitatZeichen characters with "…" where it is longer, keeping the
+/// start or, with `ende` (paths), the end; control characters become blanks.
+std::string zitat(std::string_view name, bool ende = false);
+
 /// "Zeile 12", as the readers' messages name a line.
 std::string zeile(int nummer);
 

@@ -24,7 +24,9 @@ std::string groessenSatz(std::int64_t breite, std::int64_t hoehe) {
     return "Das Muster ist " + ziffernText(breite) + " × " + ziffernText(hoehe) + " Zellen groß";
 }
 
-std::string groessterFeldSatz() { return "das größte Feld hat " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen."; }
+std::string groessterFeldSatz() {
+    return "das größte Feld mit " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen";
+}
 
 // A character as the user can read it in a message.
 std::string zeichenText(char c) {
@@ -35,13 +37,15 @@ std::string zeichenText(char c) {
 
 enum class Gitter { ja, fremd, unbekannt };
 
-// A bounded grid "T30,30" or "P30,30" (after the colon); other topologies, shifts and twists are foreign.
-Gitter liesGitter(std::string_view s, Muster& m) {
+// A bounded grid "T30,30" or "P30,30" (after the colon) into m; for any other topology, shift,
+// twist or size `grund` says why it cannot be set here.
+Gitter liesGitter(std::string_view s, Angaben& m, std::string& grund) {
     if (s.empty()) return Gitter::unbekannt;
     const char art = klein(s.front());
-    if (std::string_view("tpkcs").find(art) == std::string_view::npos) return Gitter::unbekannt;
+    const auto artIndex = std::string_view("tpkcs").find(art);
+    if (artIndex == std::string_view::npos) return Gitter::unbekannt;
     s.remove_prefix(1);
-    bool fremd = art != 't' && art != 'p';
+    bool verschoben = false;
     Zahl masse[2];
     for (int k = 0; k < 2; ++k) {
         if (k == 1) {
@@ -54,18 +58,33 @@ Gitter liesGitter(std::string_view s, Muster& m) {
         }
         if (!liesZahl(s, masse[k])) return Gitter::unbekannt;
         if (!s.empty() && s.front() == '*') {
-            fremd = true;
+            verschoben = true;
             s.remove_prefix(1);
         }
         if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
             Zahl verschiebung;
             if (!liesGanzeZahl(s, verschiebung)) return Gitter::unbekannt;
-            fremd = fremd || verschiebung.wert != 0;
+            verschoben = verschoben || verschiebung.wert != 0;
         }
     }
     if (!s.empty()) return Gitter::unbekannt;
     const std::int64_t n = masse[0].wert;
-    if (fremd || masse[0].zuGross || n != masse[1].wert || n < 2 || n > kMaxFeld || n % 2 != 0) return Gitter::fremd;
+    const bool zuGross = masse[0].zuGross || masse[1].zuGross;
+    constexpr const char* kArten[] = {"", "", "eine Kleinsche Flasche", "eine Kreuzhaube", "eine Kugel"};
+    if (artIndex >= 2)
+        grund = std::string(kArten[artIndex]) + "; hier gibt es Torus, Quadrat und Spiegel";
+    else if (verschoben)
+        grund = "verschoben oder verdreht verklebte Kanten; hier gibt es Torus, Quadrat und Spiegel";
+    else if (n == 0 || masse[1].wert == 0)
+        grund = "in einer Richtung unbegrenzt; hier ist das Feld in beiden Richtungen begrenzt";
+    else if (!zuGross && n != masse[1].wert)
+        grund = "ein Rechteck aus " + ziffernText(n) + " × " + ziffernText(masse[1].wert) +
+                " Zellen; hier ist das Feld quadratisch";
+    else if (zuGross || n > kMaxFeld)
+        grund = "größer als " + groessterFeldSatz();
+    else if (n % 2 != 0)
+        grund = "eine ungerade Seitenlänge; hier ist die Feldgröße gerade";
+    if (!grund.empty()) return Gitter::fremd;
     m.rand = art == 't' ? engine::Rand::Torus : engine::Rand::Quadrat;
     m.feldGroesse = static_cast<int>(n);
     return Gitter::ja;
@@ -217,7 +236,7 @@ bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmas
                          " Zellen eines weiteren Zustands; hier gibt es nur zwei.";
                 return false;
             } else {
-                fehler = zeile(zeilen.nummer()) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
+                fehler = unerwartet(zeilen.nummer(), c);
                 return false;
             }
             mass.daten = true;
@@ -264,14 +283,13 @@ MusterGelesen liesText(std::string_view text) {
         case Format::life106: return liesLife106(text);
         case Format::mcell: return liesMCell(text);
         case Format::makrozellen: return liesMakrozellen(text);
-        case Format::life105:
-            return abgelehnt("Das Format Life 1.05 wird nicht unterstützt; RLE, Plaintext, Life 1.06, MCell und "
-                             "Makrozellen werden gelesen.");
+        case Format::life105: return liesLife105(text);
         case Format::leer: return abgelehnt("Der Text enthält kein Muster.");
         case Format::unbekannt: break;
     }
     return abgelehnt(
-        "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06, MCell, Makrozellen .mc).");
+        "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06, MCell, "
+        "Makrozellen .mc).");
 }
 
 }  // namespace
@@ -287,19 +305,38 @@ MusterGelesen pruefeText(std::string_view& text) {
     return {};
 }
 
-
-std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe) {
-    return groessenSatz(breite, hoehe) + "; " + groessterFeldSatz();
+bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler) {
+    for (int k = 0; k < 2; ++k) {
+        if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
+            fehler = zeile(nummer) + " enthält kein Koordinatenpaar „x y“.";
+            return false;
+        }
+        if (p[k].zuGross) {
+            fehler = "Die Koordinate in " + zeile(nummer) + " ist unsinnig groß.";
+            return false;
+        }
+        s = ohneBlanks(s);
+    }
+    return true;
 }
 
-bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZweiZustaende, std::string& fehler) {
+std::string unerwartet(int nummer, char c) {
+    return zeile(nummer) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
+}
+
+std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe) {
+    return groessenSatz(breite, hoehe) + " und passt nicht in " + groessterFeldSatz() + ".";
+}
+
+bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZweiZustaende, std::string& fehler) {
     text = ohneBlanks(text);
     const auto doppelpunkt = text.find(':');
     const std::string_view regel = ohneBlanks(text.substr(0, doppelpunkt));
+    const std::string wo = nummer > 0 ? " in " + zeile(nummer) : "";
     if (!regel.empty()) {
         RegelGelesen r = liesRegel(regel);
         if (r.art == RegelArt::unbekannt) {
-            fehler = "Die Regel „" + std::string(regel) + "“ in " + zeile(nummer) + " ist unbekannt.";
+            fehler = "Die Regel " + zitat(regel) + wo + " ist unbekannt.";
             return false;
         }
         if (r.art == RegelArt::mehrZustaende && nurZweiZustaende) {
@@ -307,18 +344,48 @@ bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZw
             return false;
         }
         if (r.regel) m.regel = r.regel;
-        else m.fremdeRegel = regel;
+        else m.fremdeRegel = std::move(r.fehler);
     }
     if (doppelpunkt != std::string_view::npos) {
         const std::string_view gitter = ohneBlanks(text.substr(doppelpunkt + 1));
-        const Gitter g = liesGitter(gitter, m);
+        std::string grund;
+        const Gitter g = liesGitter(gitter, m, grund);
+        const std::string name = zitat(std::string(":").append(gitter));
         if (g == Gitter::unbekannt) {
-            fehler = "Der Rand „:" + std::string(gitter) + "“ in " + zeile(nummer) + " ist unbekannt.";
+            fehler = "Der Rand " + name + wo + " ist unbekannt.";
             return false;
         }
-        if (g == Gitter::fremd) m.fremderRand = std::string(":").append(gitter);
+        if (g == Gitter::fremd)
+            m.fremderRand = "Der Rand " + name + " lässt sich hier nicht einstellen: " + grund + ".";
     }
     return true;
+}
+
+std::optional<Angaben> liesRegelEingabe(std::string_view text, std::string& fehler) {
+    Angaben a;
+    if (!liesRegelUndGitter(text, a, 0, true, fehler)) return std::nullopt;
+    fehler = a.fremdeRegel.empty() ? a.fremderRand : a.fremdeRegel;
+    if (!a.regel && fehler.empty()) fehler = liesRegel("").fehler;
+    if (!fehler.empty()) return std::nullopt;
+    return a;
+}
+
+void liesBrett(std::string_view brett, bool umbruch, Angaben& m) {
+    std::string_view s = brett;
+    Zahl masse[2];
+    const bool gelesen = liesZahl(s, masse[0]) && !s.empty() && klein(s.front()) == 'x' &&
+                         (s.remove_prefix(1), liesZahl(s, masse[1])) && s.empty();
+    std::string grund = "keine Angabe „Breite x Höhe“";
+    if (gelesen && (masse[0].zuGross || masse[1].zuGross))
+        grund = "größer als " + groessterFeldSatz();
+    else if (gelesen) {
+        grund.clear();
+        const std::string gitter =
+            std::string(umbruch ? "T" : "P") + ziffernText(masse[0].wert) + "," + ziffernText(masse[1].wert);
+        if (liesGitter(gitter, m, grund) == Gitter::ja) return;
+    }
+    m.fremderRand = "Das Brett " + zitat(std::string(brett) + (umbruch ? " mit Umbruch" : " ohne Umbruch")) +
+                    " lässt sich hier nicht einstellen: " + grund + ".";
 }
 
 MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int ab, const Zellzeichen& zeichen,
@@ -374,7 +441,7 @@ MusterGelesen liesPlaintext(std::string_view text) {
                 if (c == 'O' || c == '*') {
                     if (ziel) ziel->lebt[x][y] = true;
                 } else if (c != '.') {
-                    fehler = zeile(zeilen.nummer()) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
+                    fehler = unerwartet(zeilen.nummer(), c);
                     return false;
                 }
             }
@@ -404,17 +471,7 @@ MusterGelesen liesLife106(std::string_view text) {
             std::string_view s = ohneBlanks(z);
             if (s.empty() || s.front() == '#') continue;
             Zahl p[2];
-            for (int k = 0; k < 2; ++k) {
-                if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
-                    fehler = zeile(zeilen.nummer()) + " enthält kein Koordinatenpaar „x y“.";
-                    return false;
-                }
-                if (p[k].zuGross) {
-                    fehler = "Die Koordinate in " + zeile(zeilen.nummer()) + " ist unsinnig groß.";
-                    return false;
-                }
-                s = ohneBlanks(s);
-            }
+            if (!liesPaar(s, p, zeilen.nummer(), fehler)) return false;
             if (!s.empty()) {
                 fehler = zeile(zeilen.nummer()) + " enthält mehr als ein Koordinatenpaar „x y“.";
                 return false;
@@ -450,23 +507,18 @@ MusterGelesen liesMuster(std::string_view text) {
 // ---- Placing ----
 
 std::string hinweisNichtUebernommen(const Muster& m) {
-    const std::string regel = "die Regel „" + m.fremdeRegel + "“";
-    const std::string rand = "der Rand „" + m.fremderRand + "“";
-    if (!m.fremdeRegel.empty() && !m.fremderRand.empty())
-        return "Nicht übernommen wurden " + regel + " und " + rand +
-               ", die sich hier nicht einstellen lassen; Regel, Randoption und Feldgröße bleiben, wie sie waren.";
-    if (!m.fremdeRegel.empty())
-        return "Nicht übernommen wurde " + regel + ", die sich hier nicht einstellen lässt; die eingestellte Regel gilt weiter.";
-    if (!m.fremderRand.empty())
-        return "Nicht übernommen wurde " + rand +
-               ", der sich hier nicht einstellen lässt; Randoption und Feldgröße bleiben, wie sie waren.";
-    return {};
+    return m.fremdeRegel + (m.fremdeRegel.empty() || m.fremderRand.empty() ? "" : " ") + m.fremderRand;
+}
+
+int groesseFuer(const Muster& m, int n) {
+    const int seite = std::max(m.breite, m.hoehe);
+    return std::max(n, seite + seite % 2);
 }
 
 std::optional<Platz> platzFuer(const Muster& m, int n, std::string& fehler) {
     if (m.breite > n || m.hoehe > n) {
-        fehler = groessenSatz(m.breite, m.hoehe) + " und passt nicht in das Feld von " + ziffernText(n) + " × " + ziffernText(n) +
-                 " Zellen; " + groessterFeldSatz();
+        fehler = groessenSatz(m.breite, m.hoehe) + " und passt nicht in das Feld von " + ziffernText(n) + " × " +
+                 ziffernText(n) + " Zellen.";
         return std::nullopt;
     }
     const int links = -n / 2;

@@ -16,23 +16,36 @@ namespace storage {
 /// Longest pattern text that is read at all, packed or unpacked; a longer one is refused before it is looked at.
 inline constexpr std::size_t kMaxMusterText = 4u << 20;
 
+/// What a text states besides cells: a rule and a bounded grid, each only when it names one.
+struct Angaben {
+    /// The rule the text names, when this program can run it.
+    std::optional<MusterRegel> regel;
+    /// Edge mode and field size of the text's bounded grid, when this program has them.
+    std::optional<engine::Rand> rand;
+    int feldGroesse = 0;
+    /// One German sentence each on a rule or bounded grid the text names that this program cannot
+    /// set, naming it and why; empty when there is none.
+    std::string fremdeRegel;
+    std::string fremderRand;
+};
+
 /// A pattern read from one of the common exchange formats; it always fits the largest field.
-struct Muster {
+struct Muster : Angaben {
     int breite = 0;
     int hoehe = 0;
     /// Living cells by column and row of the pattern's box, top-left first.
     bool lebt[engine::kMaxFeld][engine::kMaxFeld] = {};
     /// Field coordinates of the box's top-left cell, when the file gives them.
     std::optional<std::array<std::int64_t, 2>> position;
-    /// The rule the file names, when this program can run it; nothing when none is named.
-    std::optional<MusterRegel> regel;
-    /// Edge mode and field size of the file's bounded grid, when this program has them.
-    std::optional<engine::Rand> rand;
-    int feldGroesse = 0;
-    /// A rule or bounded grid the file names that this program cannot run, as written there.
-    std::string fremdeRegel;
-    std::string fremderRand;
 };
+
+/// A rule as the user types it: a rule text as liesRegel() reads it, optionally followed by a
+/// bounded grid (":T30,30", ":P40,40"), blanks anywhere. Nothing, with one German sentence, when
+/// the rule or the grid cannot be set here.
+std::optional<Angaben> liesRegelEingabe(std::string_view text, std::string& fehler);
+
+/// The name of an edge mode as the window shows it, without trailing blanks: "Torus", "Quadrat", "Spiegel".
+std::string_view randName(engine::Rand rand);
 
 /// A reader's answer: a pattern, or nothing and one or two German sentences saying why.
 struct MusterGelesen {
@@ -51,6 +64,9 @@ MusterGelesen liesRle(std::string_view text);
 MusterGelesen liesPlaintext(std::string_view text);
 /// Life 1.06: "#" lines and one "x y" pair of field coordinates a living cell.
 MusterGelesen liesLife106(std::string_view text);
+/// Life 1.05: "#D" comments, "#N" (the common rule) or "#R" with a rule, and blocks of rows of
+/// "." and "*" each after a "#P x y" line that gives its top-left cell's field coordinates.
+MusterGelesen liesLife105(std::string_view text);
 /// MCell of the game "Life" with two states; the board becomes a bounded grid where this program has it.
 MusterGelesen liesMCell(std::string_view text);
 /// Most nodes a macrocell text may have; far more than any pattern that fits the largest field needs.
@@ -58,8 +74,12 @@ inline constexpr int kMaxKnoten = 10000;
 /// Macrocell "[M2]" with two states whose living cells fit the largest field; at most kMaxKnoten nodes.
 MusterGelesen liesMakrozellen(std::string_view text);
 
-/// One German sentence naming what of the file's rule and edge was not taken over; empty when nothing.
+/// The sentences on the file's rule and grid that this program cannot set; empty when there are none.
 std::string hinweisNichtUebernommen(const Muster& muster);
+
+/// The smallest even field size, at least n, that holds the pattern's box; larger than the
+/// largest field when none does.
+int groesseFuer(const Muster& muster, int n);
 
 /// Field coordinates of the pattern's top-left cell on a field of size n.
 struct Platz {

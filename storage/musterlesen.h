@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "storage/lesehilfe.h"
 #include "storage/muster.h"
 
 namespace storage {
@@ -23,13 +24,23 @@ inline MusterGelesen abgelehnt(std::string grund) { return {nullptr, std::move(g
 /// byte order mark; an answer with an empty reason lets the reader go on.
 MusterGelesen pruefeText(std::string_view& text);
 
-/// "Das Muster ist b × h Zellen groß; das größte Feld hat 90 × 90 Zellen."
+/// Takes the pair "x y" of field coordinates at the start of s, and the blanks after it, into p;
+/// false with a sentence naming line `nummer` when there is none or a coordinate is absurdly large.
+bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler);
+
+/// "Zeile 3 enthält das unerwartete Zeichen „q“."
+std::string unerwartet(int nummer, char c);
+
+/// "Das Muster ist b × h Zellen groß und passt nicht in das größte Feld mit 90 × 90 Zellen."
 std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe);
 
 /// Takes a rule text and an optional bounded grid after ':' into m; false with a sentence
-/// naming line `nummer` when either is unknown, or when the rule has more than two states
-/// and `nurZweiZustaende`.
-bool liesRegelUndGitter(std::string_view text, Muster& m, int nummer, bool nurZweiZustaende, std::string& fehler);
+/// naming line `nummer` (if above 0) when either is unknown, or when the rule has more than two
+/// states and `nurZweiZustaende`. What is known but cannot be set here gets its sentence in m.
+bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZweiZustaende, std::string& fehler);
+
+/// An MCell board "90x90", wrapping or not, as the bounded grid of m, or its sentence why not.
+void liesBrett(std::string_view brett, bool umbruch, Angaben& m);
 
 /// The characters of RLE-like cell data.
 struct Zellzeichen {

@@ -3,6 +3,7 @@
 
 #include "engine/programm.h"
 #include "engine/zahltext.h"
+#include "storage/dateiart.h"
 #include "storage/lesehilfe.h"
 #include "storage/muster.h"
 #include "storage/musterlesen.h"
@@ -59,11 +60,10 @@ std::string herkunft(int n) {
 
 std::string plaintextText(const Feld& feld, const engine::Regel& regel, std::uint8_t maske, engine::Rand rand,
                           std::string_view name) {
-    static constexpr const char* kRaender[] = {"Torus", "Quadrat", "Spiegel"};
     std::string text;
     if (const std::string n = einzeilig(name); !n.empty()) schreibeZeile(text, "!Name: " + n);
     schreibeZeile(text, std::string("!").append(herkunft(feld.n())) + ", Regel " + regelText(regel, maske) +
-                            ", Rand " + kRaender[static_cast<int>(rand)] + ".");
+                            ", Rand " + std::string(randName(rand)) + ".");
     if (feld.leer()) schreibeZeile(text, ".");
     for (int j = feld.oben; j <= feld.unten; ++j) {
         std::string reihe;
@@ -85,13 +85,9 @@ std::string life106Text(const Feld& feld) {
 }  // namespace
 
 std::optional<MusterFormat> formatFuerName(std::string_view dateiname) {
-    const auto endetMit = [dateiname](std::string_view endung) {
-        return dateiname.size() >= endung.size() &&
-               gleichOhneFall(dateiname.substr(dateiname.size() - endung.size()), endung);
-    };
-    if (endetMit(".rle")) return MusterFormat::rle;
-    if (endetMit(".cells")) return MusterFormat::plaintext;
-    if (endetMit(".lif") || endetMit(".life")) return MusterFormat::life106;
+    if (endetMit(dateiname, ".rle", true)) return MusterFormat::rle;
+    if (endetMit(dateiname, ".cells", true)) return MusterFormat::plaintext;
+    if (endetMit(dateiname, ".lif", true) || endetMit(dateiname, ".life", true)) return MusterFormat::life106;
     return std::nullopt;
 }
 
@@ -159,6 +155,11 @@ std::string rleText(const engine::Welt& welt, const engine::Regel& regel, engine
     gib(1, '!');
     schreibeZeile(text, zeile);
     return text;
+}
+
+std::string_view randName(engine::Rand rand) {
+    static constexpr std::string_view kNamen[] = {"Torus", "Quadrat", "Spiegel"};
+    return kNamen[static_cast<int>(rand)];
 }
 
 }  // namespace storage

@@ -9,7 +9,6 @@ namespace storage {
 
 namespace {
 
-constexpr std::uint8_t kVonNeumann = 0x55;  // W, N, E, S
 constexpr std::string_view kBase64 = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 // Letters of the notation that tells neighbours apart by their place.
 constexpr std::string_view kLageBuchstaben = "cekainyqjrtwz-";
@@ -63,22 +62,23 @@ std::optional<MusterRegel> zerlege(const Tabelle& t) {
 // One pass over a rule text; every answer but a rule carries its sentence.
 class RegelLeser {
 public:
-    explicit RegelLeser(std::string_view text) : text_(text), rest_(text) {}
+    explicit RegelLeser(std::string_view text) : ohneLeer_(ohneLeer(text)), text_(ohneLeer_), rest_(text_) {}
 
     RegelGelesen lies() {
         if (text_.empty()) return {RegelArt::unbekannt, std::nullopt, "Es ist keine Regel angegeben."};
         for (const BenannteRegel& r : kBenannteRegeln)
-            if (gleichOhneFall(text_, r.name)) return RegelLeser(r.notation).lies();
+            if (gleichOhneFall(text_, ohneLeer(r.name))) return RegelLeser(r.notation).lies();
         if (beginntMit(text_, "MAP")) return map();
         const char erstes = klein(text_.front());
         if (erstes == 'b' || erstes == 's') return bs(erstes);
         if (ziffer(erstes) || strich(erstes)) return sb();
-        return unbekannt(
-            "„" + std::string(text_) +
-            "“ ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ oder eine MAP-Regel.");
+        return unbekannt(zitat(text_) +
+                         " ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ "
+                         "oder eine MAP-Regel.");
     }
 
 private:
+    std::string ohneLeer_;
     std::string_view text_;
     std::string_view rest_;
     MusterRegel regel_;
@@ -88,12 +88,19 @@ private:
 
     static bool strich(char c) { return c == '/' || c == '_'; }
 
+    static std::string ohneLeer(std::string_view s) {
+        std::string t;
+        for (const char c : s)
+            if (!leer(c)) t += c;
+        return t;
+    }
+
     RegelGelesen unbekannt(std::string satz) const { return {RegelArt::unbekannt, std::nullopt, std::move(satz)}; }
 
     // The text read so far and what should have come next.
     RegelGelesen erwartet(std::string_view was) const {
-        return unbekannt("„" + std::string(text_) + "“ ist keine Regel: nach „" +
-                         std::string(text_.substr(0, text_.size() - rest_.size())) + "“ wird " + std::string(was) +
+        return unbekannt(zitat(text_) + " ist keine Regel: nach " +
+                         zitat(text_.substr(0, text_.size() - rest_.size())) + " wird " + std::string(was) +
                          " erwartet.");
     }
 
@@ -105,7 +112,7 @@ private:
 
     RegelGelesen ergebnis() const {
         if (art_ == RegelArt::lauffaehig) return {art_, regel_, {}};
-        return {art_, std::nullopt, "Die Regel „" + std::string(text_) + "“ lässt sich hier nicht einstellen: " + grund_ + "."};
+        return {art_, std::nullopt, "Die Regel " + zitat(text_) + " lässt sich hier nicht einstellen: " + grund_ + "."};
     }
 
     bool nimm(char c) {
@@ -145,9 +152,10 @@ private:
                           "sie hat " + (zustaende.zuGross ? std::string("unzählige") : engine::ziffernText(zustaende.wert)) +
                               " Zustände, hier gibt es zwei");
         }
-        if (nimm('v'))
+        if (nimm('v')) {
             regel_.maske = kVonNeumann;
-        else if (nimm('h'))
+            regel_.mitNachbarn = true;
+        } else if (nimm('h'))
             nichtHier(RegelArt::fremd, "sie gilt im Sechseckgitter");
         if (!rest_.empty()) return erwartet("eine Zahl von 0 bis 8 oder das Ende");
         return ergebnis();
@@ -201,7 +209,7 @@ private:
             const auto wert = static_cast<int>(kBase64.find(s[bit / 6]));
             t[bit] = (wert >> (5 - bit % 6)) & 1;
         }
-        if (const auto r = zerlege(t)) regel_ = *r;
+        if (const auto r = zerlege(t)) regel_ = {r->regel, r->maske, true};
         else nichtHier(RegelArt::fremd, "sie hängt nicht allein von der Zahl lebender Nachbarn ab");
         return ergebnis();
     }
@@ -209,7 +217,7 @@ private:
 
 }  // namespace
 
-RegelGelesen liesRegel(std::string_view text) { return RegelLeser(ohneBlanks(text)).lies(); }
+RegelGelesen liesRegel(std::string_view text) { return RegelLeser(text).lies(); }
 
 std::string mapText(const engine::Regel& regel, std::uint8_t maske) {
     const Tabelle t = tabelle(regel, maske);

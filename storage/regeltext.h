@@ -13,7 +13,13 @@ namespace storage {
 struct MusterRegel {
     engine::Regel regel;
     std::uint8_t maske = 255;
+    /// Whether the text names the neighbours ("V", a MAP rule); otherwise `maske` is all eight
+    /// only by default and the neighbours in force stay.
+    bool mitNachbarn = false;
 };
+
+/// The mask of the four orthogonal neighbours, which "V" after a rule names.
+inline constexpr std::uint8_t kVonNeumann = 0x55;
 
 /// A rule known by name, and its notation.
 struct BenannteRegel {
@@ -56,7 +62,7 @@ struct RegelGelesen {
 /// Reads a rule as a user types it or a pattern file names it: a name of kBenannteRegeln in any
 /// letter case; "B3/S23" in any case, with "/", "_" or nothing between the parts, either part
 /// first, and "V" at the end for the four orthogonal neighbours; the older "23/3" with survival
-/// first; or a MAP rule. Blanks around the text are ignored. A sentence names what was not understood.
+/// first; or a MAP rule. Blanks are ignored anywhere. A sentence names what was not understood.
 RegelGelesen liesRegel(std::string_view text);
 
 /// The rule as other programs write it: "B3/S23" with all eight neighbours, otherwise the MAP

@@ -1,6 +1,7 @@
 #include "ui/bausteine.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +19,31 @@ int tw(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 namespace {
 
 constexpr char kUrsprung[] = "ursprungTwips";
+
+// Undo and redo keys that a text box has no use for, because it has nothing of its own to undo
+// or redo, are left to the window's shortcuts: the world's history.
+class FreieRuecknahme : public QObject {
+public:
+    explicit FreieRuecknahme(QLineEdit* feld) : QObject(feld), feld_(feld) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::ShortcutOverride) {
+            auto* taste = static_cast<QKeyEvent*>(e);
+            const bool zurueck = taste->matches(QKeySequence::Undo);
+            const bool vor = taste->matches(QKeySequence::Redo) ||
+                             taste->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y);
+            if ((zurueck && !feld_->isUndoAvailable()) || (vor && !feld_->isRedoAvailable())) {
+                e->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+private:
+    QLineEdit* feld_;
+};
 
 }  // namespace
 
@@ -57,6 +83,13 @@ QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, 
     return l;
 }
 
+void passeEin(QLabel* l, int platz) {
+    QFont schrift = l->font();
+    while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(l->text()) > platz)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    l->setFont(schrift);
+}
+
 QLabel* balken(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
                int breite, int hoehe, QColor farbe) {
     QLabel* l = beschriftung(eltern, name, text, links, oben, breite, hoehe);
@@ -82,6 +115,7 @@ QLineEdit* textfeld(QWidget* eltern, const QString& name, const QString& text, i
     auto* t = new QLineEdit(text, eltern);
     t->setObjectName(name);
     t->setTextMargins(0, 0, 0, 0);
+    t->installEventFilter(new FreieRuecknahme(t));
     platziere(t, links, oben, breite, hoehe);
     return t;
 }

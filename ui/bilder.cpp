@@ -27,16 +27,11 @@ static_assert(std::size(kQuellen) == static_cast<std::size_t>(Bild::Randoptionen
 
 }  // namespace
 
-QPixmap leeresBild(QSize groesse) {
-    QPixmap bild(groesse);
-    bild.fill(Qt::transparent);
-    return bild;
-}
-
 QPixmap bild(Bild was, QSize groesse) {
     const Quelle& quelle = kQuellen[static_cast<int>(was)];
     QSvgRenderer svg(QStringLiteral(":/bilder/") + QLatin1String(quelle.datei));
-    QPixmap ergebnis = leeresBild(groesse);
+    QPixmap ergebnis(groesse);
+    ergebnis.fill(Qt::transparent);
     QPainter p(&ergebnis);
     if (!quelle.element) {
         svg.render(&p);

@@ -25,8 +25,6 @@ enum class Bild {
     Randoptionen,   ///< the illustration of the three edge modes "Torus", "Quadrat", "Spiegel"
 };
 
-/// A fully transparent picture to draw on.
-QPixmap leeresBild(QSize groesse);
 /// Picture `was` filling `groesse`; the torus keeps its proportions and is centred.
 QPixmap bild(Bild was, QSize groesse);
 /// The scroll arrow for direction 0..3 (left, up, right, down) filling `groesse`.

@@ -1,7 +1,5 @@
 #include "ui/farbtafel.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -27,20 +25,27 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
                            {view::FarbZiel::ZelleNeu, "Picture9", "Label17", "Zelle neu", 1200, 7788, 732},
                            {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", "Zelle alt 1", 1200, 8064, 792},
                            {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", "Zelle alt 2", 1200, 8340, 732}};
+    QList<QLabel*> beschriftungen;
     for (const Feld& f : felder) {
         auto* feld = new Farbfeld(this);
         feld->setObjectName(QString::fromLatin1(f.name));
         platziere(feld, f.links, f.oben, 255, 255);
         felder_[static_cast<int>(f.ziel)] = feld;
         connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
-        // Captions of the right column may use the room up to the panel's edge, so none is cut off.
-        const int breite = f.links > 600 ? std::max(f.breite, 2412 - f.links - 330) : f.breite;
         QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), QString::fromUtf8(f.text), f.links + 300,
-                                 f.oben, breite, 252);
+                                 f.oben, f.breite, 252);
+        beschriftungen << l;
         beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {
             if (e->button() == Qt::LeftButton) waehle(z);
         });
     }
+    // Never cut off, and all in the size the tightest one needs.
+    QFont schrift = font();
+    for (QLabel* l : beschriftungen) {
+        passeEin(l, l->width());
+        if (l->font().pixelSize() < schrift.pixelSize()) schrift = l->font();
+    }
+    for (QLabel* l : beschriftungen) l->setFont(schrift);
     zeige(werkbank::kFarben);
 }
 

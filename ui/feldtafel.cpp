@@ -16,9 +16,6 @@ namespace ui {
 
 namespace {
 
-// Longer than this between two passes of a held arrow.
-constexpr qint64 kPauseNs = 10'000'000;
-
 QSize pixel(int links, int oben, int breite, int hoehe) {
     return {tw(links + breite) - tw(links), tw(oben + hoehe) - tw(oben)};
 }
@@ -44,6 +41,8 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
     feldBild_->setObjectName(QStringLiteral("picAusgabe"));
     platziere(feldBild_, 180, 240, 9660, 9720);
     feldBild_->setCursor(zeigerBleistift());
+    // A click on the field takes the keyboard from a text box: keys go to the world again.
+    feldBild_->setFocusPolicy(Qt::ClickFocus);
     connect(feldBild_, &FeldBild::mausRunter, this,
             [this](int knopf, double x, double y) { modell_.mausRunter(knopf, x, y); });
     connect(feldBild_, &FeldBild::mausBewegt, this, [this](int, double x, double y) {
@@ -134,6 +133,7 @@ void FeldTafel::baueScroll() {
     scrollUhr_->setSingleShot(true);
     scrollUhr_->setTimerType(Qt::PreciseTimer);
     connect(scrollUhr_, &QTimer::timeout, this, &FeldTafel::scrollTakt);
+    scrollZeit_.start();
 }
 
 void FeldTafel::baueRandBild() {
@@ -154,30 +154,23 @@ void FeldTafel::zeigeRandBild() {
     randBild_->show();
 }
 
-// A press however short scrolls once: the first pass comes after the pause even when the
-// button was released before.
 void FeldTafel::pfeilRunter(int richtung) {
-    if (scrollUhr_->isActive()) {  // a pass still owed to a press already released
-        scrollUhr_->stop();
-        modell_.scrollWiederholung(scrollRichtung_);
-    }
-    scrollRichtung_ = richtung;
+    if (const int geschuldet = wiederholung_.gedrueckt(richtung, scrollZeit_.nsecsElapsed()); geschuldet >= 0)
+        modell_.scrollWiederholung(geschuldet);
     modell_.scrollHalten();
-    scrollPause_.start();
-    scrollUhr_->start(11);
+    planeScroll();
 }
 
 void FeldTafel::scrollTakt() {
-    const qint64 vergangen = scrollPause_.nsecsElapsed();
-    if (vergangen <= kPauseNs) {
-        scrollUhr_->start(static_cast<int>((kPauseNs - vergangen) / 1'000'000) + 1);
-        return;
+    if (const int richtung = wiederholung_.faellig(scrollZeit_.nsecsElapsed()); richtung >= 0) {
+        modell_.scrollWiederholung(richtung);
+        wiederholung_.gemacht(modell_.scrollen().scrollGedrueckt, scrollZeit_.nsecsElapsed());
     }
-    modell_.scrollWiederholung(scrollRichtung_);
-    if (modell_.scrollen().scrollGedrueckt) {
-        scrollPause_.start();
-        scrollUhr_->start(11);
-    }
+    planeScroll();
+}
+
+void FeldTafel::planeScroll() {
+    if (const int ms = wiederholung_.wartezeitMs(scrollZeit_.nsecsElapsed()); ms >= 0) scrollUhr_->start(ms);
 }
 
 void FeldTafel::zeichneFeld() {

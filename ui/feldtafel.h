@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <array>
 
+#include "edit/wiederholung.h"
 #include "ui/tafel.h"
 #include "view/pixelflaeche.h"
 
@@ -28,19 +28,19 @@ public:
     void zeige(std::uint32_t was) override;
     /// Paints one cell set by a drag, without a full redraw.
     void male(const edit::Gemalt& gemalt);
-    /// The kept picture of the field, as it is shown.
-    const view::Pixelflaeche& bild() const { return feld_; }
     /// Shows the picture of the edge modes over the field.
     void zeigeRandBild();
 
 private slots:
-    /// One pass of a held arrow after its pause.
+    /// The repeat's timer: the pass that is due, if any, and the next wait.
     void scrollTakt();
 
 private:
     void baueScroll();
     void baueRandBild();
     void pfeilRunter(int richtung);
+    /// Sets the repeat's timer to the pending pass, if any.
+    void planeScroll();
     void zeichneFeld();
 
     view::Pixelflaeche feld_;
@@ -51,10 +51,10 @@ private:
     FeldBild* radSenkrechtBild_ = nullptr;
     QWidget* randBild_ = nullptr;
 
-    // Hold-to-repeat of an arrow: the pause runs on a monotonic clock.
+    // Hold-to-repeat of an arrow, on a monotonic clock.
     QTimer* scrollUhr_ = nullptr;
-    QElapsedTimer scrollPause_;
-    int scrollRichtung_ = 0;
+    QElapsedTimer scrollZeit_;
+    edit::Wiederholung wiederholung_;
 };
 
 }  // namespace ui

@@ -14,10 +14,9 @@ namespace ui {
 namespace {
 
 // The designed client is 2880 x 3060 twips; the window is wider so that a window manager shows
-// its whole title, and the design stands in its middle.
+// its whole title, the extra width on the right of the design.
 constexpr int kBreite = 4200;
 constexpr int kHoehe = 3060;
-constexpr int kVersatz = (kBreite - 2880) / 2;
 
 // The 3 x 3 squares, in twips: the middle square's corner, side and pitch.
 constexpr int kMitteLinks = 1080;
@@ -50,7 +49,6 @@ frmMatrix::frmMatrix(werkbank::Werkbank& modell, QWidget* eltern) : QWidget(elte
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(tw(kBreite), tw(kHoehe));
-    setzeUrsprung(this, -kVersatz, 0);
     ui::faerbe(this, Qt::white);
 
     auto quadrat = [this](int n, engine::Richtung r) {

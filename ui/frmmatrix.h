@@ -15,8 +15,6 @@ namespace ui {
 class Figur : public QWidget {
 public:
     explicit Figur(QWidget* eltern) : QWidget(eltern) {}
-    /// The colour it is filled with.
-    QColor fuellFarbe() const { return farbe_; }
     /// Fills it with a colour and, unless solid, a black hatch over it.
     void setzeFuellung(QColor farbe, Qt::BrushStyle muster = Qt::SolidPattern);
 

@@ -1,9 +1,11 @@
 #include "ui/frmverlauf.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -41,9 +43,9 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
     periode_->setMarkerSize(9);
     periode_->setColor(QColor(255, 160, 0));
     diagramm_->addSeries(periode_);
-    achseX_ = new QValueAxis;
-    achseX_->setTitleText(QStringLiteral("Generation"));
-    achseX_->setLabelFormat(QStringLiteral("%.0f"));
+    achseX_ = new QCategoryAxis;
+    achseX_->setTitleText(QStringLiteral("Generation des Laufs, darunter der Zähler"));
+    achseX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     achseY_ = new QValueAxis;
     achseY_->setTitleText(QStringLiteral("Zellen"));
     achseY_->setLabelFormat(QStringLiteral("%.0f"));
@@ -66,7 +68,7 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
 
     takt_ = new QTimer(this);
     takt_->setSingleShot(true);
-    takt_->setInterval(50);
+    takt_->setInterval(100);
     connect(takt_, &QTimer::timeout, this, &frmVerlauf::zeichne);
     zeichne();
 }
@@ -78,34 +80,73 @@ void frmVerlauf::zeige(std::uint32_t was) {
     takt_->start();
 }
 
+namespace {
+
+/// The points of one count, in `aus`: every generation, or, `jeSpalte` generations to a pixel
+/// column, only each column's lowest and highest in their order.
+void punkte(const history::Zeitreihe& reihe, std::int32_t history::Messpunkt::*wert, int jeSpalte,
+            QList<QPointF>& aus) {
+    aus.clear();
+    for (int von = 0; von < reihe.groesse(); von += jeSpalte) {
+        const int bis = std::min(von + jeSpalte, reihe.groesse());
+        int tief = von, hoch = von;
+        for (int i = von + 1; i < bis; ++i) {
+            if (reihe[i].*wert < reihe[tief].*wert) tief = i;
+            if (reihe[i].*wert > reihe[hoch].*wert) hoch = i;
+        }
+        for (int i : {std::min(tief, hoch), std::max(tief, hoch)}) {
+            aus.append({double(reihe[i].generation), double(reihe[i].*wert)});
+            if (tief == hoch) break;
+        }
+    }
+}
+
+}  // namespace
+
 void frmVerlauf::zeichne() {
     const history::Zeitreihe& reihe = modell_.zeitreihe();
-    QList<QPointF> l, g, t, p;
-    l.reserve(reihe.groesse());
-    g.reserve(reihe.groesse());
-    t.reserve(reihe.groesse());
+    const int n = reihe.groesse();
+    const int spalten = std::max(100, int(diagramm_->plotArea().width()));
+    const int jeSpalte = n > 2 * spalten ? (n + spalten - 1) / spalten : 1;
+    QList<QPointF> l, g, t;
+    punkte(reihe, &history::Messpunkt::lebende, jeSpalte, l);
+    punkte(reihe, &history::Messpunkt::geburten, jeSpalte, g);
+    punkte(reihe, &history::Messpunkt::tode, jeSpalte, t);
     double hoechste = 1;
-    int periode = 0;
-    for (int i = 0; i < reihe.groesse(); ++i) {
-        const history::Messpunkt& m = reihe[i];
-        l.append({m.generation, double(m.lebende)});
-        g.append({m.generation, double(m.geburten)});
-        t.append({m.generation, double(m.tode)});
-        hoechste = std::max({hoechste, double(m.lebende), double(m.geburten), double(m.tode)});
-        // The first generation of the newest stretch with one period is where it was found.
-        if (m.periode > 0 && m.periode != periode) p = {{m.generation, double(m.lebende)}};
-        if (m.periode >= 0) periode = m.periode;
-    }
+    for (const QList<QPointF>* reihePunkte : {&l, &g, &t})
+        for (const QPointF& p : *reihePunkte) hoechste = std::max(hoechste, p.y());
     lebende_->replace(l);
     geburten_->replace(g);
     tode_->replace(t);
-    periode_->replace(periode > 0 ? p : QList<QPointF>());
-    const double von = reihe.groesse() ? reihe[0].generation : 0;
-    const double bis = reihe.groesse() ? reihe[reihe.groesse() - 1].generation : 1;
+    const int gefunden = reihe.periodeGefunden();
+    if (gefunden >= 0)
+        periode_->replace({{double(reihe[gefunden].generation), double(reihe[gefunden].lebende)}});
+    else
+        periode_->clear();
+
+    const double von = n ? double(reihe[0].generation) : 0;
+    const double bis = n ? double(reihe[n - 1].generation) : 1;
+    const std::vector<history::Achsenmarke> marken = reihe.achsenMarken(8);
+    QStringList texte;
+    for (const history::Achsenmarke& m : marken)
+        texte.append(QString::number(m.generation) + QStringLiteral("<br>") + QString::fromStdString(m.zaehler));
+    // Laying out the axis anew costs more than drawing the lines: only when its marks change.
+    if (texte != achseX_->categoriesLabels()) {
+        for (const QString& alt : achseX_->categoriesLabels()) achseX_->remove(alt);
+        achseX_->setStartValue(von - 1);
+        for (std::size_t k = 0; k < marken.size(); ++k)
+            achseX_->append(texte[qsizetype(k)], double(marken[k].generation));
+    }
     achseX_->setRange(von, std::max(bis, von + 1));
     achseY_->setRange(0, hoechste * 1.05);
     achseY_->applyNiceNumbers();
-    diagramm_->setTitle(QString::fromStdString(history::befundText(modell_.befund())));
+    QString titel = QString::fromStdString(history::befundText(modell_.befund()));
+    if (reihe.gekuerzt()) {
+        const QLocale deutsch(QLocale::German);
+        titel += QStringLiteral(" – gezeigt die letzten %1 von %2 Generationen des Laufs")
+                     .arg(deutsch.toString(history::kZeitreihenLaenge), deutsch.toString(reihe.laenge() + 1));
+    }
+    if (titel != diagramm_->title()) diagramm_->setTitle(titel);
 }
 
 void frmVerlauf::speichern() {

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 
+class QCategoryAxis;
 class QChart;
 class QLineSeries;
 class QScatterSeries;
@@ -17,9 +18,10 @@ namespace ui {
 
 class Dialoge;
 
-/// The window "Verlauf": the living cells, births and deaths of the current run per generation,
-/// up to the last 10,000, with the period marked once it is found. It follows the running clock
-/// but draws at most about 20 times a second.
+/// The window "Verlauf": the living cells, births and deaths of the current run per generation
+/// of the run, with the counter beside, up to the last 10,000 (said when so), with the period
+/// marked once it is found. It follows the running clock but draws at most about 10 times a
+/// second, and no more points than the chart has pixels to show them.
 class frmVerlauf : public QWidget {
     Q_OBJECT
 public:
@@ -42,9 +44,9 @@ private:
     QLineSeries* geburten_;
     QLineSeries* tode_;
     QScatterSeries* periode_;  // where the period was first found
-    QValueAxis* achseX_;
+    QCategoryAxis* achseX_;
     QValueAxis* achseY_;
-    QTimer* takt_;  // at most one drawing every 50 ms
+    QTimer* takt_;  // at most one drawing every 100 ms
     QString dateiName_;
 };
 

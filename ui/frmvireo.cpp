@@ -8,7 +8,7 @@
 #include <QMenuBar>
 
 #include "engine/programm.h"
-#include "storage/regeltext.h"
+#include "engine/welt.h"
 #include "ui/bausteine.h"
 #include "ui/beispieltafel.h"
 #include "ui/dialoge.h"
@@ -75,8 +75,6 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern) : QMainWindow(eltern), dia
 
 frmVireo::~frmVireo() { modell_.vergiss(*this); }
 
-const view::Pixelflaeche& frmVireo::feldBild() const { return feldTafel_->bild(); }
-
 QTimer* frmVireo::uhr() const { return startTafel_->uhr(); }
 
 QAction* frmVireo::eintrag(QMenu* menue, const char* name, const QString& text) {
@@ -93,8 +91,8 @@ void frmVireo::baueMenues() {
     connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren…")), &QAction::triggered, this,
-            &frmVireo::importieren);
+    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
+            this, &frmVireo::importieren);
     connect(eintrag(datei, "cmdExport", QStringLiteral("Muster exportieren…")), &QAction::triggered, this,
             &frmVireo::exportieren);
     connect(eintrag(datei, "cmdBild", QStringLiteral("Bild speichern…")), &QAction::triggered, this,
@@ -109,7 +107,8 @@ void frmVireo::baueMenues() {
                                                            {"cmdEnde", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
     for (const auto& [name, taste] : tasten) datei->findChild<QAction*>(QString::fromLatin1(name))->setShortcut(taste);
 
-    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+    // Placed after the designed menus, below.
+    auto* bearbeiten = new QMenu(QStringLiteral("Bearbeiten"), this);
     bearbeiten->setObjectName(QStringLiteral("cmdBearbeiten"));
     rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", QString());
     rueckgaengig_->setShortcut(QKeySequence::Undo);
@@ -121,7 +120,7 @@ void frmVireo::baueMenues() {
     connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
     bearbeiten->addSeparator();
     QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QStringLiteral("Muster kopieren"));
-    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen"));
+    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen (zur Welt hinzu)"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
     kopie->setShortcut(QKeySequence::Copy);
     einfuegung->setShortcut(QKeySequence::Paste);
@@ -146,20 +145,23 @@ void frmVireo::baueMenues() {
     matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
     connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
 
+    // The program's own menus follow the designed ones, which keep their order and places.
+    menuBar()->addMenu(bearbeiten);
+
     QMenu* regel = menuBar()->addMenu(QStringLiteral("Regel"));
     regel->setObjectName(QStringLiteral("cmdRegel"));
     regelJetzt_ = regel->addAction(QString());
     regelJetzt_->setEnabled(false);
     regel->addSeparator();
-    for (const storage::BenannteRegel& r : storage::kBenannteRegeln) {
-        const QString name = QString::fromUtf8(r.name.data(), static_cast<qsizetype>(r.name.size()));
+    for (const werkbank::BenannteRegel& r : werkbank::Werkbank::benannteRegeln()) {
+        const QString name = QString::fromStdString(r.name);
         // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
         QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
-            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")),
-            QString::fromUtf8(r.notation.data(), static_cast<qsizetype>(r.notation.size()))));
+            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), QString::fromStdString(r.notation)));
         a->setCheckable(true);
         a->setData(name);
-        connect(a, &QAction::triggered, this, [this, n = r.notation] { modell_.setzeRegelText(std::string(n)); });
+        connect(a, &QAction::triggered, this,
+                [this, n = r.notation] { melde(QStringLiteral("Regel"), modell_.setzeRegelText(n)); });
         regelNamen_ << a;
     }
     regel->addSeparator();
@@ -182,8 +184,10 @@ void frmVireo::zeigeRegel() {
 void frmVireo::regelEingeben() {
     const QString titel = QStringLiteral("Regel eingeben");
     const std::optional<QString> text = dialoge_.eingabe(
-        this, titel, QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“):"),
-        QString::fromStdString(storage::regelText(modell_.regel(), 255)), QPoint(tw(100), tw(100)));
+        this, titel,
+        QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“), auch mit Gitter "
+                       "(„B3/S23:T30,30“):"),
+        QString::fromStdString(modell_.regelEingabeText()), QPoint(tw(100), tw(100)));
     if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
 }
 
@@ -236,7 +240,7 @@ void frmVireo::setzeBreite(int twips) { client_->setFixedSize(tw(twips), tw(kCli
 
 void frmVireo::freieGroesse() {
     const std::optional<QString> text =
-        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis 90"),
+        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis %1").arg(engine::kMaxFeld),
                          QStringLiteral("60"), QPoint(tw(100), tw(100)));
     modell_.freieGroesse(text ? std::optional(text->toStdString()) : std::nullopt);
 }

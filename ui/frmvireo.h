@@ -26,8 +26,6 @@ public:
     ~frmVireo() override;
 
     werkbank::Werkbank& modell() { return modell_; }
-    /// The field's kept picture, as shown.
-    const view::Pixelflaeche& feldBild() const;
     /// The clock's timer.
     QTimer* uhr() const;
     /// Opens a world or pattern file named on the command line, all or nothing.

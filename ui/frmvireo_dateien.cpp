@@ -6,6 +6,7 @@
 
 #include "ui/dialoge.h"
 #include "ui/frmvireo.h"
+#include "ui/fusszeile.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -28,6 +29,7 @@ void frmVireo::melde(const QString& titel, const werkbank::Meldung& meldung) {
     const QString text = QString::fromStdString(meldung.text);
     if (meldung.art == werkbank::Meldung::Art::warnung) dialoge_.warnung(this, titel, text);
     if (meldung.art == werkbank::Meldung::Art::hinweis) dialoge_.information(this, titel, text);
+    if (!meldung.hilfe.empty()) fusszeile_->zeigeHilfe(QString::fromStdString(meldung.hilfe));
 }
 
 void frmVireo::oeffnen() {
@@ -52,9 +54,11 @@ bool frmVireo::speichereWelt() {
 }
 
 void frmVireo::importieren() {
+    // An import replaces the world, as opening one does.
+    if (!darfVerwerfen()) return;
     const QString titel = QStringLiteral("Muster importieren");
     const std::optional<QString> pfad = dialoge_.dateiOeffnen(this, titel, QDir::currentPath(), kMuster);
-    if (pfad) melde(titel, modell_.importiereMuster(pfadVon(*pfad), false));
+    if (pfad) melde(titel, modell_.importiereMuster(pfadVon(*pfad)));
 }
 
 void frmVireo::exportieren() {
@@ -70,7 +74,7 @@ void frmVireo::kopieren() { QGuiApplication::clipboard()->setText(QString::fromS
 
 void frmVireo::einfuegen() {
     melde(QStringLiteral("Muster einfügen"),
-          modell_.fuegeMusterEin(QGuiApplication::clipboard()->text().toStdString(), "der Zwischenablage", false));
+          modell_.fuegeMusterEin(QGuiApplication::clipboard()->text().toStdString(), "der Zwischenablage"));
 }
 
 void frmVireo::bildSpeichern() {
@@ -101,7 +105,7 @@ void frmVireo::animationSpeichern() {
 void frmVireo::oeffneDatei(const QString& pfad) {
     if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
-    const bool welt = pfad.endsWith(QStringLiteral(".vir"), Qt::CaseInsensitive);
+    const bool welt = werkbank::Werkbank::istWeltName(p);
     melde(welt ? QStringLiteral("Welt öffnen") : QStringLiteral("Muster öffnen"), modell_.oeffne(p));
 }
 

@@ -23,11 +23,8 @@ MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "mausTafel", 0, 6480, 2412, 960) {
     QLabel* titel = balken(this, QStringLiteral("Label19"), QStringLiteral("Funktion rechte Maustaste"), 0, 6480,
                            2412, 252, QColor(64, 64, 64));
-    // The longest heading of the panel: as small as needed to fit the bar.
-    QFont schrift = titel->font();
-    while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(titel->text()) > titel->width() - 4)
-        schrift.setPixelSize(schrift.pixelSize() - 1);
-    titel->setFont(schrift);
+    // The longest heading of the panel.
+    passeEin(titel, titel->width() - 4);
 
     auto* rahmen = new QFrame(this);
     rahmen->setObjectName(QStringLiteral("Shape4"));
@@ -39,22 +36,28 @@ MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     const QPixmap bilder[2] = {bild(Bild::Bleistift, {tw(kWahlSeite), tw(kWahlSeite)}),
                                bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
     for (int k = 0; k < 2; ++k) {
-        wahlKnopf_[k] = knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite,
-                              kWahlSeite);
-        wahlKnopf_[k]->setIcon(bilder[k]);
-        wahlKnopf_[k]->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
-        connect(wahlKnopf_[k], &QPushButton::clicked, this, [this, k] { modell_.waehleZeichenModus(k); });
+        QPushButton* wahl =
+            knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite, kWahlSeite);
+        wahl->setIcon(bilder[k]);
+        wahl->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
+        connect(wahl, &QPushButton::clicked, this, [this, k] {
+            modell_.waehleZeichenModus(k);
+            rahmenUm(modell_.zeichenModus());
+        });
     }
     rahmen_->lower();
-    zeige(werkbank::kZeichenModus);
 }
 
 void MausTafel::zeige(std::uint32_t was) {
-    if (!(was & werkbank::kZeichenModus)) return;
-    // The frame lies centred on the chosen button, 60 twips outside it on every side.
-    const int k = modell_.zeichenModus();
+    // The frame keeps its designed place until a mode is chosen.
+    if ((was & werkbank::kZeichenModus) && modell_.zeichenModus() != rahmenModus_) rahmenUm(modell_.zeichenModus());
+}
+
+void MausTafel::rahmenUm(int modus) {
+    // Centred on the button, 60 twips outside it on every side.
     const int rand = (kRahmenSeite - kWahlSeite) / 2;
-    platziere(rahmen_, kWahlLinks[k] - rand, kWahlOben - rand, kRahmenSeite, kRahmenSeite);
+    platziere(rahmen_, kWahlLinks[modus] - rand, kWahlOben - rand, kRahmenSeite, kRahmenSeite);
+    rahmenModus_ = modus;
 }
 
 }  // namespace ui

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <array>
-
 #include "ui/tafel.h"
-
-class QPushButton;
 
 namespace ui {
 
@@ -14,12 +10,15 @@ class MausTafel : public Tafel {
 public:
     /// The section "Funktion rechte Maustaste" of the control panel `bedienfeld`.
     MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld);
-    /// The frame around the chosen button.
+    /// The frame around the chosen button; it moves when the mode changes or is chosen.
     void zeige(std::uint32_t was) override;
 
 private:
-    std::array<QPushButton*, 2> wahlKnopf_{};  // pencil, eraser
-    QWidget* rahmen_;                          // around the chosen one
+    /// Moves the frame round the button of `modus`.
+    void rahmenUm(int modus);
+
+    QWidget* rahmen_;      // around the chosen button
+    int rahmenModus_ = 0;  // the mode the frame marks
 };
 
 }  // namespace ui

@@ -48,12 +48,12 @@ void setzeWert(QScrollBar* regler, int wert) {
 StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "startTafel", 0, 0, 2412, 2880) {
     balken(this, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, 2412, 252, QColor(200, 0, 0));
-    einzelschrittKnopf_ = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
-    laufKnopf_ = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
-    haltKnopf_ = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
-    connect(einzelschrittKnopf_, &QPushButton::clicked, this, [this] { modell_.einzelschritt(); });
-    connect(laufKnopf_, &QPushButton::clicked, this, [this] { modell_.laufUmschalten(); });
-    connect(haltKnopf_, &QPushButton::clicked, this, [this] { modell_.anhaltenUndNull(); });
+    QPushButton* einzelschritt = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
+    QPushButton* lauf = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
+    QPushButton* halt = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
+    connect(einzelschritt, &QPushButton::clicked, this, [this] { modell_.einzelschritt(); });
+    connect(lauf, &QPushButton::clicked, this, [this] { modell_.laufUmschalten(); });
+    connect(halt, &QPushButton::clicked, this, [this] { modell_.anhaltenUndNull(); });
 
     zaehler_ = textfeld(this, QStringLiteral("txtSchritt"), QString(), 120, 960, 732, 384);
     connect(zaehler_, &QLineEdit::textEdited, this,
@@ -74,10 +74,7 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     QLabel* rueckblende =
         beschriftung(this, QStringLiteral("Label20"), QStringLiteral(" Rückblende bis -99"), 120, 1920, 1872, 312);
     // The clear button covers the label's right end: the caption has to end before it.
-    QFont schrift = rueckblende->font();
-    while (QFontMetrics(schrift).horizontalAdvance(rueckblende->text()) > tw(1800 - 120) && schrift.pointSizeF() > 6)
-        schrift.setPointSizeF(schrift.pointSizeF() - 0.5);
-    rueckblende->setFont(schrift);
+    passeEin(rueckblende, tw(1800 - 120));
     QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), QStringLiteral("x"), 1800, 1920, 372, 252);
     faerbe(vergessen, kRot, Qt::white);
     connect(vergessen, &QPushButton::clicked, this, [this] { modell_.gedaechtnisLoeschen(); });

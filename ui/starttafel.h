@@ -2,9 +2,7 @@
 
 #include "ui/tafel.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -35,9 +33,6 @@ private slots:
     void tempoGeaendert(int position);
 
 private:
-    QPushButton* einzelschrittKnopf_;
-    QPushButton* laufKnopf_;
-    QPushButton* haltKnopf_;
     QLineEdit* zaehler_;
     QScrollBar* tempoRegler_;
     QLineEdit* tempoAnzeige_;

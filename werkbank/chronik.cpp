@@ -38,6 +38,7 @@ MORLIX_VEKTOR void Chronik::aenderungen(const engine::Welt& welt, std::vector<Ze
 
 void Chronik::oeffne(Art art, std::string name, const Einstellungen& vorher) {
     offen_ = Offen{art, std::move(name), 0, vorher};
+    ++stand_;
 }
 
 void Chronik::generationen(long long anzahl) {
@@ -48,14 +49,16 @@ std::string Chronik::laufName(long long generationen) {
     return engine::ziffernText(generationen) + (generationen == 1 ? " Generation" : " Generationen");
 }
 
-bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher) {
+bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher, bool weiter) {
     if (!offen_) return false;
     Offen offen = std::move(*offen_);
     offen_.reset();
+    ++stand_;
     Eintrag e;
     aenderungen(welt, e.zellen);
     if (e.zellen.empty() && offen.vorher == nachher) return false;
     e.lauf = offen.art == Art::Lauf;
+    e.bearbeitung = !e.lauf && (offen.art != Art::Rueckblende || (weiter && !e.zellen.empty()));
     e.name = e.lauf ? laufName(offen.generationen) : std::move(offen.name);
     e.vorher = std::move(offen.vorher);
     e.nachher = nachher;
@@ -82,6 +85,7 @@ bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher) 
 const Eintrag* Chronik::zurueck() {
     if (offen_ || position_ == basis_) return nullptr;
     --position_;
+    ++stand_;
     const Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_)];
     for (const ZellAenderung& z : e.zellen) referenz_[z.index] = z.alt;
     return &e;
@@ -91,6 +95,7 @@ const Eintrag* Chronik::vor() {
     if (offen_ || position_ == basis_ + static_cast<long long>(eintraege_.size())) return nullptr;
     const Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_)];
     ++position_;
+    ++stand_;
     for (const ZellAenderung& z : e.zellen) referenz_[z.index] = z.neu;
     return &e;
 }
@@ -108,11 +113,11 @@ std::string Chronik::wiederholenName() const {
 }
 
 bool Chronik::veraendert() const {
-    if (offen_ && offen_->art != Art::Lauf) return true;
+    if (offen_ && offen_->art != Art::Lauf && offen_->art != Art::Rueckblende) return true;
     if (sauber_ < basis_) return true;  // the saved state is no longer known
     const long long von = std::min(sauber_, position_), bis = std::max(sauber_, position_);
     for (long long k = von; k < bis; ++k)
-        if (!eintraege_[static_cast<std::size_t>(k - basis_)].lauf) return true;
+        if (eintraege_[static_cast<std::size_t>(k - basis_)].bearbeitung) return true;
     return false;
 }
 

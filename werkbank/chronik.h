@@ -19,7 +19,8 @@ enum class Art : std::uint8_t {
     Lauf,         ///< generations: a run of the clock or single steps, one step until stopped or edited
     Strich,       ///< one stroke of the right button, from press to release
     Scrollen,     ///< one held arrow or one wheel drag, until released
-    Rueckblende,  ///< moving the look-back slider, until something else happens
+    Rueckblende,  ///< moving the look-back slider, until something else happens; an edit only when
+                  ///< generations go on from a past that differs from the world it replaced
 };
 
 /// One cell's change: storage index 101 * x + y, state before and after.
@@ -33,6 +34,8 @@ struct ZellAenderung {
 struct Eintrag {
     std::string name;
     bool lauf = false;
+    /// An edit of the world: not generations, not a mere look at the past.
+    bool bearbeitung = true;
     Einstellungen vorher;
     Einstellungen nachher;
     std::vector<ZellAenderung> zellen;
@@ -56,8 +59,9 @@ public:
     /// Adds generations to an open run, for its name.
     void generationen(long long anzahl);
     /// Closes the open step with the cells and settings after it; a step that changed nothing
-    /// is dropped. True when a step was recorded.
-    bool schliesse(const engine::Welt& welt, const Einstellungen& nachher);
+    /// is dropped. `weiter`: generations continue from its end, so a look-back that changed the
+    /// cells replaced the world. True when a step was recorded.
+    bool schliesse(const engine::Welt& welt, const Einstellungen& nachher, bool weiter = false);
 
     /// The step undo would take back, or nothing; the open step must be closed first.
     const Eintrag* zurueck();
@@ -68,9 +72,16 @@ public:
     std::string wiederholenName() const;
 
     /// The world was saved or loaded now.
-    void sauber() { sauber_ = position_; }
-    /// Whether an edit (not generations) lies between the last save or load and now.
+    void sauber() {
+        sauber_ = position_;
+        ++stand_;
+    }
+    /// Whether an edit (not generations, not a look-back alone) lies between the last save or
+    /// load and now.
     bool veraendert() const;
+    /// Changes whenever a step is opened, closed, undone or redone, and at every save or load:
+    /// what undo and redo would do and veraendert() are as before while it stays.
+    long long stand() const { return stand_; }
 
     std::size_t schritte() const { return eintraege_.size(); }
     std::size_t bytes() const { return bytes_; }
@@ -93,6 +104,7 @@ private:
     long long basis_ = 0;     // absolute number of the first kept step
     long long position_ = 0;  // absolute number of steps done
     long long sauber_ = 0;    // position at the last save or load; -1 when no longer reachable
+    long long stand_ = 0;
 };
 
 }  // namespace werkbank

@@ -4,8 +4,10 @@
 
 #include "engine/programm.h"
 #include "engine/zahltext.h"
+#include "storage/dateiart.h"
 #include "storage/dateizugriff.h"
 #include "storage/gifanimation.h"
+#include "storage/lesehilfe.h"
 #include "storage/muster.h"
 #include "storage/pngbild.h"
 #include "storage/weltdatei.h"
@@ -21,24 +23,13 @@ constexpr const char* kBleibt = " Die Welt bleibt, wie sie war.";
 
 /// A warning: the sentence that names the problem, and what follows for the window.
 Meldung warnung(const std::string& grund, const char* folge = "") {
-    return {Meldung::Art::warnung, grund + folge, grund};
+    return {Meldung::Art::warnung, grund + folge, grund, {}};
 }
 
-std::string inZeichen(const fs::path& pfad) { return "„" + pfad.string() + "“"; }
-
-bool endetAuf(const fs::path& pfad, std::string_view endung, bool ohneFall) {
-    const std::string name = pfad.filename().string();
-    if (name.size() < endung.size()) return false;
-    for (std::size_t k = 0; k < endung.size(); ++k) {
-        char c = name[name.size() - endung.size() + k];
-        if (ohneFall && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != endung[k]) return false;
-    }
-    return true;
-}
+std::string inZeichen(const fs::path& pfad) { return storage::zitat(pfad.string(), true); }
 
 fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
-    if (!endetAuf(pfad, endung, ohneFall)) pfad += endung;
+    if (!storage::endetMit(pfad.filename().string(), endung, ohneFall)) pfad += endung;
     return pfad;
 }
 
@@ -49,12 +40,13 @@ std::string titelMit(const fs::path& pfad) {
 }
 
 Meldung keinWeltName(const fs::path& pfad) {
-    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“.", kBleibt);
+    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben.",
+                   kBleibt);
 }
 
 }  // namespace
 
-bool Werkbank::istWeltName(const fs::path& pfad) { return endetAuf(pfad, ".vir", false); }
+bool Werkbank::istWeltName(const fs::path& pfad) { return storage::istWeltName(pfad.filename().string()); }
 
 Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
@@ -88,9 +80,9 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
 Meldung Werkbank::speichereWelt(fs::path pfad) {
     const std::string name = pfad.filename().string();
     if (name.find_first_of("*?") != std::string::npos)
-        return warnung(
-            "Der Name „" + name + "“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
-            " Die Welt ist nicht gespeichert.");
+        return warnung("Der Name " + storage::zitat(name, true) +
+                           " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
+                       " Die Welt ist nicht gespeichert.");
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
     std::memcpy(datei->zelle, welt_->zellen(), sizeof datei->zelle);
@@ -109,61 +101,71 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     if (chronik_.offen() != Art::keine) schliesseSchritt();
     chronik_.sauber();
     titel_ = titelMit(pfad);
-    melde(kTitel | kChronik);
+    melde(kTitel);
     return {};
 }
 
-Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren) {
-    return fuegeEin(text, herkunft, leeren, "Muster einfügen");
+Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& herkunft, bool ersetzen) {
+    return fuegeEin(text, herkunft, ersetzen, std::nullopt);
 }
 
-Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
+Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen,
+                           std::optional<int> feld) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
     auto ablehnen = [&](const std::string& grund) {
         return Meldung{Meldung::Art::warnung,
                        "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-                       herkunft + ": " + grund};
+                       herkunft + ": " + grund,
+                       {}};
     };
     if (!gelesen.muster) return ablehnen(gelesen.fehler);
     const storage::Muster& muster = *gelesen.muster;
-    const int n = muster.rand ? muster.feldGroesse : welt_->feldGroesse;
+    // A size asked for, or the pattern's own grid, is the field's; otherwise the field grows to hold it.
+    const bool gitter = ersetzen && muster.rand;
+    const int alt = welt_->feldGroesse;
+    const int n = feld ? *feld : gitter ? muster.feldGroesse : storage::groesseFuer(muster, alt);
     std::string grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
     if (!platz) return ablehnen(grund);
 
-    Vorgang v(*this, Art::Bearbeitung, schritt);
-    if (muster.regel) setzeRegel(muster.regel->regel, muster.regel->maske);
-    if (muster.rand) {
-        rand_ = *muster.rand;
-        melde(kRand);
+    Vorgang v(*this, Art::Bearbeitung, ersetzen ? "Muster importieren" : "Muster einfügen");
+    Meldung m;
+    if (ersetzen) {
+        m.hilfe = uebernimm(muster);
+        welt_->loescheZellen();
+    } else if (muster.regel || muster.rand) {
+        m.hilfe = "Eingefügt; Regel und Rand bleiben.";
     }
-    if (leeren) welt_->loescheZellen();
+    if (n != welt_->feldGroesse) groesseMitHaken(n);
+    if (!feld && !gitter && n > alt)
+        m.hilfe += (m.hilfe.empty() ? "" : " ") + std::string("Feld auf ") + engine::ziffernText(n) + " × " +
+                   engine::ziffernText(n) + " vergrößert (Muster " + engine::ziffernText(muster.breite) + " × " +
+                   engine::ziffernText(muster.hoehe) + ").";
     storage::setzeEin(*welt_, muster, *platz);
-    if (n != welt_->feldGroesse) {
-        view::Groessenwahl wahl{n, -1};
-        for (int k = 0; k < 3; ++k)
-            if (view::kFesteGroessen[k] == n) wahl.haken = k;
-        waehleGroesse(wahl);
-    }
     weltGeaendert();
-    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); !hinweis.empty())
-        return {Meldung::Art::hinweis, hinweis, hinweis};
-    return {};
+    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {
+        m.art = Meldung::Art::hinweis;
+        m.text = m.grund = std::move(hinweis);
+    }
+    return m;
 }
 
-Meldung Werkbank::importiereMuster(const fs::path& pfad, bool leeren) {
+Meldung Werkbank::importiereMuster(const fs::path& pfad, std::optional<int> feld) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
     if (!datei.fehler.empty())
         return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ".", kBleibt);
-    return fuegeEin(datei.text, inZeichen(pfad), leeren, leeren ? "Muster öffnen" : "Muster importieren");
+    return fuegeEin(datei.text, inZeichen(pfad), true, feld);
 }
 
-Meldung Werkbank::oeffne(const fs::path& pfad) {
+Meldung Werkbank::oeffne(const fs::path& pfad, std::optional<int> feld) {
     if (istWeltName(pfad)) return ladeWelt(pfad);
-    if (endetAuf(pfad, ".vir", true)) return keinWeltName(pfad);
-    Meldung m = importiereMuster(pfad, true);
+    if (storage::endetMit(pfad.filename().string(), ".vir", true)) return keinWeltName(pfad);
+    Meldung m = importiereMuster(pfad, feld);
     // A pattern opened as the world is unchanged until edited, as a loaded world is.
-    if (m.art != Meldung::Art::warnung) chronik_.sauber();
+    if (m.art != Meldung::Art::warnung) {
+        Vorgang v(*this);
+        chronik_.sauber();
+    }
     return m;
 }
 
@@ -202,7 +204,7 @@ Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system)
     return {};
 }
 
-Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& system) {
+Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& system, std::optional<int> bildMs) {
     pfad = mitEndung(std::move(pfad), ".gif", true);
     const int n = welt_->feldGroesse;
     view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
@@ -216,7 +218,9 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
     nimm(anzeige_.hintergrund);
     if (anzeige_.rasterFarbe != anzeige_.hintergrund) nimm(anzeige_.feld(view::FarbZiel::Raster));
     for (int v = 1; v <= 3; ++v) nimm(anzeige_.zellFarbe[v]);
-    storage::GifAnimation gif(flaeche.breite(), flaeche.hoehe(), farben, intervallMs_ / 10);
+    // Viewers show shorter frames than 20 ms for 100 ms.
+    const int hundertstel = std::clamp((bildMs.value_or(intervallMs_) + 5) / 10, 2, 65535);
+    storage::GifAnimation gif(flaeche.breite(), flaeche.hoehe(), farben, hundertstel);
 
     // The remembered states oldest first, then the present if it was edited since the last step.
     struct Bild {

@@ -24,6 +24,8 @@ struct Einstellungen {
     std::string zaehlerText;
     int rueckblickWert = 99;
     std::string tiefeText;
+    /// The window's caption, which names the file of a loaded or saved world.
+    std::string titel;
     friend bool operator==(const Einstellungen&, const Einstellungen&) = default;
 };
 

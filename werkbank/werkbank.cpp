@@ -7,6 +7,7 @@
 #include "engine/zahltext.h"
 #include "examples/beispiele.h"
 #include "history/rueckblende.h"
+#include "storage/muster.h"
 #include "storage/regeltext.h"
 #include "werkbank/vorgang.h"
 
@@ -208,22 +209,57 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
 }
 
-void Werkbank::setzeRegel(const engine::Regel& regel, std::uint8_t maske) {
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
-    for (std::size_t k = 0; k < 9; ++k) {
-        ueberleben_[k] = regel.ueberlebt(static_cast<int>(k)) ? 1 : 0;
-        geburt_[k] = regel.geboren(static_cast<int>(k)) ? 1 : 0;
-    }
-    welt_->nachbarMaske = maske;
-    neuerLauf();
-    melde(kRegel | kMaske | kBefund);
+Meldung Werkbank::setzeRegelText(const std::string& text) {
+    std::string fehler;
+    const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);
+    if (!angaben) return {Meldung::Art::warnung, fehler, fehler, {}};
+    return setzeAngaben(*angaben);
 }
 
-Meldung Werkbank::setzeRegelText(const std::string& text) {
-    const storage::RegelGelesen gelesen = storage::liesRegel(text);
-    if (!gelesen.regel) return {Meldung::Art::warnung, gelesen.fehler, gelesen.fehler};
-    setzeRegel(gelesen.regel->regel, gelesen.regel->maske);
-    return {};
+Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
+    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Meldung m;
+    m.hilfe = uebernimm(angaben);
+    return m;
+}
+
+std::string Werkbank::uebernimm(const storage::Angaben& a) {
+    std::string teile;
+    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+    if (a.regel) {
+        const engine::Regel& r = a.regel->regel;
+        for (std::size_t k = 0; k < 9; ++k) {
+            ueberleben_[k] = r.ueberlebt(static_cast<int>(k)) ? 1 : 0;
+            geburt_[k] = r.geboren(static_cast<int>(k)) ? 1 : 0;
+        }
+        if (a.regel->mitNachbarn) welt_->nachbarMaske = a.regel->maske;
+        // A name only where it holds: with all eight neighbours.
+        const std::string_view name = storage::regelName(r, welt_->nachbarMaske);
+        teil("Regel " + storage::regelText(r, 255) + (name.empty() ? "" : " (" + std::string(name) + ")"));
+        if (a.regel->mitNachbarn)
+            teil(a.regel->maske == 255 ? std::string("alle acht Nachbarn")
+                                       : "Nachbarmaske " + engine::ziffernText(a.regel->maske));
+    }
+    if (a.rand) {
+        rand_ = *a.rand;
+        teil("Rand " + std::string(storage::randName(rand_)));
+        groesseMitHaken(a.feldGroesse);
+        teil("Feld " + engine::ziffernText(a.feldGroesse) + " × " + engine::ziffernText(a.feldGroesse));
+    }
+    neuerLauf();
+    melde(kRegel | kMaske | kRand | kBefund);
+    return teile.empty() ? teile : "Übernommen: " + teile + ".";
+}
+
+std::string Werkbank::regelEingabeText() const {
+    return storage::regelText(regel(), 255) + (welt_->nachbarMaske == storage::kVonNeumann ? "V" : "");
+}
+
+std::vector<BenannteRegel> Werkbank::benannteRegeln() {
+    std::vector<BenannteRegel> liste;
+    for (const storage::BenannteRegel& r : storage::kBenannteRegeln)
+        liste.push_back({std::string(r.name), std::string(r.notation)});
+    return liste;
 }
 
 std::string Werkbank::regelName() const { return std::string(storage::regelName(regel(), welt_->nachbarMaske)); }
@@ -236,6 +272,13 @@ std::string Werkbank::regelBeschreibung() const {
         text += ", gezählt " + engine::ziffernText(gezaehlt) + " von 8 Nachbarn (Maske " +
                 engine::ziffernText(welt_->nachbarMaske) + ")";
     return text;
+}
+
+void Werkbank::groesseMitHaken(int n) {
+    view::Groessenwahl wahl{n, -1};
+    for (int k = 0; k < 3; ++k)
+        if (view::kFesteGroessen[k] == n) wahl.haken = k;
+    waehleGroesse(wahl);
 }
 
 void Werkbank::setzeGroesse(int n) {
@@ -284,8 +327,9 @@ void Werkbank::gedaechtnisLoeschen() {
 // ---- Undo ----
 
 Einstellungen Werkbank::einstellungen() const {
-    return {ueberleben_,         geburt_,           welt_->nachbarMaske, rand_,           welt_->feldGroesse,
-            groessenHaken_,      anzeige_,          zaehlerText_,        rueckblickWert_, tiefeText_};
+    return {ueberleben_,    geburt_,  welt_->nachbarMaske, rand_,           welt_->feldGroesse,
+            groessenHaken_, anzeige_, zaehlerText_,        rueckblickWert_, tiefeText_,
+            titel_};
 }
 
 void Werkbank::uebernimm(const Einstellungen& e) {
@@ -299,12 +343,10 @@ void Werkbank::uebernimm(const Einstellungen& e) {
     zaehlerText_ = e.zaehlerText;
     rueckblickWert_ = e.rueckblickWert;
     tiefeText_ = e.tiefeText;
+    titel_ = e.titel;
 }
 
-void Werkbank::schliesseSchritt() {
-    chronik_.schliesse(*welt_, einstellungen());
-    melde(kChronik);
-}
+void Werkbank::schliesseSchritt(bool weiter) { chronik_.schliesse(*welt_, einstellungen(), weiter); }
 
 void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     // Going back in time pauses it.
@@ -312,7 +354,9 @@ void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     zeitraffer_.abbrechen();
     for (const ZellAenderung& z : e.zellen)
         welt_->setzeZelle(z.index / engine::kDim, z.index % engine::kDim, neu ? z.neu : z.alt);
+    const std::string titel = titel_;
     uebernimm(neu ? e.nachher : e.vorher);
+    if (e.vorher.titel == e.nachher.titel) titel_ = titel;  // a save since then named the file
     if (e.lauf) {
         // The memory held the generations of the run: no past of the world now shown.
         welt_->loescheGedaechtnis();

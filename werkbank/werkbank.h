@@ -22,6 +22,10 @@
 #include "werkbank/chronik.h"
 #include "werkbank/einstellungen.h"
 
+namespace storage {
+struct Angaben;
+}
+
 namespace werkbank {
 
 /// What a verb changed, as bits for Beobachter::geaendert.
@@ -67,7 +71,16 @@ struct Meldung {
     std::string text;
     /// The sentence that names the problem alone, without what it means for the window.
     std::string grund;
+    /// What the verb took over or changed besides what was asked (a rule, an edge, a larger
+    /// field), one German sentence for the help line; empty when nothing.
+    std::string hilfe;
     explicit operator bool() const { return art != Art::keine; }
+};
+
+/// A rule known by name, as the rule menu lists it.
+struct BenannteRegel {
+    std::string name;
+    std::string notation;
 };
 
 /// Everything the user can change on the workbench and every verb the user has, without a
@@ -175,11 +188,16 @@ public:
     void festeGroesse(int item);
     /// "frei" after the input box: the entered text, or nothing when cancelled.
     void freieGroesse(const std::optional<std::string>& eingabe);
-    /// A whole rule at once: the boxes of its counts ticked, the others clear, and its neighbours.
-    void setzeRegel(const engine::Regel& regel, std::uint8_t maske);
-    /// A rule as typed, in B/S or S/B notation or by name; anything else is refused with a sentence
-    /// naming what was not understood, and nothing changes.
+    /// A rule as typed, in B/S or S/B notation or by name, with an optional bounded grid
+    /// (":T30,30"): sets the boxes, the neighbours only when the text names them, and the grid's
+    /// edge and size. Anything else is refused with a sentence, and nothing changes.
     Meldung setzeRegelText(const std::string& text);
+    /// The same for a rule and grid already read; one undo step, said in the help line.
+    Meldung setzeAngaben(const storage::Angaben& angaben);
+    /// The text "Regel eingeben…" starts with: the rule in force, so that taking it changes nothing.
+    std::string regelEingabeText() const;
+    /// The rules known by name, in the order of the rule menu.
+    static std::vector<BenannteRegel> benannteRegeln();
     /// The rule in force as the literature writes it ("B3/S23"), with its name where it has one
     /// and the counted neighbours when not all eight count.
     std::string regelBeschreibung() const;
@@ -228,14 +246,16 @@ public:
     void radSenkrechtBewegt(float y);
 
     // ---- Generation memory ----
-    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99.
+    /// The look-back slider moved to v (0..99); while the clock runs it jumps back to 99. Looking
+    /// alone leaves the world unchanged for veraendert(); going on from the past does not.
     void rueckblick(int v);
     /// "x": clears the memory; a slider in the past comes back to 99, which empties a stopped world.
     void gedaechtnisLoeschen();
 
     // ---- Undo ----
-    /// Takes back the latest step of the user's work: cells with their ages and every setting;
-    /// stops the clock. Undoing generations clears the memory, which held their future.
+    /// Takes back the latest step of the user's work: cells with their ages, every setting and
+    /// the caption when the step changed it; stops the clock. Undoing generations clears the
+    /// memory, which held their future.
     void rueckgaengig();
     /// Makes the step undone last again.
     void wiederholen();
@@ -249,21 +269,25 @@ public:
     const Chronik& chronik() const { return chronik_; }
 
     // ---- Files ----
-    /// Whether a name is that of a world file: it ends in ".vir", letter case counting.
+    /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).
     static bool istWeltName(const std::filesystem::path& pfad);
     /// Loads a world file completely or, with a warning, not at all.
     Meldung ladeWelt(const std::filesystem::path& pfad);
     /// Saves the world under the name (".vir" appended unless it ends so) so that the file is
     /// always the old or the complete new one.
     Meldung speichereWelt(std::filesystem::path pfad);
-    /// Inserts the pattern of a pattern file, taking over rule, edge and size where possible;
-    /// `leeren` clears the cells first. A hint names what was not taken over.
-    Meldung importiereMuster(const std::filesystem::path& pfad, bool leeren);
-    /// The same for a pattern text from `herkunft` ("der Zwischenablage").
-    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool leeren);
-    /// A file named on the command line: a world, or a pattern on a cleared field; either is
-    /// unchanged until edited.
-    Meldung oeffne(const std::filesystem::path& pfad);
+    /// A pattern file replaces the cells, and what it states of rule and bounded grid is taken
+    /// over (the neighbours only when its rule names them); what it does not state stays. A
+    /// pattern larger than the field grows it to the smallest size that holds it; with `feld`,
+    /// or a grid taken over, the field has that size and a larger pattern is refused, never cut.
+    /// One undo step; the help line says what was taken over, a hint what could not be.
+    Meldung importiereMuster(const std::filesystem::path& pfad, std::optional<int> feld = {});
+    /// Adds the living cells of a pattern text from `herkunft` ("der Zwischenablage") to the
+    /// world; rule and grid stay, the field grows as on import. With `ersetzen`, as an import.
+    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool ersetzen = false);
+    /// A file named on the command line: a world, or a pattern imported (in a field of size
+    /// `feld`, if given); either is unchanged until edited.
+    Meldung oeffne(const std::filesystem::path& pfad, std::optional<int> feld = {});
     /// The living cells of the visible field as an RLE pattern.
     std::string musterText() const;
     /// Saves the living cells in the pattern format the name's ending chooses (".rle" when it has
@@ -273,17 +297,25 @@ public:
     Meldung speichereBild(std::filesystem::path pfad, const view::Systemfarben& system);
     /// The time series of the run as a table for a spreadsheet (CSV).
     Meldung speichereVerlauf(std::filesystem::path pfad);
-    /// The remembered generations as an animated GIF, drawn with the given system colours.
-    Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system);
+    /// The remembered generations as an animated GIF, drawn with the given system colours, each
+    /// shown for `bildMs` milliseconds (at least 20), by default the clock's interval.
+    Meldung speichereAnimation(std::filesystem::path pfad, const view::Systemfarben& system,
+                               std::optional<int> bildMs = std::nullopt);
 
 private:
     class Vorgang;
     void uebernimm(const Einstellungen& e);
-    /// Ends the open history step, recording it if it changed anything.
-    void schliesseSchritt();
+    /// Ends the open history step, recording it if it changed anything; `weiter`: generations
+    /// continue from it.
+    void schliesseSchritt(bool weiter = false);
     /// Undo and redo: the cells of a step as `neu` says, then the settings.
     void stelleHer(const Eintrag& e, bool neu);
-    Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt);
+    Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen, std::optional<int> feld);
+    /// Takes over the rule (the neighbours only when named), edge and size `angaben` states;
+    /// what was taken, as "Übernommen: Regel B3/S23 (Life), Rand Torus, Feld 40 × 40.", or nothing.
+    std::string uebernimm(const storage::Angaben& angaben);
+    /// Sets the field size, with the menu's check mark when it is a fixed size.
+    void groesseMitHaken(int n);
     /// Adds change bits to report when the outermost verb ends.
     void melde(std::uint32_t was) { anstehend_ |= was; }
     /// The cells changed outside a step: a new run starts and the field is drawn anew.
@@ -302,6 +334,7 @@ private:
     std::vector<Beobachter*> beobachter_;
     std::uint32_t anstehend_ = 0;
     int tiefe_ = 0;  // verbs running inside each other
+    long long gemeldeterStand_ = 0;  // the history's stand() the observers last heard of
 
     Kaesten ueberleben_{0, 0, 1, 1, 0, 0, 0, 0, 0};
     Kaesten geburt_{0, 0, 0, 1, 0, 0, 0, 0, 0};

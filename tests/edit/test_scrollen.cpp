@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "edit/scrollen.h"
+#include "edit/wiederholung.h"
+#include "testhilfe/aufzeichner.h"
 #include "testhilfe/bild.h"
 
 namespace {
@@ -45,47 +47,28 @@ TEST(SchiebeFeld, NStepsGiveTheWorldBackAndNothingOutsideTheFieldMoves) {
             for (int y = 0; y < engine::kDim; ++y) w->setzeZelle(x, y, (x * 7 + y) % 4);
         const auto vorher = std::make_unique<engine::Welt>(*w);
         for (int r = 0; r < 4; ++r) {
-            edit::schiebeFeld(*w, r);
-            if (n > 2) {
-                EXPECT_NE(ganzesFeld(*w), ganzesFeld(*vorher)) << n << " " << r;
-            }
-            for (int k = 1; k < n; ++k) edit::schiebeFeld(*w, r);
+            for (int k = 0; k < n; ++k) edit::schiebeFeld(*w, r);
             EXPECT_TRUE(w->gleicheZellen(*vorher)) << n << " " << r;
         }
     }
 }
 
-/// Records the ridges drawn on a wheel: their place along the strip.
-struct Rippen : view::Zeichenflaeche {
-    std::vector<double> orte;
-    int geleert = 0;
-    view::Farbe stift = 0;
-    void leeren() override { ++geleert; }
-    void setzeKoordinaten(double, double, double, double) override {}
-    void setzeStift(view::Farbe f) override { stift = f; }
-    void linie(double x1, double y1, double x2, double y2) override {
-        EXPECT_TRUE((x1 == x2 && y1 == 0 && y2 == 1) || (y1 == y2 && x1 == 0 && x2 == 1));
-        orte.push_back(x1 == x2 ? x1 : y1);
-    }
-    void rechteck(double, double, double, double) override {}
-    void rahmen(double, double, double, double) override {}
-    view::Farbe hintergrund() const override { return 0; }
-    void setzeHintergrund(view::Farbe) override {}
-};
-
 TEST(Rad, ClearsAndDrawsTheFrontRidgesInYellowCrowdingTowardsTheEnds) {
-    Rippen a;
+    testhilfe::Aufzeichner a;
     edit::zeichneRad(a, false, 0);
-    EXPECT_EQ(a.geleert, 1);
-    EXPECT_EQ(a.stift, view::rgb(255, 255, 0));
-    // 0..90 degrees and 280..360 degrees face the viewer: 19 ridges.
-    ASSERT_EQ(a.orte.size(), 19u);
-    EXPECT_EQ(a.orte.front(), 0);
-    EXPECT_GT(a.orte[1] - a.orte[0], a.orte[9] - a.orte[8]);
-    Rippen b;
+    ASSERT_FALSE(a.ops.empty());
+    EXPECT_EQ(a.ops.front(), "leeren");
+    EXPECT_EQ(a.nur("stift"), Bild{"stift " + std::to_string(view::rgb(255, 255, 0))});
+    // 0..90 degrees and 280..360 degrees face the viewer: 19 ridges across the strip.
+    const Bild rippen = a.nur("linie");
+    ASSERT_EQ(rippen.size(), 19u);
+    EXPECT_EQ(rippen[0], "linie 0 0 1 0");
+    auto ort = [&](int k) { return std::stod(rippen[k].substr(8)); };  // "linie 0 y 1 y"
+    EXPECT_GT(ort(1) - ort(0), ort(9) - ort(8));
+    testhilfe::Aufzeichner b;
     edit::zeichneRad(b, true, 10);
-    ASSERT_FALSE(b.orte.empty());
-    EXPECT_NEAR(b.orte.front(), 10 * std::sin(6.28 * 10 / 360), 1e-9);
+    ASSERT_FALSE(b.nur("linie").empty());
+    EXPECT_NEAR(std::stod(b.nur("linie")[0].substr(6)), 1.736, 0.005);  // the ridge at 10 degrees: 10 sin 10°
 }
 
 class ScrollenTest : public ::testing::Test {
@@ -122,6 +105,24 @@ TEST_F(ScrollenTest, ADragScrollsOneCellPerEventTowardsThePointerAndTurnsThreeDe
     s.radWaagerechtBewegt(*w, 5.0f);  // hovering only remembers the position
     EXPECT_EQ(ganzesFeld(*w)[1], "2...");
     EXPECT_EQ(s.radLetztesX, 5.0);
+}
+
+TEST(Wiederholung, AShortPressScrollsOnceAfterThePauseAndAHeldOneAfterEveryPause) {
+    constexpr std::int64_t ms = 1'000'000;
+    edit::Wiederholung w;
+    EXPECT_EQ(w.gedrueckt(edit::kRechts, 0), -1);
+    EXPECT_EQ(w.wartezeitMs(0), 11);
+    EXPECT_EQ(w.faellig(10 * ms), -1);  // more than 10 ms, not 10
+    EXPECT_EQ(w.faellig(10 * ms + 1), edit::kRechts);
+    w.gemacht(true, 12 * ms);  // held: the next pause begins after the pass
+    EXPECT_EQ(w.faellig(22 * ms + 1), edit::kRechts);
+    w.gemacht(false, 23 * ms);  // released: no more passes
+    EXPECT_EQ(w.wartezeitMs(40 * ms), -1);
+
+    // A second press before the first one's pass: that pass is owed and made first.
+    EXPECT_EQ(w.gedrueckt(edit::kHoch, 50 * ms), -1);
+    EXPECT_EQ(w.gedrueckt(edit::kLinks, 55 * ms), edit::kHoch);
+    EXPECT_EQ(w.faellig(65 * ms + 1), edit::kLinks);
 }
 
 }  // namespace

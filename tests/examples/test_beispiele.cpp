@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/schritt.h"
 #include "examples/beispiele.h"
@@ -50,4 +52,25 @@ TEST(Beispiele, InsertingWritesStateOneOverAnyAgeAndKeepsEveryOtherCell) {
     EXPECT_EQ(w->zelle(0, 0), 2);
     examples::fuegeEin(*w, 17);  // no such pattern
     EXPECT_EQ(testhilfe::lebende(*w), 12);
+}
+
+TEST(Beispiele, TheLargerPatternsSitWhereTheirPicturesPutThem) {
+    struct Fall {
+        int index, zellen;
+        std::vector<std::string> bild;  // the box x 42..49, y 42..48 around the field centre
+    };
+    const Fall faelle[] = {
+        {8, 17, {"........", "........", "........", ".11..11.", "111..11.", ".11..111", "..1..11."}},
+        {9, 7, {"........", "........", "..111...", "...1....", "...111..", "........", "........"}},
+        {10, 12, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1...."}},
+        {11, 8, {"........", "...1....", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+        {12, 10, {"...1....", "..1.1...", "..1.1...", "..1.1...", "..1.1...", "...1....", "........"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.index);
+        auto w = std::make_unique<engine::Welt>();
+        examples::fuegeEin(*w, f.index);
+        EXPECT_EQ(testhilfe::lies(*w, -3, -3, 8, 7), f.bild);
+        EXPECT_EQ(testhilfe::lebende(*w), f.zellen);
+    }
 }

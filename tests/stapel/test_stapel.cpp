@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "stapel/stapel.h"
+#include "testhilfe/gifleser.h"
 #include "werkbank/werkbank_hilfe.h"
 
 namespace fs = std::filesystem;
@@ -42,6 +43,8 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
         {{"-g", "31", "a.rle"}, "gerade Zahl"},
         {{"-r", "B3/X", "a.rle"}, "B3/X"},
         {{"-o", "x.bmp", "a.rle"}, "sagt kein Format"},
+        {{"-o", "x.VIR", "a.rle"}, "kleingeschrieben"},
+        {{"--bildrate=0", "a.rle"}, "Bildrate „0“"},
         {{"--verlauf=ja", "a.rle"}, "nimmt keinen Wert"},
         {{"--zensus=10", "-r", "B03/S23"}, "ohne Geburt bei 0 Nachbarn"},
         {{"--zensus=10", "--teil=3/2"}, "nicht K/M"},
@@ -59,8 +62,11 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
     const stapel::Befehl b = stapel::liesBefehl(gut);
     ASSERT_TRUE(b.auftrag) << b.fehler;
     const stapel::Auftrag& a = *b.auftrag;
-    EXPECT_EQ(std::tuple(a.generationen, a.regel, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf, a.eingabe),
-              std::tuple(1000, "highlife", 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true, fs::path("-name.rle")));
+    ASSERT_TRUE(a.regel && a.regel->regel);
+    EXPECT_EQ(std::tuple(a.generationen, a.regel->regel->regel.geburt, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf,
+                         a.eingabe),
+              std::tuple(1000, (1 << 3) | (1 << 6), 85, engine::Rand::Spiegel, 40, fs::path("x.gif"), true,
+                         fs::path("-name.rle")));
 
     EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
     EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);
@@ -73,13 +79,18 @@ TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
     fs::create_directory(o / "ordner.vir");
     const std::string kaputt = o / "kaputt.rle", gut = o / "gut.cells", ordner = o / "ordner.vir";
     std::ofstream(kaputt) << "x = 2, y = 1\nq!\n";
-    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}};
+    std::ofstream(o / "breit.rle") << "x = 25, y = 1\n25o!\n";
+    const std::string breit = o / "breit.rle";
+    // A pattern wider than the field asked for is refused, never cut.
+    const std::vector<std::vector<std::string_view>> faelle = {{kaputt}, {"-o", ordner, gut}, {"-g", "20", breit}};
     for (const auto& f : faelle) {
         const Lauf l = rufe(f);
         EXPECT_EQ(l.status, stapel::kDateiFehler) << f.back();
         EXPECT_EQ(std::count(l.fehler.begin(), l.fehler.end(), '\n'), 1) << l.fehler;
     }
     EXPECT_TRUE(fs::is_directory(o / "ordner.vir"));
+    // On a torus of 26 the row keeps 23 cells and gives birth to 23 above and below it.
+    EXPECT_TRUE(rufe({"-g", "26", breit}).aus.starts_with("Generation 1: 69 lebende Zellen"));
 }
 
 TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheCourse) {
@@ -105,6 +116,26 @@ TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheC
 
     const std::string ohne = std::string(MORLIX_STAPEL) + " -n 3 " + (o / "fehlt.rle") + " 2> /dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(ohne.c_str())), stapel::kDateiFehler);
+}
+
+TEST(Stapel, AnAnimationIsAGifAtTheClocksPaceOrTheGivenRateAndAFailedStandardOutputSaysSo) {
+    const testhilfe::Ordner o;
+    std::ofstream(o / "gleiter.rle") << "x = 3, y = 3\nbo$2bo$3o!\n";
+    const std::string gif = o / "x.gif", gleiter = o / "gleiter.rle";
+    // The clock's slider starts at 25, a tick of 250 ms. ("-n5" only repeats "-n 5": no rate given.)
+    for (const auto& [rate, hundertstel] : {std::pair<std::string_view, int>{"-n5", 25}, {"--bildrate=10", 10}}) {
+        ASSERT_EQ(rufe({"-n", "5", rate, "-o", gif, gleiter}).status, stapel::kFertig) << rate;
+        EXPECT_TRUE(inhalt(gif).starts_with("GIF89a"));
+        // Generations 0 to 5.
+        EXPECT_EQ(testhilfe::liesGif(gif).verzoegerungen, std::vector<int>(6, hundertstel)) << rate;
+        // As small as an optimising GIF writer makes the same frames, give or take a factor of two.
+        ASSERT_EQ(std::system(("gifsicle -O3 " + gif + " -o " + (o / "o3.gif")).c_str()), 0);
+        EXPECT_LE(inhalt(gif).size(), 2 * inhalt(o / "o3.gif").size());
+    }
+    std::ofstream voll("/dev/full");
+    std::ostringstream fehler;
+    EXPECT_EQ(stapel::hauptprogramm(std::vector<std::string_view>{"-V"}, voll, fehler), stapel::kDateiFehler);
+    EXPECT_NE(fehler.str().find("Standardausgabe lässt sich nicht schreiben"), std::string::npos);
 }
 
 TEST(Stapel, ACensusInSharesMergesIntoTheSingleRunWhateverTheThreads) {

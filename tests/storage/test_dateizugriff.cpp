@@ -1,14 +1,15 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <random>
 #include <set>
 
+#include "storage/dateiart.h"
 #include "storage/dateizugriff.h"
-#include "testhilfe/dateigrenze.h"
 
 namespace fs = std::filesystem;
 
@@ -45,7 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(DateiZugriff, SavingThroughALinkReplacesTheLinkedFileEvenANewOne) {
+TEST_F(DateiZugriff, SavingThroughLinksWritesTheLinkedFileButNotOverSpecialFilesNorThroughPlantedLinks) {
     schreibe(ordner / "echt.vir", "alt");
     fs::create_symlink(ordner / "echt.vir", ordner / "link.vir");
     fs::create_symlink("neu.vir", ordner / "haengt.vir");
@@ -55,31 +56,79 @@ TEST_F(DateiZugriff, SavingThroughALinkReplacesTheLinkedFileEvenANewOne) {
         EXPECT_EQ(inhaltVon(ordner / datei), "neu");
     }
     fs::create_symlink("kreis.vir", ordner / "kreis.vir");
-    EXPECT_EQ(storage::speichereSicher(ordner / "kreis.vir", "x"), "der Verweis unter diesem Namen führt im Kreis");
+    ASSERT_EQ(::mkfifo((ordner / "pipe.vir").c_str(), 0644), 0);
+    fs::create_symlink("/dev/null", ordner / "null.vir");
+    fs::create_directory(ordner / "ordner.vir");
+    const std::pair<const char*, const char*> faelle[] = {
+        {"kreis.vir", "der Verweis unter diesem Namen führt im Kreis"},
+        {"pipe.vir", "unter diesem Namen steht eine benannte Pipe, keine gewöhnliche Datei"},
+        {"null.vir", "unter diesem Namen steht ein Gerät, keine gewöhnliche Datei"},
+        {"ordner.vir", "unter diesem Namen gibt es schon einen Ordner"},
+    };
+    for (const auto& [name, grund] : faelle) EXPECT_EQ(storage::speichereSicher(ordner / name, "x"), grund);
+    EXPECT_TRUE(fs::is_fifo(ordner / "pipe.vir") && fs::is_character_file("/dev/null"));
+
+    // A shared folder like /tmp, and in it a link to echt.vir that another user planted.
+    const fs::path geteilt = ordner / "geteilt", falle = geteilt / "falle.vir";
+    fs::create_directory(geteilt);
+    fs::permissions(geteilt, fs::perms::all | fs::perms::sticky_bit);
+    fs::create_symlink(ordner / "echt.vir", falle);
+    if (::lchown(falle.c_str(), 65534, 65534) != 0) GTEST_SKIP() << "a link of another user takes root";
+    EXPECT_EQ(storage::speichereSicher(falle, "x"), "der Verweis unter diesem Namen liegt in einem Ordner, in den "
+                                                     "alle schreiben dürfen, und gehört weder dem Ordner noch Ihnen");
+    EXPECT_EQ(inhaltVon(ordner / "echt.vir"), "neu");
+    // The folder's owner may put links there.
+    ASSERT_EQ(::chown(geteilt.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(storage::speichereSicher(falle, "x"), "");
+    EXPECT_EQ(inhaltVon(ordner / "echt.vir"), "x");
 }
 
-TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsItsRightsAndClearsLeftOvers) {
+TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndModeAndClearsLeftOvers) {
     const fs::path ziel = ordner / "welt.vir";
     schreibe(ziel, "alt");
     fs::permissions(ziel, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "die Datei ist schreibgeschützt");
     fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add);
-    // A write that breaks off half-way: the file-size limit makes the writes fail, as a full disk would.
-    std::string grund;
-    ASSERT_TRUE(testhilfe::mitDateiGrenze(4096, [&] { grund = storage::speichereSicher(ziel, std::string(8192, 'x')); }));
-    EXPECT_EQ(grund, "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)");
-    EXPECT_EQ(inhaltVon(ziel), "alt");
-    EXPECT_EQ(namen(), std::set<std::string>{"welt.vir"});
+    // A disk that fills up half-way, and one that cannot keep what it was given. Until the end
+    // nobody else may read the new contents.
+    static mode_t rechteBeimSync = 0;
+    storage::Systemaufrufe halb, ohneSync;
+    halb.write = [](int fd, const void* daten, std::size_t anzahl) {
+        return anzahl < 8192 ? (errno = ENOSPC, ssize_t{-1}) : ::write(fd, daten, anzahl / 2);
+    };
+    ohneSync.fsync = [](int fd) {
+        struct stat st {};
+        rechteBeimSync = ::fstat(fd, &st) == 0 ? st.st_mode & 07777 : 0;
+        return errno = EIO, -1;
+    };
+    for (const storage::Systemaufrufe& kaputt : {halb, ohneSync}) {
+        EXPECT_EQ(storage::speichereSicher(ziel, std::string(8192, 'x'), kaputt),
+                  "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)");
+        EXPECT_EQ(inhaltVon(ziel), "alt");
+        EXPECT_EQ(namen(), std::set<std::string>{"welt.vir"});
+    }
+    EXPECT_EQ(rechteBeimSync, 0600u);
 
     // Left over: one of a killed save, one still held by a running save, one of another file.
     for (const char* rest : {".welt.vir.123456.tmp", ".welt.vir.654321.tmp", ".x.vir.111111.tmp"}) schreibe(ordner / rest, "");
     const int laufend = ::open((ordner / ".welt.vir.654321.tmp").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(laufend, LOCK_EX), 0);
+    ASSERT_EQ(::chmod(ziel.c_str(), 0664), 0);
+    const bool root = ::chown(ziel.c_str(), 65534, 65534) == 0;
     EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "");
     ::close(laufend);
     EXPECT_EQ(inhaltVon(ziel), "neu");
-    EXPECT_EQ(fs::status(ziel).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(namen(), (std::set<std::string>{".welt.vir.654321.tmp", ".x.vir.111111.tmp", "welt.vir"}));
+    // The new file has the old one's owner and mode; a file new to the folder what the umask leaves.
+    struct stat st {};
+    ASSERT_EQ(::stat(ziel.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0664u);
+    EXPECT_TRUE(!root || (st.st_uid == 65534 && st.st_gid == 65534)) << st.st_uid << ':' << st.st_gid;
+    const mode_t umask = ::umask(027);
+    EXPECT_EQ(storage::speichereSicher(ordner / "neu.vir", "x"), "");
+    ::umask(umask);
+    using enum fs::perms;
+    EXPECT_EQ(fs::status(ordner / "neu.vir").permissions(), owner_read | owner_write | group_read);
 }
 
 TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableHugeFilesAndDevices) {
@@ -105,4 +154,18 @@ TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableHugeFilesAndDevices) 
     schreibe(ordner / "gross.rle", "");
     fs::resize_file(ordner / "gross.rle", 1u << 30);
     EXPECT_EQ(storage::ladeMusterText(ordner / "gross.rle").fehler, "ist zu groß für eine Musterdatei (mehr als 4 MB)");
+}
+
+TEST(Dateiart, TheEndingSaysWhatIsWrittenAndOnlyALowerCaseVirIsAWorld) {
+    using enum storage::Dateiart;
+    using enum storage::MusterFormat;
+    using A = std::optional<storage::Ausgabeart>;
+    const std::pair<const char*, A> faelle[] = {
+        {"a.vir", A{{welt}}}, {"a.VIR", {}},   {"a.Vir", {}},         {"a.vir.txt", {}},        {"vir", {}},
+        {"a.rle.gz", {}},     {"a.png", A{{bild}}}, {"a.GIF", A{{animation}}}, {"a.RLE", A{{muster, rle}}},
+        {"x.y.cells", A{{muster, plaintext}}}, {"/tmp/c.LIFE", A{{muster, life106}}}, {"c.lif", A{{muster, life106}}}};
+    for (const auto& [name, erwartet] : faelle) {
+        EXPECT_EQ(storage::ausgabeFuer(name), erwartet) << name;
+        EXPECT_EQ(storage::istWeltName(name), erwartet && erwartet->art == welt) << name;
+    }
 }

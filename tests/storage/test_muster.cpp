@@ -93,13 +93,22 @@ TEST(MusterLesen, EveryFormatWithItsCellsRuleEdgeAndPosition) {
          "B36/S23", {}, std::pair{engine::Rand::Quadrat, 60}},
         {"#MCell\n#BOARD 30x30\n#L .A\n#L $2.A$3A\n", kGleiter, "", {}, std::pair{engine::Rand::Torus, 30}},
         {mc, kGleiter, "B3/S23", Pos{{5, -7}}},
+        // A leaf's first and eighth rows, with the glider's node above it.
+        {"[M2]\n*$$$$$$$.......*$\n4 0 1 0 0\n", {"O.......", "........", "........", "........", "........",
+                                                 "........", "........", ".......O"}, "", Pos{{0, -7}}},
+        {"#Life 1.05\n#D Acorn\n#R 23/3\n#P -3 -1\n.*\n...*\n**..***\n", {".O.....", "...O...", "OO..OOO"}, "B3/S23",
+         Pos{{-3, -1}}},
+        {"#Life 1.05\n#N\n#P 0 -1\n.*\n#P 0 0\n..*\n***\n", kGleiter, "B3/S23", Pos{{0, -1}}},
         {gepackt(mc), kGleiter, "B3/S23", Pos{{5, -7}}},
         {"[M2]\n$....*$\n4 0 1 0 0\n5 0 0 0 2\n6 0 0 3 0\n7 4 0 0 0\n8 0 0 5 0\n", {"O"}, "", Pos{{-100, 50}}},
         {"[M2]\n4 0 0 0 0\n", {}, "", {}},
         {"#MCell\n#BOARD 120x120\n#WRAP 1\n#L *\n", {"O"}, "", {}, {},
-         "wurde der Rand „Brett 120x120 mit Umbruch“, der sich hier nicht einstellen lässt; Randoption und Feldgröße"},
+         "Das Brett „120x120 mit Umbruch“ lässt sich hier nicht einstellen: größer als das größte Feld mit 90 × 90"},
         {"x = 1, y = 1, rule = B3/S23H:K20,20\no!", {"O"}, "", {}, {},
-         "wurden die Regel „B3/S23H“ und der Rand „:K20,20“, die sich hier nicht einstellen lassen; Regel, Rand"},
+         "„B3/S23H“ lässt sich hier nicht einstellen: sie gilt im Sechseckgitter. Der Rand „:K20,20“ lässt sich hier "
+         "nicht einstellen: eine Kleinsche Flasche"},
+        {"x = 1, y = 1, rule = B3/S23:T72,48\no!", {"O"}, "B3/S23", {}, {}, "ein Rechteck aus 72 × 48 Zellen"},
+        {"x = 1, y = 1, rule = B3/S23:T0,68\no!", {"O"}, "B3/S23", {}, {}, "in einer Richtung unbegrenzt"},
     };
     for (const Fall& f : faelle) {
         const auto m = gut(f.text);
@@ -120,7 +129,7 @@ TEST(MusterLesen, BadInputIsRefusedWithAGermanSentence) {
     const std::pair<std::string, std::string> faelle[] = {
         {"x = 3 y = 3\nbo$2bo$3o!", "Die Kopfzeile in Zeile 1 ist fehlerhaft; erwartet wird „x = Breite, y = Höhe"},
         {"x = 3, y = 1\n99999999999999999999999o!", "Die Wiederholungszahl mit über 15 Ziffern in Zeile 2"},
-        {"x = 91, y = 1, rule = B3/S23\no!", "Das Muster ist 91 × 1 Zellen groß; das größte"},
+        {"x = 91, y = 1, rule = B3/S23\no!", "Das Muster ist 91 × 1 Zellen groß und passt nicht in das größte"},
         {"#Life 1.06\n0 0\n999999 999999\n", "Das Muster ist 1000000 × 1000000 Zellen groß"},
         // Shared nodes stand for 16 living cells on a diagonal over 121 cells.
         {"[M2]\n*$\n4 1 0 0 1\n5 2 0 0 2\n6 3 0 0 3\n7 4 0 0 4\n", "Das Muster ist 121 × 121 Zellen groß"},
@@ -132,8 +141,10 @@ TEST(MusterLesen, BadInputIsRefusedWithAGermanSentence) {
         {"!a\n.O.\n.o.\n", "Zeile 3 enthält das unerwartete Zeichen „o“."},
         {"#Life 1.06\n1 2 3\n", "Zeile 2 enthält mehr als ein Koordinatenpaar „x y“."},
         {"#Life 1.06\n1 99999999999999999999\n", "Die Koordinate in Zeile 2 ist unsinnig groß."},
-        {"#Life 1.05\n#P 0 0\n.*\n", "Das Format Life 1.05 wird nicht unterstützt; RLE, Plaintext, Life 1.06, MCell"},
-        {"Hallo Welt", "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.06, MCell"},
+        {"#Life 1.05\n#P 0\n.*\n", "Zeile 2 enthält kein Koordinatenpaar „x y“."},
+        {"#MCell\n#GAME " + std::string(100000, 'x'),
+         "Die MCell-Datei ist für das Spiel „" + std::string(47, 'x') + "…“; "},
+        {"Hallo Welt", "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06"},
         {" \n\n", "Der Text enthält kein Muster."},
         {"x = 3, y = 3, rule = B3/S23\n", "Der Text enthält keine Zellen, nur Kommentare oder Kopfzeilen."},
         {"[M2] (x)\n#R B3/S23\n", "Der Text enthält keine Zellen"},
@@ -167,15 +178,7 @@ TEST(MusterPlatz, CentredWhenItDoesNotFitAtItsPositionAndNotAtAllWhenTooLarge) {
     const auto gross = gut("x = 31, y = 2\n31o!");
     ASSERT_TRUE(gross);
     EXPECT_FALSE(storage::platzFuer(*gross, 30, grund));
-    EXPECT_EQ(grund, "Das Muster ist 31 × 2 Zellen groß und passt nicht in das Feld von 30 × 30 Zellen; das größte "
-                     "Feld hat 90 × 90 Zellen.");
-}
-
-TEST(MusterSchreiben, TheFormatAFileNameAsksFor) {
-    using F = std::optional<MusterFormat>;
-    for (const auto& [name, format] : {std::pair{"a.RLE", F{MusterFormat::rle}}, {"x.y.cells", F{MusterFormat::plaintext}},
-                                       {"/tmp/c.LIFE", F{MusterFormat::life106}}, {"a.rle.gz", F{}}})
-        EXPECT_EQ(storage::formatFuerName(name), format) << name;
+    EXPECT_EQ(grund, "Das Muster ist 31 × 2 Zellen groß und passt nicht in das Feld von 30 × 30 Zellen.");
 }
 
 // An RLE header with its rule and bounded grid, the position counting only in the first line as

@@ -26,12 +26,12 @@ TEST(RegelText, TypedAndWrittenRulesWithTheirMessages) {
         std::string meldung;  // part of the sentence otherwise
     };
     const Fall faelle[] = {
-        {" b3s23 ", RegelArt::lauffaehig, "3", "23", 255, ""},
+        {" b3 / s 23 ", RegelArt::lauffaehig, "3", "23", 255, ""},
         {"B3_S23", RegelArt::lauffaehig, "3", "23", 255, ""},
         {"S23/B3", RegelArt::lauffaehig, "3", "23", 255, ""},
         {"23/3", RegelArt::lauffaehig, "3", "23", 255, ""},
         {"LIFE", RegelArt::lauffaehig, "3", "23", 255, ""},
-        {"day & night", RegelArt::lauffaehig, "3678", "34678", 255, ""},
+        {"day&night", RegelArt::lauffaehig, "3678", "34678", 255, ""},
         {"/3", RegelArt::lauffaehig, "3", "", 255, ""},
         {"B2/S013V", RegelArt::lauffaehig, "2", "013", 0x55, ""},
         {kLifeMap, RegelArt::lauffaehig, "3", "23", 255, ""},
@@ -40,7 +40,8 @@ TEST(RegelText, TypedAndWrittenRulesWithTheirMessages) {
         {"B3/S23H", RegelArt::fremd, "", "", 0, "Sechseckgitter"},
         {"MAP" + std::string(22, 'A'), RegelArt::fremd, "", "", 0, "andere Nachbarschaft"},
         // Birth only with the north neighbour alone (index 128), which no mask and counts give.
-        {"MAP" + std::string(21, 'A') + 'I' + std::string(64, 'A'), RegelArt::fremd, "", "", 0, "nicht allein von der Zahl lebender Nachbarn ab."},
+        {"MAP" + std::string(21, 'A') + 'I' + std::string(64, 'A'), RegelArt::fremd, "", "", 0,
+         "nicht allein von der Zahl lebender Nachbarn ab."},
         {"23/3/3", RegelArt::mehrZustaende, "", "", 0, "sie hat 3 Zustände, hier gibt es zwei."},
         {"  ", RegelArt::unbekannt, "", "", 0, "Es ist keine Regel angegeben."},
         {"B3/X", RegelArt::unbekannt, "", "", 0, "„B3/X“ ist keine Regel: nach „B3/“ wird „S“ erwartet."},
@@ -69,6 +70,9 @@ TEST(RegelText, WrittenAndNamedAsTheOtherProgramsDo) {
     // 16 clear; the first is 128, the 22nd character holds indices 126..131.
     EXPECT_EQ(storage::mapText({0, menge("1")}, 0b100).substr(0, 25), "MAP" + std::string(21, 'A') + 'P');
     EXPECT_EQ(storage::regelName({menge("1"), menge("1")}, 255), "");
+    // Named rules as the literature writes them: every count kept, names by both parts.
+    EXPECT_EQ(storage::regelText({menge("34678"), menge("3678")}, 255), "B3678/S34678");
+    EXPECT_EQ(storage::regelName({menge("12345"), menge("3")}, 255), "Maze");
 }
 
 }  // namespace

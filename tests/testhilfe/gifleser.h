@@ -11,15 +11,14 @@ namespace testhilfe {
 /// A GIF file as giflib's reader sees it.
 struct GifInhalt {
     bool gelesen = false;
-    std::string version;  // "GIF89a"
     int breite = 0;
     int hoehe = 0;
-    bool endlos = false;  // NETSCAPE2.0 loop count 0
     std::vector<int> verzoegerungen;
-    std::vector<std::vector<std::uint32_t>> bilder;  // 0xRRGGBB per pixel, row by row
+    std::vector<std::vector<std::uint32_t>> bilder;  // the whole picture after each frame, 0xRRGGBB row by row
 };
 
-/// Reads the whole file with DGifOpenFileName and DGifSlurp.
+/// Reads the whole file with DGifOpenFileName and DGifSlurp; each frame is laid over the picture
+/// before it, its transparent pixels letting that show.
 inline GifInhalt liesGif(const std::string& pfad) {
     GifInhalt inhalt;
     int fehler = 0;
@@ -27,30 +26,23 @@ inline GifInhalt liesGif(const std::string& pfad) {
     if (!gif) return inhalt;
     if (DGifSlurp(gif) == GIF_OK) {
         inhalt.gelesen = true;
-        inhalt.version = EGifGetGifVersion(gif);
         inhalt.breite = gif->SWidth;
         inhalt.hoehe = gif->SHeight;
+        std::vector<std::uint32_t> pixel(static_cast<std::size_t>(gif->SWidth) * gif->SHeight);
         for (int i = 0; i < gif->ImageCount; ++i) {
             const SavedImage& bild = gif->SavedImages[i];
-            for (int e = 0; e + 1 < bild.ExtensionBlockCount; ++e) {
-                const ExtensionBlock& a = bild.ExtensionBlocks[e];
-                const ExtensionBlock& b = bild.ExtensionBlocks[e + 1];
-                if (a.Function == APPLICATION_EXT_FUNC_CODE && a.ByteCount == 11 &&
-                    std::string(reinterpret_cast<const char*>(a.Bytes), 11) == "NETSCAPE2.0" && b.ByteCount == 3 &&
-                    b.Bytes[0] == 1 && b.Bytes[1] == 0 && b.Bytes[2] == 0)
-                    inhalt.endlos = true;
-            }
             GraphicsControlBlock steuerung{};
-            inhalt.verzoegerungen.push_back(DGifSavedExtensionToGCB(gif, i, &steuerung) == GIF_OK ? steuerung.DelayTime
-                                                                                                 : -1);
+            const bool gcb = DGifSavedExtensionToGCB(gif, i, &steuerung) == GIF_OK;
+            inhalt.verzoegerungen.push_back(gcb ? steuerung.DelayTime : -1);
             const ColorMapObject* palette = bild.ImageDesc.ColorMap ? bild.ImageDesc.ColorMap : gif->SColorMap;
-            std::vector<std::uint32_t> pixel;
-            const int anzahl = bild.ImageDesc.Width * bild.ImageDesc.Height;
-            for (int k = 0; k < anzahl; ++k) {
+            const GifImageDesc& d = bild.ImageDesc;
+            for (int k = 0; k < d.Width * d.Height; ++k) {
+                if (gcb && bild.RasterBits[k] == steuerung.TransparentColor) continue;
                 const GifColorType& c = palette->Colors[bild.RasterBits[k]];
-                pixel.push_back(std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue);
+                pixel[static_cast<std::size_t>(d.Top + k / d.Width) * gif->SWidth + d.Left + k % d.Width] =
+                    std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue;
             }
-            inhalt.bilder.push_back(std::move(pixel));
+            inhalt.bilder.push_back(pixel);
         }
     }
     DGifCloseFile(gif, &fehler);

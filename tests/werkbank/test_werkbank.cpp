@@ -29,7 +29,6 @@ TEST(Werkbank, StepReadsTheCounterAsTypedAndTheBoxesAsTheyAreThen) {
     b.w->einzelschritt();
     EXPECT_EQ(b.w->zaehlerText(), " 42");
     ASSERT_EQ(b.zuschauer.meldungen.size(), 1u);
-    EXPECT_EQ(b.zuschauer.meldungen[0] & ~werkbank::kChronik, werkbank::kZellen | werkbank::kZaehler | werkbank::kBefund);
     EXPECT_EQ(b.lies(-1, -1, 3, 3), (Bild{".2.", ".1.", ".2."}));
 
     // Without survival at 2 the middle cell dies at the next step.
@@ -73,7 +72,7 @@ TEST(Werkbank, ALongTickRunsInSlicesWatchedByTheChartAndStopsWhenToldOrGivenANew
     const history::Zeitreihe& r = lang.w->zeitreihe();
     ASSERT_EQ(r.groesse(), 2501);  // the start and 2500 generations
     for (int i = 0; i < r.groesse(); ++i)
-        ASSERT_EQ(std::pair(r[i].generation, r[i].geburten), std::pair(i * 1.0, i ? 2 : 0)) << i;
+        ASSERT_EQ(std::pair(r[i].generation, r[i].geburten), std::pair(i * 1LL, i ? 2 : 0)) << i;
     EXPECT_EQ((std::pair<int, int>(r[1500].periode, r[2500].periode)), std::pair(-1, 2));
 
     ASSERT_TRUE(lang.w->takt());
@@ -136,18 +135,6 @@ TEST(Werkbank, AStrokeIsPaintedCellByCellWithoutARedrawAndTheTipIsShown) {
     EXPECT_EQ(b.w->spalteText(), " 4");
     EXPECT_EQ(b.w->zeileText(), " 2");
     EXPECT_EQ(b.w->befund().lebende, 2);  // a new run after the stroke
-}
-
-TEST(Werkbank, ScrollingReportsTheWheelOfItsAxisWithTheCells) {
-    Bank b;
-    b.w->scrollSchritt(0);
-    b.w->radSenkrechtRunter(0);
-    b.w->radSenkrechtBewegt(1);
-    ASSERT_EQ(b.zuschauer.meldungen.size(), 2u);
-    EXPECT_EQ(b.zuschauer.meldungen[0] & (werkbank::kRadWaagerecht | werkbank::kRadSenkrecht | werkbank::kZellen),
-              werkbank::kRadWaagerecht | werkbank::kZellen);
-    EXPECT_EQ(b.zuschauer.meldungen[1] & (werkbank::kRadWaagerecht | werkbank::kRadSenkrecht),
-              werkbank::kRadSenkrecht);
 }
 
 TEST(Werkbank, EditsStartANewRunAndNewKeepsCounterRuleAndClock) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <random>
 
 #include "werkbank_hilfe.h"
@@ -114,36 +116,63 @@ TEST(Chronik, StepsAreNamedAndARunIsOneStepThatClearsTheMemoryWhenUndone) {
     EXPECT_EQ(testhilfe::lebende(b.w->welt()), 0);
 }
 
-TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChanged) {
+TEST(Chronik, OnlyEditsSinceTheLastSaveOrLoadMarkTheWorldChangedAndTheWindowHearsSo) {
     const testhilfe::Ordner o;
     const std::string datei = o / "welt.vir";
+    std::ofstream(o / "muster.cells") << "O\nO\nO\n";
     Bank b(false);
     werkbank::Werkbank& w = *b.w;
-    const auto veraendertNach = [&w](auto tue) {
+    struct : testhilfe::Zuschauer {
+        bool gezeigt = false;
+        const werkbank::Werkbank* w;
+        void geaendert(std::uint32_t was) override { gezeigt = was & werkbank::kChronik ? w->veraendert() : gezeigt; }
+    } fenster;
+    fenster.w = &w;
+    w.beobachte(fenster);
+    const auto veraendertNach = [&](auto tue) {
         tue();
+        EXPECT_EQ(fenster.gezeigt, w.veraendert());
         return w.veraendert();
     };
     EXPECT_FALSE(veraendertNach([&] { w.start(); }));
-    EXPECT_FALSE(veraendertNach([&] { w.einzelschritt(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.laufUmschalten(); w.einzelschritt(); }));
     EXPECT_TRUE(veraendertNach([&] { w.beispielEinfuegen(1); }));
     EXPECT_FALSE(veraendertNach([&] { w.rueckgaengig(); }));
     EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); ASSERT_FALSE(w.speichereWelt(datei)); }));
     EXPECT_TRUE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_EQ(w.titel(), "MorLix 2.2  " + datei);  // the save named the file
     EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); }));
     EXPECT_TRUE(veraendertNach([&] { w.kastenGeklickt(Reihe::Geburt, 0); }));
     EXPECT_FALSE(veraendertNach([&] { w.neu(); }));
     EXPECT_FALSE(veraendertNach([&] { w.beispielEinfuegen(1); ASSERT_FALSE(w.ladeWelt(datei)); }));
+    EXPECT_TRUE(veraendertNach([&] { w.rueckgaengig(); }));
+    EXPECT_EQ(w.titel(), "Morlix 1.0");  // as before the world was opened
+    EXPECT_FALSE(veraendertNach([&] { w.wiederholen(); }));
+    EXPECT_FALSE(veraendertNach([&] { w.beispielEinfuegen(1); ASSERT_FALSE(w.oeffne(o / "muster.cells")); }));
+    // Looking back only looks; going on from the past replaces the world.
+    EXPECT_FALSE(veraendertNach([&] { w.rueckblick(97); w.rueckblick(98); }));
+    EXPECT_TRUE(veraendertNach([&] { w.einzelschritt(); }));
+    EXPECT_FALSE(veraendertNach([&] { ASSERT_FALSE(w.ladeWelt(datei)); w.einzelschritt(); w.rueckblick(99); }));
+    EXPECT_FALSE(veraendertNach([&] { w.einzelschritt(); }));
 }
 
-TEST(Chronik, AThousandStepsAreKeptAndNeverMuchMoreThan64MB) {
-    Bank b;
-    b.w->festeGroesse(2);
-    std::mt19937 z(7);
-    std::string suppe;  // 90 lines of 90 random cells
-    for (int k = 0; k < 90 * 91; ++k) suppe += k % 91 == 90 ? '\n' : z() % 2 ? 'O' : '.';
-    for (int k = 0; k < 2500; ++k) {
-        k % 2 ? b.w->zellenLoeschen() : void(b.w->fuegeMusterEin(suppe, "", false));
-        ASSERT_LE(b.w->chronik().bytes(), werkbank::Chronik::kMaxBytes);
-        ASSERT_GE(b.w->chronik().schritte(), std::min<std::size_t>(k + 1, werkbank::Chronik::kMinSchritte));
+// Steps that each change every cell fill the bound after about 1600; the oldest go first.
+TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
+    auto welt = std::make_unique<engine::Welt>();
+    werkbank::Chronik chronik;
+    constexpr int kSchritte = 2000;
+    for (int k = 1; k <= kSchritte; ++k) {
+        chronik.oeffne(werkbank::Art::Bearbeitung, std::to_string(k), {});
+        for (int x = 0; x < engine::kDim; ++x)
+            for (int y = 0; y < engine::kDim; ++y) welt->setzeZelle(x, y, k % 3 + 1);
+        ASSERT_TRUE(chronik.schliesse(*welt, {}));
+        ASSERT_LE(chronik.bytes(), werkbank::Chronik::kMaxBytes);
     }
+    const int behalten = static_cast<int>(chronik.schritte());
+    ASSERT_TRUE(behalten >= 1000 && behalten < kSchritte) << behalten;  // the bound was reached
+    for (int k = kSchritte; k > kSchritte - behalten; --k) {
+        ASSERT_EQ(chronik.rueckgaengigName(), std::to_string(k));
+        ASSERT_NE(chronik.zurueck(), nullptr);
+    }
+    EXPECT_EQ(chronik.zurueck(), nullptr);
 }

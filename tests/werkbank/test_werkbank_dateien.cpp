@@ -93,19 +93,47 @@ TEST(WerkbankDateien, SavedNamesEndInVirOnlyOnceExactly) {
         EXPECT_TRUE(fs::exists(o / datei)) << datei;
 }
 
-TEST(WerkbankDateien, PatternsBringTheirRuleAndGridAndAHintForWhatCannotBeSet) {
+TEST(WerkbankDateien, ImportTakesWhatThePatternStatesAndPasteOnlyAddsCellsBothGrowingTheField) {
+    const testhilfe::Ordner o;
     Bank b;
+    b.w->setzeMaske(85);
+    b.w->setzeRand(engine::Rand::Quadrat);
     b.zeichne(10, 10, {"O"});
-    ASSERT_FALSE(b.w->fuegeMusterEin("x = 3, y = 1, rule = B36/S23:T40,40\n3o!\n", "dem Test", false));
-    EXPECT_EQ(b.w->feldGroesse(), 40);
-    EXPECT_EQ(b.w->regel().geburt, (1 << 3) | (1 << 6));
-    EXPECT_EQ(b.lies(-2, -1, 3, 1), std::vector<std::string>{"111"});  // centred
-    EXPECT_EQ(b.lies(10, 10, 1, 1), std::vector<std::string>{"2"});  // an import adds to the world
+    const Meldung m = b.w->fuegeMusterEin("x = 45, y = 1, rule = B36/S23:T40,40\n45o!\n", "dem Test");
+    EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->regel().geburt, b.w->rand(), int{b.w->maske()}),
+              std::tuple(46, 1 << 3, engine::Rand::Quadrat, 85));
+    EXPECT_EQ(b.lies(-23, -1, 46, 1), std::vector<std::string>{std::string(45, '1') + "."});
+    EXPECT_EQ(b.lies(10, 10, 1, 1), std::vector<std::string>{"2"});
+    EXPECT_EQ(m.hilfe, "Eingefügt; Regel und Rand bleiben. Feld auf 46 × 46 vergrößert (Muster 45 × 1).");
+    b.w->rueckgaengig();
+    EXPECT_EQ(std::pair(b.w->feldGroesse(), testhilfe::lebende(b.w->welt())), std::pair(30, 1));
 
-    const Meldung m = b.w->fuegeMusterEin("x = 1, y = 1, rule = B3/S23/5\no!\n", "dem Test", true);
-    EXPECT_EQ(m.art, Meldung::Art::hinweis);
+    std::ofstream(o / "h.rle") << "x = 3, y = 1, rule = B36/S23:T40,40\n3o!\n";
+    EXPECT_EQ(b.w->importiereMuster(o / "h.rle").hilfe,
+              "Übernommen: Regel B36/S23, Rand Torus, Feld 40 × 40.");
+    EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->regel().geburt, b.w->rand(), int{b.w->maske()},
+                         testhilfe::lebende(b.w->welt())),
+              std::tuple(40, (1 << 3) | (1 << 6), engine::Rand::Torus, 85, 3));
+    std::ofstream(o / "breit.rle") << "x = 25, y = 1\n25o!\n";
+    EXPECT_NE(b.w->importiereMuster(o / "breit.rle", 20).text.find("passt nicht in das Feld von 20 × 20"),
+              std::string::npos);
+    EXPECT_EQ(b.w->importiereMuster(o / "breit.rle").hilfe, "");  // fits the field of 40
+
+    const Meldung fremd = b.w->fuegeMusterEin("x = 1, y = 1, rule = B3/S23/5\no!\n", "dem Test", true);
+    EXPECT_EQ(fremd.art, Meldung::Art::hinweis);
     EXPECT_EQ(b.w->regel().geburt, (1 << 3) | (1 << 6));  // the foreign rule was not taken
     EXPECT_EQ(testhilfe::lebende(b.w->welt()), 1);        // the field was cleared first
+}
+
+TEST(WerkbankDateien, ATypedRuleSetsTheBoxesAndTheNeighboursOrGridOnlyWhereItNamesThem) {
+    Bank b;
+    b.w->setzeMaske(85);
+    EXPECT_EQ(b.w->setzeRegelText(" B36 / S23 : T60,60").hilfe,
+              "Übernommen: Regel B36/S23, Rand Torus, Feld 60 × 60.");
+    EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->groessenHaken(), int{b.w->maske()}), std::tuple(60, 1, 85));
+    b.w->setzeRegelText("B2/S013V");
+    EXPECT_EQ(std::pair(int{b.w->maske()}, b.w->regelEingabeText()), std::pair(0x55, std::string("B2/S013V")));
+    EXPECT_NE(b.w->setzeRegelText("B3/S23:T72,48").text.find("ein Rechteck aus 72 × 48"), std::string::npos);
 }
 
 TEST(WerkbankDateien, AnAnimationShowsWhatTheMemoryHoldsAndAnEditedPresent) {
