@@ -54,9 +54,11 @@ private:
     void platz();
     /// Recounts the living rows, words and cells after cells were removed.
     void fasse();
-    std::uint64_t* zeile(int r) { return &a_[static_cast<std::size_t>(r) * static_cast<std::size_t>(breite_)]; }
-    const std::uint64_t* zeile(int r) const {
-        return &a_[static_cast<std::size_t>(r) * static_cast<std::size_t>(breite_)];
+    /// Word w of row r; a word's rows lie one after another, so that a step takes four rows at once.
+    std::uint64_t& wort(int r, int w) { return a_[index(r, w)]; }
+    std::uint64_t wort(int r, int w) const { return a_[index(r, w)]; }
+    std::size_t index(int r, int w) const {
+        return static_cast<std::size_t>(w) * static_cast<std::size_t>(hoehe_) + static_cast<std::size_t>(r);
     }
 
     int breite_ = 0;  ///< words per row
