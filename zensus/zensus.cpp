@@ -20,7 +20,8 @@ constexpr int kFluchtAbstand = 16;
 /// Such spaceships are small and fast.
 constexpr std::size_t kFluchtZellen = 64;
 constexpr int kFluchtPeriode = 16;
-/// A plane wider or higher than this is looked over for such spaceships every 32 generations.
+/// A plane wider or higher than this is looked over for such spaceships every 32 generations,
+/// when it has grown by kFluchtAbstand since the last look.
 constexpr int kFluchtSeite = 56;
 
 bool vorher(const Punkt& a, const Punkt& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; }
@@ -302,10 +303,16 @@ struct Labor::Puffer {
             }
             if (!frei) continue;
             const Objekt& o = gruppen[i].objekt;
-            for (std::size_t j = 0; j < gruppen.size() && frei; ++j)
-                frei = j == i || (gruppen[j].geprueft && gruppen[j].periodisch && gleichSchnell(o, gruppen[j].objekt)) ||
-                       !treffen(o.huelle, double(o.dx) / o.periode, double(o.dy) / o.periode, kaesten[j], 0, 0,
-                                kFluchtAbstand / 2);
+            // Other small pieces may be ships too, crossing its course; larger ones stand still.
+            for (std::size_t j = 0; j < gruppen.size() && frei; ++j) {
+                if (j == i) continue;
+                const Objekt* b = raumschiff(j) ? &gruppen[j].objekt : nullptr;
+                frei = b ? gleichSchnell(o, *b) ||
+                               !treffen(o.huelle, double(o.dx) / o.periode, double(o.dy) / o.periode, b->huelle,
+                                        double(b->dx) / b->periode, double(b->dy) / b->periode, 3)
+                         : !treffen(o.huelle, double(o.dx) / o.periode, double(o.dy) / o.periode, kaesten[j], 0, 0,
+                                    kFluchtAbstand / 2);
+            }
             if (!frei) continue;
             funde.push_back(fund(o, lagen));
             weg.insert(weg.end(), gruppen[i].zellen.begin(), gruppen[i].zellen.end());
@@ -352,7 +359,7 @@ struct Labor::Puffer {
         const std::uint8_t lagen = symmetrien(auftrag.nachbarMaske);
         lebende.clear();
         funde.clear();
-        int naechste = 24, warte = 8;
+        int naechste = 24, warte = 8, zuletzt = 0;
         for (int generation = 0;; ++generation) {
             const std::uint64_t jetzt = welt.lebende();
             if (jetzt == 0) return;
@@ -367,10 +374,12 @@ struct Labor::Puffer {
             }
             Kasten k{};
             if (generation % 32 == 31) {
+                // Looked over again only when the plane has grown since by what a ship would add.
                 k = welt.kasten();
-                if (std::max(k.breite(), k.hoehe()) > kFluchtSeite) {
+                if (std::max(k.breite(), k.hoehe()) > std::max(kFluchtSeite, zuletzt + kFluchtAbstand)) {
                     entferneFluechtlinge(gesetz, lagen);
                     k = welt.kasten();
+                    zuletzt = std::max(k.breite(), k.hoehe());
                 }
             }
             if (generation >= kMaxGenerationen || jetzt > kMaxLebende || std::max(k.breite(), k.hoehe()) > kMaxSeite)
