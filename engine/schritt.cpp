@@ -9,6 +9,8 @@
 // for one processor: no call crosses the ABI the warning is about.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
+#include "engine/bitsumme.h"
+
 namespace engine {
 
 namespace {
@@ -32,13 +34,8 @@ struct Puffer {
     alignas(32) std::uint64_t zwei[2][2][kSpalten];
     /// Per neighbour direction all ones where the mask counts it.
     V richtung[8];
-    /// A rule as a selection by the count's bits: the pair (k, k + 1) for even k gives
-    /// basis[k/2] ^ (wechsel[k/2] & bit0); count 8 gives acht.
-    struct Wahl {
-        V basis[4];
-        V wechsel[4];
-        V acht;
-    } ueberleben, geburt;
+    /// The rule's survival and birth counts.
+    Wahl<V> ueberleben, geburt;
 };
 
 /// Where the step works: columns and bits von..bis of the planes.
@@ -52,19 +49,6 @@ struct Feld {
     const std::uint64_t (*fremd)[kSpalten];
 };
 
-V voll(bool b) { return V{} - static_cast<std::uint64_t>(b); }
-
-Puffer::Wahl wahl(std::uint16_t menge) {
-    Puffer::Wahl w;
-    for (int k = 0; k < 4; ++k) {
-        const bool a = (menge >> (2 * k)) & 1, b = (menge >> (2 * k + 1)) & 1;
-        w.basis[k] = voll(a);
-        w.wechsel[k] = voll(a != b);
-    }
-    w.acht = voll((menge >> 8) & 1);
-    return w;
-}
-
 [[gnu::always_inline]] inline V lade(const std::uint64_t* p) {
     V v;
     std::memcpy(&v, p, sizeof v);
@@ -72,22 +56,6 @@ Puffer::Wahl wahl(std::uint16_t menge) {
 }
 
 [[gnu::always_inline]] inline void lege(std::uint64_t* p, V v) { std::memcpy(p, &v, sizeof v); }
-
-/// Sum and carry of three one-bit inputs.
-[[gnu::always_inline]] inline void addiere(V a, V b, V c, V& summe, V& uebertrag) {
-    const V ab = a ^ b;
-    summe = ab ^ c;
-    uebertrag = (a & b) | (ab & c);
-}
-
-/// The rule applied to the count's bits s0 (1) .. s3 (8).
-[[gnu::always_inline]] inline V waehle(const Puffer::Wahl& w, V s0, V s1, V s2, V s3) {
-    const V p0 = w.basis[0] ^ (w.wechsel[0] & s0), p1 = w.basis[1] ^ (w.wechsel[1] & s0);
-    const V p2 = w.basis[2] ^ (w.wechsel[2] & s0), p3 = w.basis[3] ^ (w.wechsel[3] & s0);
-    const V q0 = p0 ^ ((p0 ^ p1) & s1), q1 = p2 ^ ((p2 ^ p3) & s1);
-    const V r = q0 ^ ((q0 ^ q1) & s2);
-    return r ^ ((r ^ w.acht) & s3);
-}
 
 /// Bits as they look one row down (each bit moves one place up), for a column of two words.
 [[gnu::always_inline]] inline void runter(V a, V b, V& ra, V& rb) {
@@ -196,17 +164,9 @@ template <bool Popcnt, bool alle>
             for (int w = 0; w < 2; ++w) {
                 // The eight directions in mask-bit order, see kNachbarn.
                 const V* d = p.richtung;
-                V sa, ca, sb, cb, s0, cd, t, k1;
-                addiere(links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], sa, ca);
-                addiere(ru[w][2] & d[3], rechts[w] & d[4], ho[w][2] & d[5], sb, cb);
-                const V x6 = ho[w][1] & d[6], x7 = ho[w][0] & d[7];
-                addiere(sa, sb, x6 ^ x7, s0, cd);
-                addiere(ca, cb, x6 & x7, t, k1);
-                const V k2 = t & cd;
-                summe[w][0] = s0;
-                summe[w][1] = t ^ cd;
-                summe[w][2] = k1 ^ k2;
-                summe[w][3] = k1 & k2;
+                const V nachbarn[8] = {links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], ru[w][2] & d[3],
+                                       rechts[w] & d[4], ho[w][2] & d[5], ho[w][1] & d[6], ho[w][0] & d[7]};
+                nachbarSumme(nachbarn, summe[w][0], summe[w][1], summe[w][2], summe[w][3]);
             }
         }
         V lebt[2];
@@ -287,9 +247,9 @@ void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
         }
         f.fremd = fremd;
     }
-    for (int b = 0; b < 8; ++b) p.richtung[b] = voll((w.nachbarMaske >> b) & 1);
-    p.ueberleben = wahl(regel.ueberleben);
-    p.geburt = wahl(regel.geburt);
+    for (int b = 0; b < 8; ++b) p.richtung[b] = voll<V>((w.nachbarMaske >> b) & 1);
+    p.ueberleben = wahl<V>(regel.ueberleben);
+    p.geburt = wahl<V>(regel.geburt);
 
     w.zellen_.ausnahmen.clear();
     if (simd)

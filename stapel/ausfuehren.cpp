@@ -1,4 +1,6 @@
 // Carrying out a job of the batch program through the same model the window shows.
+#include <unistd.h>
+
 #include <cassert>
 #include <ostream>
 
@@ -105,6 +107,8 @@ int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus
         aus << versionText();
         return zumSchluss(aus, fehler);
     }
+    if (befehl.auftrag->zensus || befehl.auftrag->zusammenfuehren)
+        return fuehreZensusAus(*befehl.auftrag, aus, fehler, isatty(STDERR_FILENO) == 1);
     return fuehreAus(*befehl.auftrag, aus, fehler);
 }
 

@@ -29,10 +29,22 @@ struct Option {
     bool mitWert;
 };
 
-constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},
-                                {0, "rand", true},           {'g', "groesse", true}, {'o', "ausgabe", true},
-                                {0, "bildrate", true},       {0, "verlauf", false},  {'h', "help", false},
-                                {'V', "version", false}};
+constexpr Option kOptionen[] = {
+    {'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},     {0, "rand", true},
+    {'g', "groesse", true},      {'o', "ausgabe", true}, {0, "bildrate", true},  {0, "verlauf", false},
+    {0, "zensus", true},         {0, "wurzel", true},    {'j', "threads", true}, {0, "teil", true},
+    {0, "zusammenfuehren", false}, {'h', "help", false}, {'V', "version", false}};
+
+/// The world, pattern and picture formats a run writes, by the file's ending.
+std::string pruefeAusgabe(const std::filesystem::path& p) {
+    const std::string name = p.filename().string();
+    if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
+        return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
+    if (!storage::ausgabeFuer(name))
+        return "Die Endung von " + zitat(p.string(), true) + " sagt kein Format; möglich sind " +
+               storage::kAusgabeEndungen + ".";
+    return {};
+}
 
 /// Takes the value of one option into the job; a sentence when it is not one.
 std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
@@ -60,14 +72,26 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
             return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " +
                    engine::ziffernText(engine::kMaxFeld) + ".";
     } else if (o.lang == "ausgabe") {
-        const std::filesystem::path p(wert);
-        const std::string name = p.filename().string();
-        if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
-            return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
-        if (!storage::ausgabeFuer(name))
-            return "Die Endung von " + zitat(wert, true) + " sagt kein Format; möglich sind " +
-                   storage::kAusgabeEndungen + ".";
-        a.ausgabe = p;
+        a.ausgabe = std::filesystem::path(wert);
+    } else if (o.lang == "zensus") {
+        a.zensus = zahl<std::uint64_t>(wert, 1, 1'000'000'000'000'000LL);
+        if (!a.zensus) return "Die Zahl der Suppen " + zitat(wert) + " ist keine ganze Zahl von 1 bis 10^18.";
+    } else if (o.lang == "wurzel") {
+        if (wert.empty() || wert.find_first_of(" \t\r\n") != std::string_view::npos)
+            return "Die Wurzel " + zitat(wert) + " ist leer oder enthält Leerraum.";
+        a.wurzel = std::string(wert);
+    } else if (o.lang == "threads") {
+        a.threads = zahl<int>(wert, 1, 1024);
+        if (!a.threads) return "Die Zahl der Threads " + zitat(wert) + " ist keine ganze Zahl von 1 bis 1024.";
+    } else if (o.lang == "teil") {
+        const auto strich = wert.find('/');
+        const auto k = zahl<std::uint64_t>(wert.substr(0, strich), 1, 1'000'000'000);
+        const auto m = strich == std::string_view::npos ? std::nullopt
+                                                        : zahl<std::uint64_t>(wert.substr(strich + 1), 1, 1'000'000'000);
+        if (!k || !m || *k > *m) return "Der Teil " + zitat(wert) + " ist nicht K/M mit 1 ≤ K ≤ M.";
+        a.teil = std::pair(*k, *m);
+    } else if (o.lang == "zusammenfuehren") {
+        a.zusammenfuehren = true;
     } else if (o.lang == "bildrate") {
         a.bildrate = zahl<int>(wert, 1, 50);
         if (!a.bildrate) return "Die Bildrate " + zitat(wert) + " ist keine ganze Zahl von 1 bis 50.";
@@ -85,15 +109,12 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
 
 Befehl liesBefehl(std::span<const std::string_view> argumente) {
     Auftrag a;
-    bool eingabe = false;
     bool optionenZuEnde = false;
     auto fehler = [](std::string satz) { return Befehl{std::nullopt, std::move(satz)}; };
     for (std::size_t k = 0; k < argumente.size(); ++k) {
         const std::string_view arg = argumente[k];
         if (optionenZuEnde || arg.size() < 2 || arg[0] != '-') {
-            if (eingabe) return fehler("Es geht nur eine Datei auf einmal; " + zitat(arg, true) + " ist eine zweite.");
-            a.eingabe = std::filesystem::path(arg);
-            eingabe = true;
+            a.zusammen.emplace_back(arg);
             continue;
         }
         if (arg == "--") {
@@ -119,12 +140,36 @@ Befehl liesBefehl(std::span<const std::string_view> argumente) {
         if (!o->mitWert && wert) return fehler("Die Option " + zitat(arg.substr(0, arg.find('='))) + " nimmt keinen Wert.");
         if (std::string satz = setze(a, *o, wert.value_or("")); !satz.empty()) return fehler(std::move(satz));
     }
-    if (!eingabe && !a.hilfe && !a.version) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
+    if (a.hilfe || a.version) return {a, {}};
+    if (a.zusammenfuehren) {
+        if (a.zensus) return fehler("Ein Zensus und das Zusammenführen gehen nicht auf einmal.");
+        if (a.zusammen.empty()) return fehler("Es fehlen die Zensusdateien zum Zusammenführen.");
+        return {a, {}};
+    }
+    if (a.zensus) {
+        if (!a.zusammen.empty())
+            return fehler("Ein Zensus liest keine Datei; " + zitat(a.zusammen.front().string(), true) + " ist zu viel.");
+        if (a.regel && a.regel->regel && a.regel->regel->regel.geboren(0))
+            return fehler("Ein Zensus braucht eine Regel ohne Geburt bei 0 Nachbarn; bei „B0“ füllt sich die Ebene "
+                          "ohne Ende.");
+        return {a, {}};
+    }
+    if (a.wurzel || a.threads || a.teil) return fehler("--wurzel, -j und --teil gehören zu --zensus.");
+    if (a.zusammen.size() > 1)
+        return fehler("Es geht nur eine Datei auf einmal; " + zitat(a.zusammen[1].string(), true) + " ist eine zweite.");
+    if (a.zusammen.empty()) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
+    a.eingabe = a.zusammen.front();
+    a.zusammen.clear();
+    if (a.ausgabe)
+        if (std::string satz = pruefeAusgabe(*a.ausgabe); !satz.empty()) return fehler(std::move(satz));
     return {a, {}};
 }
 
 std::string hilfeText() {
     return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
+           "   oder: morlix-stapel --zensus=N [--wurzel=TEXT] [-r REGEL] [--maske=M] [-j THREADS] [--teil=K/M]\n"
+           "                       [-o DATEI]\n"
+           "   oder: morlix-stapel --zusammenfuehren DATEI... [-o DATEI]\n"
            "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
            "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
            "\n"
@@ -142,6 +187,18 @@ std::string hilfeText() {
            "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
            "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
            "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
+           "\n"
+           "Zensus: was aus Zufallssuppen entsteht\n"
+           "      --zensus=N         N Suppen (16 × 16 Zellen, halb gefüllt, wie beim Zensus der Gemeinschaft)\n"
+           "                         auf der unbegrenzten Ebene laufen lassen, bis sie ruhen, und ihre Objekte\n"
+           "                         zählen; Regel ohne B0, jede Maske\n"
+           "      --wurzel=TEXT      Wurzel der Suppen (sonst eine neue, sie steht auf der Fehlerausgabe)\n"
+           "  -j, --threads=N        so viele Threads (Vorgabe: alle Prozessorkerne)\n"
+           "      --teil=K/M         nur den K-ten von M gleich großen Teilen der Suppen 0 bis N-1\n"
+           "      --zusammenfuehren  die Zensusdateien DATEI... genau zu einer zusammenführen\n"
+           "  Mit -o DATEI.csv wird der Zensus CSV („Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen“), mit\n"
+           "  jedem anderen Namen und ohne -o der Zensustext der Gemeinschaft.\n"
+           "\n"
            "  -h, --help             diese Hilfe zeigen und beenden\n"
            "  -V, --version          die Version zeigen und beenden\n"
            "\n"
@@ -150,9 +207,13 @@ std::string hilfeText() {
            "\n"
            "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
            "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+           "Beispiel: 100000 Suppen von HighLife in zwei Hälften, dann zusammengeführt\n"
+           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=1/2 -o a.txt\n"
+           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=2/2 -o b.txt\n"
+           "  morlix-stapel --zusammenfuehren a.txt b.txt -o alle.txt\n"
            "\n"
-           "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben, 2 der Aufruf war\n"
-           "nicht zu verstehen.\n";
+           "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben (oder Zensusdateien\n"
+           "passten nicht zusammen), 2 der Aufruf war nicht zu verstehen.\n";
 }
 
 std::string versionText() {

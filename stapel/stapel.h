@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "engine/schritt.h"
 #include "storage/muster.h"
@@ -30,6 +32,17 @@ struct Auftrag {
     std::optional<std::filesystem::path> ausgabe;
     std::optional<int> bildrate;  // frames per second of an animation
     bool verlauf = false;
+    /// A soup census of this many soups instead of a run (no input file).
+    std::optional<std::uint64_t> zensus;
+    /// The census's root; without it a fresh one is drawn.
+    std::optional<std::string> wurzel;
+    /// Worker threads of the census; without it, one per processor core.
+    std::optional<int> threads;
+    /// The census runs share `teil.first` (1..M) of `teil.second` (M) contiguous shares.
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> teil;
+    /// Merges the census files in `zusammen` instead of a run.
+    bool zusammenfuehren = false;
+    std::vector<std::filesystem::path> zusammen;
     bool hilfe = false;
     bool version = false;
 };
@@ -53,6 +66,10 @@ std::string versionText();
 /// the output and the course or the closing line to `aus`; problems go to `fehler` as one
 /// German sentence. Returns the exit status.
 int fuehreAus(const Auftrag& auftrag, std::ostream& aus, std::ostream& fehler);
+
+/// Runs a soup census, or merges census files, as the job says; progress goes to `fehler` when
+/// `fortschritt` is set. Returns the exit status.
+int fuehreZensusAus(const Auftrag& auftrag, std::ostream& aus, std::ostream& fehler, bool fortschritt);
 
 /// The whole program: the command line, then the job.
 int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus, std::ostream& fehler);

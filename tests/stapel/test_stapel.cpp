@@ -46,6 +46,8 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
         {{"-o", "x.VIR", "a.rle"}, "kleingeschrieben"},
         {{"--bildrate=0", "a.rle"}, "Bildrate „0“"},
         {{"--verlauf=ja", "a.rle"}, "nimmt keinen Wert"},
+        {{"--zensus=10", "-r", "B03/S23"}, "ohne Geburt bei 0 Nachbarn"},
+        {{"--zensus=10", "--teil=3/2"}, "nicht K/M"},
     };
     for (const auto& [argumente, teil] : schlecht) {
         const Lauf l = rufe(argumente);
@@ -134,4 +136,31 @@ TEST(Stapel, AnAnimationIsAGifAtTheClocksPaceOrTheGivenRateAndAFailedStandardOut
     std::ostringstream fehler;
     EXPECT_EQ(stapel::hauptprogramm(std::vector<std::string_view>{"-V"}, voll, fehler), stapel::kDateiFehler);
     EXPECT_NE(fehler.str().find("Standardausgabe lässt sich nicht schreiben"), std::string::npos);
+}
+
+TEST(Stapel, ACensusInSharesMergesIntoTheSingleRunWhateverTheThreads) {
+    const testhilfe::Ordner o;
+    const std::string a = o / "a.txt", b = o / "b.txt", c = o / "c.csv", d = o / "d.csv", andere = o / "andere.txt";
+    const std::vector<std::string_view> zensus = {"--zensus=40", "--wurzel=l_kEwHfF3ArtPb", "-r", "highlife"};
+    auto mit = [&](std::vector<std::string_view> dazu) {
+        dazu.insert(dazu.begin(), zensus.begin(), zensus.end());
+        return rufe(dazu);
+    };
+    const Lauf einzeln = mit({"-j1"});
+    ASSERT_EQ(einzeln.status, stapel::kFertig) << einzeln.fehler;
+    EXPECT_NE(einzeln.aus.find("@ROOT l_kEwHfF3ArtPb\n@RULE b36s23\n@SYMMETRY C1\n@NUM_SOUPS 40\n"), std::string::npos);
+    EXPECT_EQ(mit({"-j2"}).aus, einzeln.aus);
+    ASSERT_EQ(mit({"--teil=1/2", "-o", a}).status, stapel::kFertig);
+    ASSERT_EQ(mit({"--teil=2/2", "-j2", "-o", b}).status, stapel::kFertig);
+    EXPECT_NE(inhalt(a), inhalt(b));
+    EXPECT_EQ(rufe({"--zusammenfuehren", a, b}).aus, einzeln.aus);
+    ASSERT_EQ(rufe({"--zusammenfuehren", a, b, "-o", c}).status, stapel::kFertig);
+    ASSERT_EQ(mit({"-o", d}).status, stapel::kFertig);
+    EXPECT_EQ(inhalt(c), inhalt(d));
+    EXPECT_TRUE(inhalt(c).starts_with("Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen\nxs4_33;")) << inhalt(c);
+
+    ASSERT_EQ(rufe({"--zensus=4", "--wurzel=l_anders", "-o", andere}).status, stapel::kFertig);
+    const Lauf falsch = rufe({"--zusammenfuehren", a, andere});
+    EXPECT_EQ(falsch.status, stapel::kDateiFehler);
+    EXPECT_NE(falsch.fehler.find("passen nicht zusammen"), std::string::npos) << falsch.fehler;
 }
