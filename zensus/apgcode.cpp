@@ -161,6 +161,7 @@ std::string apgcode(Objektart art, int periode, std::span<const Zellen> phasen, 
             break;
         case Objektart::Oszillator: code = "xp"; break;
         case Objektart::Raumschiff: code = "xq"; break;
+        case Objektart::Wachstum: assert(false); break;
     }
     char ziffern[24];
     code.append(ziffern, std::to_chars(ziffern, ziffern + sizeof ziffern, zahl).ptr);

@@ -40,7 +40,7 @@ std::string wechsler(const Zellen& zellen);
 std::optional<Zellen> ausWechsler(std::string_view text);
 
 /// What kind of object a code names.
-enum class Objektart : std::uint8_t { Stillleben, Oszillator, Raumschiff };
+enum class Objektart : std::uint8_t { Stillleben, Oszillator, Raumschiff, Wachstum };
 
 /// The object's code as the community census gives it: "xs" and the population for a still
 /// life, "xp" or "xq" and the period for an oscillator or a spaceship, "_" and the Wechsler text
