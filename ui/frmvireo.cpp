@@ -127,6 +127,9 @@ void frmVireo::baueMenues() {
     einfuegung->setShortcut(QKeySequence::Paste);
     connect(kopie, &QAction::triggered, this, &frmVireo::kopieren);
     connect(einfuegung, &QAction::triggered, this, &frmVireo::einfuegen);
+    bearbeiten->addSeparator();
+    connect(eintrag(bearbeiten, "cmdZufallsfeld", QStringLiteral("Zufallsfeld…")), &QAction::triggered, this,
+            &frmVireo::zufallsfeld);
 
     QMenu* raster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
     raster->setObjectName(QStringLiteral("cmdRaster"));
@@ -168,6 +171,8 @@ void frmVireo::baueMenues() {
     regel->addSeparator();
     connect(eintrag(regel, "cmdRegelEingeben", QStringLiteral("Regel eingeben…")), &QAction::triggered, this,
             &frmVireo::regelEingeben);
+    connect(eintrag(regel, "cmdZufallsregel", QStringLiteral("Zufallsregel")), &QAction::triggered, this,
+            &frmVireo::zufallsregel);
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("Ansicht"));
     ansicht->setObjectName(QStringLiteral("cmdAnsicht"));
@@ -188,6 +193,20 @@ void frmVireo::regelEingeben() {
         this, titel, QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“):"),
         QString::fromStdString(storage::regelText(modell_.regel(), 255)), QPoint(tw(100), tw(100)));
     if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
+}
+
+void frmVireo::zufallsregel() {
+    const std::optional<Anteil> wahl = dialoge_.anteil(
+        this, QStringLiteral("Zufallsregel"), QStringLiteral("Jede Anzahl für Geburt und Überleben gilt mit der Chance:"),
+        {}, QStringLiteral("auch Geburt bei 0 Nachbarn"));
+    if (wahl) modell_.zufallsregel(wahl->prozent / 100.0, wahl->haken);
+}
+
+void frmVireo::zufallsfeld() {
+    const std::optional<Anteil> wahl = dialoge_.anteil(
+        this, QStringLiteral("Zufallsfeld"), QStringLiteral("Das Feld neu füllen; jede Zelle lebt mit der Chance:"), {},
+        QString());
+    if (wahl) modell_.zufallsfeld(wahl->prozent / 100.0);
 }
 
 void frmVireo::verlaufZeigen() {

@@ -50,6 +50,8 @@ private slots:
     void matrixOeffnen();
     void verlaufZeigen();
     void regelEingeben();
+    void zufallsregel();
+    void zufallsfeld();
     void neu();
     void beenden();
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,13 @@ public:
     void neu();
     /// Inserts example pattern `index` (0..16) in state 1.
     void beispielEinfuegen(int index);
+    /// A rule drawn at random: each survival count and each birth count from 1 up ticked with
+    /// chance `anteil` (0..1), birth on 0 only with `mitNull`; the neighbours stay.
+    void zufallsregel(double anteil, bool mitNull);
+    /// The visible field cleared and each of its cells set in state 1 with chance `dichte` (0..1).
+    void zufallsfeld(double dichte);
+    /// Makes every later draw of the dice repeat for the same seed.
+    void saeZufall(std::uint64_t saat) { zufall_.seed(saat); }
 
     // ---- Scrolling ----
     /// A "1" button.
@@ -337,6 +345,7 @@ private:
 
     std::string titel_;
     Chronik chronik_;
+    std::mt19937_64 zufall_{std::random_device{}()};
 };
 
 }  // namespace werkbank

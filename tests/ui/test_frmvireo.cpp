@@ -36,6 +36,7 @@ public:
     std::deque<QColor> farben;
     std::deque<QString> eingaben;
     std::deque<int> antworten;  // button indices for questions
+    std::deque<std::optional<ui::Anteil>> anteile;
     QStringList meldungen;      // "titel|text" of every message box shown
     QStringList aufrufe;        // what was asked, with its arguments
 
@@ -56,6 +57,14 @@ public:
                                    QPoint) override {
         aufrufe << "eingabe|" + titel + "|" + frage + "|" + vorgabe;
         return naechste(eingaben);
+    }
+    std::optional<ui::Anteil> anteil(QWidget*, const QString& titel, const QString&, ui::Anteil vorgabe,
+                                     const QString& haken) override {
+        aufrufe << QStringLiteral("anteil|%1|%2|%3|%4").arg(titel).arg(vorgabe.prozent).arg(vorgabe.haken).arg(haken);
+        if (anteile.empty()) return std::nullopt;
+        const std::optional<ui::Anteil> a = anteile.front();
+        anteile.pop_front();
+        return a;
     }
     void information(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
     void warnung(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
