@@ -110,17 +110,21 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
 
 Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
-    auto ablehnen = [&](const std::string& grund) {
-        return Meldung{Meldung::Art::warnung,
-                       "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-                       herkunft + ": " + grund};
-    };
-    if (!gelesen.muster) return ablehnen(gelesen.fehler);
-    const storage::Muster& muster = *gelesen.muster;
+    if (!gelesen.muster) return nichtEinfuegbar(herkunft, gelesen.fehler);
+    return setzeMusterEin(*gelesen.muster, herkunft, leeren, schritt);
+}
+
+Meldung Werkbank::nichtEinfuegbar(const std::string& herkunft, const std::string& grund) {
+    return {Meldung::Art::warnung, "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
+            herkunft + ": " + grund};
+}
+
+Meldung Werkbank::setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool leeren,
+                                 const char* schritt) {
     const int n = muster.rand ? muster.feldGroesse : welt_->feldGroesse;
     std::string grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
-    if (!platz) return ablehnen(grund);
+    if (!platz) return nichtEinfuegbar(herkunft, grund);
 
     Vorgang v(*this, Art::Bearbeitung, schritt);
     if (muster.regel) setzeRegel(muster.regel->regel, muster.regel->maske);
@@ -179,6 +183,14 @@ Meldung Werkbank::exportiereMuster(fs::path pfad) {
 Meldung Werkbank::speichereVerlauf(fs::path pfad) {
     pfad = mitEndung(std::move(pfad), ".csv", true);
     const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereZensus(const fs::path& pfad) {
+    const bool csv = storage::endetMit(pfad.filename().string(), ".csv", true);
+    const std::string fehler = storage::speichereSicher(pfad, zensusText(csv));
     if (!fehler.empty())
         return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
     return {};

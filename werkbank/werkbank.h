@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -8,6 +9,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "edit/maus.h"
@@ -22,6 +24,11 @@
 #include "view/pixelflaeche.h"
 #include "werkbank/chronik.h"
 #include "werkbank/einstellungen.h"
+#include "zensus/zensus.h"
+
+namespace storage {
+struct Muster;
+}
 
 namespace werkbank {
 
@@ -69,6 +76,18 @@ struct Meldung {
     /// The sentence that names the problem alone, without what it means for the window.
     std::string grund;
     explicit operator bool() const { return art != Art::keine; }
+};
+
+/// A census as its window shows it.
+struct ZensusBericht {
+    /// What runs: the rule, the neighbours and the root (drawn when none was given), soups 0..bis-1.
+    zensus::Auftrag auftrag;
+    zensus::Stand stand;
+    bool laeuft = false;
+    /// Soups finished per second of the census's time so far; 0 before the first.
+    double suppenJeSekunde = 0;
+    /// Seconds until the last soup at that pace, while it runs and the pace is known.
+    std::optional<double> restSekunden;
 };
 
 /// Everything the user can change on the workbench and every verb the user has, without a
@@ -258,6 +277,28 @@ public:
     bool veraendert() const { return chronik_.veraendert(); }
     const Chronik& chronik() const { return chronik_; }
 
+    // ---- Census ----
+    /// Starts a census of soups 0..suppen-1 of `wurzel` (a fresh root when empty) under the rule
+    /// and neighbours in force, in a worker per core; a census still running ends first. A rule
+    /// with birth on 0 neighbours or no soups is refused with a sentence, and nothing changes.
+    Meldung zensusStarten(std::uint64_t suppen, const std::string& wurzel);
+    /// Asks the census to stop; what it found stays.
+    void zensusAnhalten();
+    /// The census as far as it has come; nothing before the first start. Safe to call at any time.
+    std::optional<ZensusBericht> zensus();
+    /// Puts one phase of the object a census code names into the middle of the field, under the
+    /// census's rule and neighbours; one undo step.
+    Meldung objektEinfuegen(const std::string& code);
+    /// Clears the field and puts the first soup that held the code into its middle, under the
+    /// census's rule and neighbours; one undo step.
+    Meldung suppeZeigen(const std::string& code);
+    /// Saves the census as CSV when the name ends in ".csv", otherwise as census text.
+    Meldung speichereZensus(const std::filesystem::path& pfad);
+    /// The common name of the object a code names ("Gleiter"); empty when it has none.
+    static std::string objektName(std::string_view code);
+    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4".
+    static std::string artText(const zensus::Merkmale& merkmale);
+
     // ---- Files ----
     /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).
     static bool istWeltName(const std::filesystem::path& pfad);
@@ -297,6 +338,13 @@ private:
     /// Undo and redo: the cells of a step as `neu` says, then the settings.
     void stelleHer(const Eintrag& e, bool neu);
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool leeren, const char* schritt);
+    /// The census as census text, or as CSV; empty before the first census.
+    std::string zensusText(bool csv);
+    /// The warning that a pattern from `herkunft` cannot be inserted, for `grund`.
+    static Meldung nichtEinfuegbar(const std::string& herkunft, const std::string& grund);
+    /// Inserts a pattern read or made, with its rule, edge and size where it has them.
+    Meldung setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool leeren,
+                           const char* schritt);
     /// Adds change bits to report when the outermost verb ends.
     void melde(std::uint32_t was) { anstehend_ |= was; }
     /// The cells changed outside a step: a new run starts and the field is drawn anew.
@@ -346,6 +394,12 @@ private:
     std::string titel_;
     Chronik chronik_;
     std::mt19937_64 zufall_{std::random_device{}()};
+
+    // The census last started, its order, and its time so far.
+    std::unique_ptr<zensus::Zensus> zensus_;
+    zensus::Auftrag zensusAuftrag_;
+    std::chrono::steady_clock::time_point zensusBeginn_;
+    std::optional<std::chrono::steady_clock::duration> zensusDauer_;  // once it has stopped
 };
 
 }  // namespace werkbank

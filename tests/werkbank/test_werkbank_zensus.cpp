@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
+#include <fstream>
+#include <thread>
 
 #include "werkbank_hilfe.h"
 
+#include "zensus/suppe.h"
+
 using testhilfe::Bank;
+using Bild = std::vector<std::string>;
 
 TEST(Wuerfel, ARandomRuleTicksEachCountWithTheChanceAndBirthOnZeroOnlyWhenAskedInOneUndoStep) {
     Bank b;
@@ -57,4 +63,80 @@ TEST(Wuerfel, ARandomFieldFillsOnlyTheVisibleFieldAtTheDensityRepeatablyInOneUnd
     EXPECT_EQ(b.w->rueckgaengigName(), "Zufallsfeld");
     b.w->rueckgaengig();
     EXPECT_EQ(lebende(90), 900);
+}
+
+namespace {
+
+/// The census of the model once it has ended; nothing when it runs on for more than a minute.
+std::optional<werkbank::ZensusBericht> abgewartet(werkbank::Werkbank& w) {
+    for (int k = 0; k < 60000; ++k) {
+        std::optional<werkbank::ZensusBericht> b = w.zensus();
+        if (!b || !b->laeuft) return b;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+TEST(Zensus, RunsUnderTheRuleInForceAndRefusesBirthOnZeroOrNoSoups) {
+    Bank b;
+    b.w->kastenGeklickt(werkbank::Reihe::Geburt, 0);
+    EXPECT_EQ(b.w->zensusStarten(10, "").art, werkbank::Meldung::Art::warnung);
+    b.w->kastenGeklickt(werkbank::Reihe::Geburt, 0);
+    EXPECT_EQ(b.w->zensusStarten(0, "").art, werkbank::Meldung::Art::warnung);
+    EXPECT_FALSE(b.w->zensus());
+
+    b.w->setzeMaske(85);
+    ASSERT_FALSE(b.w->zensusStarten(30, ""));
+    const std::optional<werkbank::ZensusBericht> z = abgewartet(*b.w);
+    ASSERT_TRUE(z);
+    EXPECT_EQ(z->stand.suppen, 30u);
+    EXPECT_FALSE(z->restSekunden);
+    EXPECT_EQ(z->auftrag.nachbarMaske, 85);
+    EXPECT_EQ(z->auftrag.wurzel.size(), 14u);  // a fresh root: "l_" and twelve characters
+}
+
+TEST(Zensus, AnObjectOrItsFirstSoupGoesToTheFieldsMiddleUnderTheCensusRuleAsOneUndoStep) {
+    Bank b;
+    ASSERT_FALSE(b.w->zensusStarten(20, "l_kEwHfF3ArtPb"));
+    const std::optional<werkbank::ZensusBericht> z = abgewartet(*b.w);
+    ASSERT_TRUE(z && !z->stand.tabelle.zeilen().empty());
+
+    b.w->setzeRegelText("B36/S23");
+    ASSERT_FALSE(b.w->objektEinfuegen("xq4_153"));
+    EXPECT_EQ(b.lies(-2, -2, 3, 3), (Bild{"111", "..1", ".1."}));
+    EXPECT_EQ(b.w->regelName(), "Life");
+    EXPECT_EQ(b.w->rueckgaengigName(), "Objekt einfügen");
+    EXPECT_EQ(b.w->objektEinfuegen("xq4_").art, werkbank::Meldung::Art::warnung);
+
+    const auto [code, zeile] = z->stand.tabelle.nachHaeufigkeit().front();
+    ASSERT_FALSE(b.w->suppeZeigen(code));
+    const zensus::Suppe suppe = zensus::suppe("l_kEwHfF3ArtPb", zeile.suppen.front());
+    Bild erwartet;
+    for (std::uint16_t reihe : suppe) {
+        erwartet.emplace_back();
+        for (int x = 0; x < 16; ++x) erwartet.back() += (reihe >> x) & 1 ? '1' : '.';
+    }
+    EXPECT_EQ(b.lies(-8, -8, 16, 16), erwartet);
+    b.w->rueckgaengig();
+    EXPECT_EQ(b.lies(-2, -2, 3, 3), (Bild{"111", "..1", ".1."}));
+}
+
+TEST(Zensus, IsSavedAsCensusTextOrAsCsv) {
+    Bank b;
+    testhilfe::Ordner ordner;
+    ASSERT_FALSE(b.w->zensusStarten(10, "l_kEwHfF3ArtPb"));
+    const std::optional<werkbank::ZensusBericht> z = abgewartet(*b.w);
+    ASSERT_TRUE(z);
+    ASSERT_FALSE(b.w->speichereZensus(ordner / "z.txt"));
+    ASSERT_FALSE(b.w->speichereZensus(ordner / "z.CSV"));
+    std::ifstream text(ordner / "z.txt"), csv(ordner / "z.CSV");
+    const zensus::HaulGelesen gelesen =
+        zensus::liesHaul(std::string(std::istreambuf_iterator<char>(text), std::istreambuf_iterator<char>()));
+    EXPECT_EQ(gelesen.tabelle, z->stand.tabelle);
+    EXPECT_EQ(gelesen.kopf.wurzel, "l_kEwHfF3ArtPb");
+    std::string zeile;
+    std::getline(csv, zeile);
+    EXPECT_EQ(zeile, "Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen");
 }
