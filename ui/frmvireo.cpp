@@ -17,6 +17,7 @@
 #include "ui/feldtafel.h"
 #include "ui/frmmatrix.h"
 #include "ui/frmverlauf.h"
+#include "ui/frmzensus.h"
 #include "ui/fusszeile.h"
 #include "ui/hilfe.h"
 #include "ui/maustafel.h"
@@ -32,6 +33,13 @@ namespace {
 constexpr int kClientBreite = 14868;
 constexpr int kClientOhneBeispiele = 12540;
 constexpr int kClientHoehe = 10464;
+
+/// Shows a second window in front of the others.
+void nachVorn(QWidget* fenster) {
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
 
 }  // namespace
 
@@ -179,6 +187,9 @@ void frmVireo::baueMenues() {
     QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QStringLiteral("Verlauf…"));
     verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
+    QAction* zensus = eintrag(ansicht, "cmdZensus", QStringLiteral("Zensus…"));
+    zensus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(zensus, &QAction::triggered, this, &frmVireo::zensusZeigen);
 }
 
 void frmVireo::zeigeRegel() {
@@ -211,9 +222,12 @@ void frmVireo::zufallsfeld() {
 
 void frmVireo::verlaufZeigen() {
     if (!verlauf_) verlauf_ = new frmVerlauf(modell_, dialoge_, this);
-    verlauf_->show();
-    verlauf_->raise();
-    verlauf_->activateWindow();
+    nachVorn(verlauf_);
+}
+
+void frmVireo::zensusZeigen() {
+    if (!zensus_) zensus_ = new frmZensus(modell_, dialoge_, this);
+    nachVorn(zensus_);
 }
 
 void frmVireo::geaendert(std::uint32_t was) {
@@ -225,6 +239,7 @@ void frmVireo::geaendert(std::uint32_t was) {
     if (was & werkbank::kChronik) zeigeChronik();
     if (was & (werkbank::kRegel | werkbank::kMaske)) zeigeRegel();
     if (verlauf_) verlauf_->zeige(was);
+    if (zensus_) zensus_->zeige(was);
 }
 
 void frmVireo::zeigeChronik() {

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -493,6 +495,34 @@ private slots:
         klick("cmdEinzelschritt");
         QTRY_COMPARE(lebend->count(), 3);  // at its own pace
         QCOMPARE(lebend->at(2), QPointF(2, 3));
+    }
+
+    void diceAndTheCensusWindowReachTheModel() {
+        QVERIFY(oeffne());
+        dialoge.anteile = {ui::Anteil{100, true}, ui::Anteil{100, false}, std::nullopt};
+        menue("cmdZufallsregel");
+        QCOMPARE(m().regel().geburt, 0x1FF);
+        menue("cmdZufallsfeld");
+        QCOMPARE(zellPixel(-15, 14), 0x000096u);
+        menue("cmdZufallsfeld");  // cancelled
+        QCOMPARE(m().rueckgaengigName(), std::string("Zufallsfeld"));
+
+        m().setzeRegelText("B3/S23");
+        m().zellenLoeschen();
+        menue("cmdZensus");
+        auto* zensus = findeIn<QWidget>(f.get(), QStringLiteral("frmZensus"));
+        QVERIFY(QTest::qWaitForWindowExposed(zensus));
+        findeIn<QSpinBox>(zensus, QStringLiteral("txtZensusSuppen"))->setValue(1'000'000);
+        QTest::mouseClick(findeIn<QPushButton>(zensus, QStringLiteral("cmdZensusStart")), Qt::LeftButton);
+        QVERIFY(m().zensus() && m().zensus()->laeuft);
+        auto* tabelle = findeIn<QTableWidget>(zensus, QStringLiteral("tblZensus"));
+        QTRY_VERIFY(tabelle->rowCount() > 0);  // while it runs
+        QTest::mouseClick(findeIn<QPushButton>(zensus, QStringLiteral("cmdZensusStopp")), Qt::LeftButton);
+        QVERIFY(!m().zensus()->laeuft);
+        const QPoint zeile = tabelle->visualItemRect(tabelle->item(0, 1)).center();
+        QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);  // a double click's first press
+        QTest::mouseDClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);
+        QCOMPARE(m().rueckgaengigName(), std::string("Objekt einfügen"));
     }
 
     void dialogsSpeakGermanWhateverTheSystemLocale() {
