@@ -46,7 +46,7 @@ void laufe(benchmark::State& state, engine::Welt& w, int art, int vorlauf, const
     for (auto _ : state) {
         engine::schritt(w, engine::Regel::standard(), engine::Rand::Torus);
         b.nachSchritt(w, art);
-        benchmark::DoNotOptimize(w.zelle[45][45]);
+        benchmark::DoNotOptimize(w.bilanz.lebende);
     }
     const std::string gefunden = history::befundText(b.suche->befund());
     if (art == kAlles && gefunden != befund) state.SkipWithError(("found " + gefunden).c_str());
@@ -71,7 +71,7 @@ void BM_SchrittSuppe(benchmark::State& state) {
             schritte = 0;
             state.ResumeTiming();
         }
-        benchmark::DoNotOptimize(w->zelle[45][45]);
+        benchmark::DoNotOptimize(w->bilanz.lebende);
     }
 }
 BENCHMARK(BM_SchrittSuppe)->Arg(kNichts)->Arg(kZeitreihe)->Arg(kAlles);
@@ -88,8 +88,9 @@ void BM_SchrittGleiter(benchmark::State& state) {
     for (int x = 0; x < 90; x += abstand)
         for (int y = 0; y < 90; y += abstand) {
             const int i = engine::kMitte - 45 + x, j = engine::kMitte - 45 + y;
-            w->zelle[i + 1][j] = w->zelle[i + 2][j + 1] = 2;
-            w->zelle[i][j + 2] = w->zelle[i + 1][j + 2] = w->zelle[i + 2][j + 2] = 2;
+            w->setzeZelle(i + 1, j, 2);
+            w->setzeZelle(i + 2, j + 1, 2);
+            for (int d = 0; d < 3; ++d) w->setzeZelle(i + d, j + 2, 2);
         }
     laufe(state, *w, art, 8, "Periode 4, wandert (1, 1)");
 }
@@ -101,7 +102,7 @@ void BM_SchrittBlinker(benchmark::State& state) {
     w->feldGroesse = 90;
     for (int x = engine::kMitte - 44; x < engine::kMitte + 42; x += 5)
         for (int y = engine::kMitte - 44; y < engine::kMitte + 44; y += 5)
-            for (int d = 0; d < 3; ++d) w->zelle[x + d][y] = 2;
+            for (int d = 0; d < 3; ++d) w->setzeZelle(x + d, y, 2);
     laufe(state, *w, static_cast<int>(state.range(0)), 2, "Periode 2");
 }
 BENCHMARK(BM_SchrittBlinker)->Arg(kNichts)->Arg(kAlles);

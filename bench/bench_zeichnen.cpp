@@ -14,7 +14,7 @@ void BM_ZeichneFeld(benchmark::State& state) {
     view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, view::kFensterHintergrund);
     view::Anzeige anzeige;
     for (auto _ : state) {
-        view::zeichneFeld(flaeche, w->zelle, anzeige, 90);
+        view::zeichneFeld(flaeche, w->zellen(), anzeige, 90);
         benchmark::DoNotOptimize(flaeche.pixel());
     }
 }

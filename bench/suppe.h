@@ -12,7 +12,7 @@ inline void fuelleSuppe(engine::Welt& w, int n, double dichte, unsigned saat = 1
     w.feldGroesse = n;
     const int lo = engine::kMitte - n / 2;
     for (int x = lo; x < lo + n; ++x)
-        for (int y = lo; y < lo + n; ++y) w.zelle[x][y] = lebt(zufall) ? 1 + static_cast<int>(zufall() % 3) : 0;
+        for (int y = lo; y < lo + n; ++y) w.setzeZelle(x, y, lebt(zufall) ? 1 + static_cast<int>(zufall() % 3) : 0);
 }
 
 /// The same soup as a plaintext pattern of n x n cells, for the workbench's import.

@@ -18,8 +18,8 @@ Zelle imSpeicher(Zelle z) {
     return {std::clamp(z.i, kMin, kMax), std::clamp(z.j, kMin, kMax)};
 }
 
-std::int32_t& zelle(engine::Welt& welt, Zelle z) {
-    return welt.zelle[engine::speicherIndex(z.i)][engine::speicherIndex(z.j)];
+void setze(engine::Welt& welt, Zelle z, std::int32_t wert) {
+    welt.setzeZelle(engine::speicherIndex(z.i), engine::speicherIndex(z.j), wert);
 }
 
 }  // namespace
@@ -46,8 +46,8 @@ bool Maus::runter(engine::Welt& welt, int knopf, double x, double y) {
         return false;
     }
     // Near the left edge of the two largest fields the tip lies left of the storage array.
-    std::int32_t& v = zelle(welt, imSpeicher(spitze(x, y, welt.feldGroesse)));
-    v = v == 0 ? 2 : 0;
+    const Zelle z = imSpeicher(spitze(x, y, welt.feldGroesse));
+    setze(welt, z, welt.zelle(engine::speicherIndex(z.i), engine::speicherIndex(z.j)) == 0 ? 2 : 0);
     return true;
 }
 
@@ -56,7 +56,7 @@ std::optional<Gemalt> Maus::bewegt(engine::Welt& welt, double x, double y) const
     const int n = welt.feldGroesse;
     const Zelle z = begrenzt(zeichenModus == 0 ? spitze(x, y, n) : radierer(x, y, n));
     const int wert = 2 - 2 * zeichenModus;
-    zelle(welt, z) = wert;
+    setze(welt, z, wert);
     return Gemalt{z, wert};
 }
 

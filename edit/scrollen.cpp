@@ -1,6 +1,8 @@
 #include "edit/scrollen.h"
 
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 namespace edit {
 
@@ -9,6 +11,11 @@ void schiebeFeld(engine::Welt& welt, int richtung) {
     const int h = welt.feldGroesse / 2;
     const int von = engine::speicherIndex(-h);
     const int bis = engine::speicherIndex(h - 1);
+    struct Feld {
+        engine::Zellen z;
+    };
+    auto alt = std::make_unique<Feld>();
+    std::memcpy(alt->z, welt.zellen(), sizeof alt->z);
     for (int x = von; x <= bis; ++x) {
         for (int y = von; y <= bis; ++y) {
             int qx = x, qy = y;
@@ -18,11 +25,9 @@ void schiebeFeld(engine::Welt& welt, int richtung) {
                 case kRechts: qx = x > von ? x - 1 : bis; break;
                 default: qy = y > von ? y - 1 : bis; break;
             }
-            welt.zelleNeu[x][y] = welt.zelle[qx][qy];
+            welt.setzeZelle(x, y, alt->z[qx][qy]);
         }
     }
-    for (int x = von; x <= bis; ++x)
-        for (int y = von; y <= bis; ++y) welt.zelle[x][y] = welt.zelleNeu[x][y];
 }
 
 void radKoordinaten(view::Zeichenflaeche& flaeche, bool waagerecht) {

@@ -11,8 +11,8 @@ namespace edit {
 enum Richtung : int { kLinks = 0, kHoch = 1, kRechts = 2, kRunter = 3 };
 
 /// Shifts the visible field cyclically by one cell in direction 0..3; what leaves at one edge
-/// comes back at the opposite one, whatever the edge mode. Uses zelleNeu inside the field as
-/// scratch; positions outside the field are neither read nor written. Other directions do nothing.
+/// comes back at the opposite one, whatever the edge mode. Positions outside the field are
+/// neither read nor written. Other directions do nothing.
 void schiebeFeld(engine::Welt& welt, int richtung);
 
 /// Colours of the wheels: the background and the ridges.

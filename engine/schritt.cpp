@@ -1,241 +1,245 @@
 #include "engine/schritt.h"
 
-#include "engine/vektor.h"
-
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstring>
 
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#endif
+// The vector values below pass only between functions of this file that are inlined or built
+// for one processor: no call crosses the ABI the warning is about.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+#include "engine/bitsumme.h"
 
 namespace engine {
 
 namespace {
 
-/// Padded width of a row of the scratch maps: guard cells each side, room for whole 32-byte blocks.
-constexpr int kBreite = 128;
+// Four columns at a time; the baseline build does it as two halves.
+typedef std::uint64_t V __attribute__((vector_size(32)));
+constexpr int kBreite = 4;
 
-/// Scratch of one step, on the stack: the living map with its guard ring and the old states
-/// as classes 0..3 (4 for any other value, which counts as living and dies).
+typedef std::int64_t Vi __attribute__((vector_size(32)));
+
+/// What a step works from besides the world: the living cells of the field with the rows and
+/// columns round it as the edge mode shows them (layout of Ebenen), the births and deaths of
+/// each column, and the rule.
 struct Puffer {
-    alignas(32) std::uint8_t lebt[kMaxFeld + 2][kBreite];
-    alignas(32) std::uint8_t klasse[kMaxFeld][kBreite];
+    alignas(32) std::uint64_t lebt[2][kSpalten];
+    alignas(32) std::uint64_t geboren[2][kSpalten];
+    alignas(32) std::uint64_t gestorben[2][kSpalten];
+    /// Per neighbour direction all ones where the mask counts it.
+    V richtung[8];
+    /// The rule's survival and birth counts.
+    Wahl<V> ueberleben, geburt;
 };
 
-/// New state by count: births give 2, survivors their next age.
-struct Tabellen {
-    alignas(16) std::uint8_t geburt[16];
-    alignas(16) std::uint8_t ueberleben[16];  // 0xFF where the count survives
-    alignas(16) std::uint8_t alter[16];       // next age of a surviving class
+/// Where the step works: columns and bits von..bis of the planes.
+struct Feld {
+    int von;
+    int bis;
+    Rand rand;
+    /// The field's bits in each word of a column.
+    std::uint64_t bits[2];
+    /// Cells holding values outside 0..3 as a plane of their own, or null when there are none.
+    const std::uint64_t (*fremd)[kSpalten];
 };
 
-Tabellen tabellen(const Regel& regel) {
-    Tabellen t{};
-    for (int c = 0; c <= 8; ++c) {
-        t.geburt[c] = regel.geboren(c) ? 2 : 0;
-        t.ueberleben[c] = regel.ueberlebt(c) ? 0xFF : 0;
-    }
-    t.alter[1] = 3;
-    t.alter[2] = 1;
-    t.alter[3] = 3;
-    return t;
+/// Every direction counted.
+constexpr V kAlle[8] = {~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}, ~V{}};
+
+[[gnu::always_inline]] inline V lade(const std::uint64_t* p) {
+    V v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
 }
 
-/// The living cells of one row before and after, cell k in bit k % 64 of word k / 64.
-struct ZeilenBits {
-    std::uint64_t vorher[2] = {};
-    std::uint64_t nachher[2] = {};
+[[gnu::always_inline]] inline void lege(std::uint64_t* p, V v) { std::memcpy(p, &v, sizeof v); }
 
-    /// Adds cells k, k + 1, ... (at most 32, not across bit 64) as the low bits of alt and neu;
-    /// fixed word indices keep the words in registers.
-    void setze(int k, std::uint64_t alt, std::uint64_t neu) {
-        if (k < 64) {
-            vorher[0] |= alt << k;
-            nachher[0] |= neu << k;
-        } else {
-            vorher[1] |= alt << (k - 64);
-            nachher[1] |= neu << (k - 64);
+/// Bits as they look one row down (each bit moves one place up), for a column of two words.
+[[gnu::always_inline]] inline void runter(V a, V b, V& ra, V& rb) {
+    ra = a << 1;
+    rb = (b << 1) | (a >> 63);
+}
+
+/// Bits as they look one row up.
+[[gnu::always_inline]] inline void hoch(V a, V b, V& ha, V& hb) {
+    ha = (a >> 1) | (b << 63);
+    hb = b >> 1;
+}
+
+std::uint64_t zaehleSwar(std::uint64_t v) {
+    v = v - ((v >> 1) & 0x5555555555555555u);
+    v = (v & 0x3333333333333333u) + ((v >> 2) & 0x3333333333333333u);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return (v * 0x0101010101010101u) >> 56;
+}
+
+/// Bit i of the two words w as bit 0 of the result.
+[[gnu::always_inline]] inline V bit(const V (&w)[2], int i) { return (w[i >> 6] >> (i & 63)) & 1; }
+
+/// The living cells of the field with the rows and columns round it into p.lebt, zero beyond.
+[[gnu::always_inline]] inline void bereite(Puffer& p, const Ebenen& e, const Feld& f) {
+    const int von = f.von, bis = f.bis, ende = von + (bis - von + kBreite) / kBreite * kBreite;
+    const bool torus = f.rand == Rand::Torus, rund = f.rand != Rand::Quadrat;
+    const int oben = von - 1, unten = bis + 1;
+    for (int c = von; c < ende; c += kBreite) {
+        const V drin = (V)(Vi{c, c + 1, c + 2, c + 3} <= bis);
+        V w[2];
+        for (int i = 0; i < 2; ++i) {
+            w[i] = lade(&e.wort[0][i][c]) | lade(&e.wort[1][i][c]);
+            if (f.fremd) w[i] |= lade(&f.fremd[i][c]);
+            w[i] &= f.bits[i] & drin;
         }
-    }
-};
-
-/// Adds one row's living cells, field column x, to the step's counts; called at the end of
-/// each kernel, where the bits are still in registers.
-void verbuche(Bilanz& b, int x, const ZeilenBits& bits) {
-    const int lebt = std::popcount(bits.nachher[0]) + std::popcount(bits.nachher[1]);
-    b.spalten[x][0] = bits.nachher[0];
-    b.spalten[x][1] = bits.nachher[1];
-    b.spaltenLebende[x] = static_cast<std::uint8_t>(lebt);
-    b.lebende += lebt;
-    b.geburten += std::popcount(bits.nachher[0] & ~bits.vorher[0]) + std::popcount(bits.nachher[1] & ~bits.vorher[1]);
-    b.tode += std::popcount(bits.vorher[0] & ~bits.nachher[0]) + std::popcount(bits.vorher[1] & ~bits.nachher[1]);
-}
-
-/// The counted directions as offsets into the living map, from a row's start to the
-/// neighbour of its first cell; fixed for a whole step.
-struct Richtungen {
-    int versatz[8];
-    int anzahl = 0;
-};
-
-Richtungen richtungen(std::uint8_t maske) {
-    Richtungen r;
-    for (int b = 0; b < 8; ++b)
-        if ((maske >> b) & 1) r.versatz[r.anzahl++] = kNachbarn[b].dx * kBreite + 1 + kNachbarn[b].dy;
-    return r;
-}
-
-/// Row a of the living map, the map taken as one block.
-const std::uint8_t* lebtZeile(const Puffer& p, int a) { return &p.lebt[0][0] + a * kBreite; }
-
-/// Next states of one row of n cells into aus[0..n); counts them into b.
-void zeileSkalar(const Puffer& p, int a, int n, const Richtungen& r, const Tabellen& t, std::int32_t* aus,
-                 Bilanz& b) {
-    const std::uint8_t* zeile = lebtZeile(p, a);
-    ZeilenBits bits;
-    for (int k = 0; k < n; ++k) {
-        int c = 0;
-        for (int i = 0; i < r.anzahl; ++i) c += zeile[r.versatz[i] + k];
-        const std::uint8_t kl = p.klasse[a - 1][k];
-        aus[k] = kl == 0 ? t.geburt[c] : static_cast<std::uint8_t>(t.ueberleben[c] & t.alter[kl]);
-        bits.setze(k, kl != 0, aus[k] != 0);
-    }
-    verbuche(b, a - 1, bits);
-}
-
-#if defined(__x86_64__) || defined(__i386__)
-#define MORLIX_SIMD 1
-/// The same as zeileSkalar, 32 cells at a time; writes whole blocks of 32 into aus, zeros
-/// beyond the n cells. Widening in registers avoids reading back bytes just stored.
-__attribute__((target("avx2"))) void zeileSimd(const Puffer& p, int a, int n, const Richtungen& r,
-                                                const Tabellen& t, std::int32_t* aus, Bilanz& b) {
-    // The byte shuffle looks up within each 16-byte half, so each table stands in both halves.
-    const __m256i geburt = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.geburt)));
-    const __m256i ueberleben =
-        _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.ueberleben)));
-    const __m256i alter = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(t.alter)));
-    const __m256i null = _mm256_setzero_si256();
-    const __m256i spalten = _mm256_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
-                                             20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31);
-    const std::uint8_t* zeile = lebtZeile(p, a);
-    ZeilenBits bits;
-    for (int k = 0; k < n; k += 32) {
-        __m256i c = null;
-        for (int i = 0; i < r.anzahl; ++i)
-            c = _mm256_add_epi8(c, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(zeile + r.versatz[i] + k)));
-        const __m256i kl = _mm256_load_si256(reinterpret_cast<const __m256i*>(&p.klasse[a - 1][k]));
-        const __m256i leer = _mm256_cmpeq_epi8(kl, null);
-        const __m256i geboren = _mm256_shuffle_epi8(geburt, c);
-        const __m256i weiter =
-            _mm256_and_si256(_mm256_shuffle_epi8(ueberleben, c), _mm256_shuffle_epi8(alter, kl));
-        const __m256i imFeld = _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(n)),
-                                                 _mm256_add_epi8(spalten, _mm256_set1_epi8(static_cast<char>(k))));
-        const __m256i neu = _mm256_and_si256(_mm256_blendv_epi8(weiter, geboren, leer), imFeld);
-        // Beyond the n cells the classes are 0 and the new states masked, so no bit is set there.
-        bits.setze(k, static_cast<std::uint32_t>(~_mm256_movemask_epi8(leer)),
-                   static_cast<std::uint32_t>(~_mm256_movemask_epi8(_mm256_cmpeq_epi8(neu, null))));
-        for (int haelfte = 0; haelfte < 2; ++haelfte) {
-            __m128i teil = haelfte == 0 ? _mm256_castsi256_si128(neu) : _mm256_extracti128_si256(neu, 1);
-            for (int v = 0; v < 2; ++v, teil = _mm_srli_si128(teil, 8))
-                _mm256_storeu_si256(reinterpret_cast<__m256i*>(aus + k + 16 * haelfte + 8 * v),
-                                    _mm256_cvtepu8_epi32(teil));
+        if (rund) {
+            const V ueber = bit(w, torus ? bis : von), unter = bit(w, torus ? von : bis);
+            w[oben >> 6] |= ueber << (oben & 63);
+            w[unten >> 6] |= unter << (unten & 63);
         }
+        lege(&p.lebt[0][c], w[0]);
+        lege(&p.lebt[1][c], w[1]);
     }
-    verbuche(b, a - 1, bits);
+    for (int i = 0; i < 2; ++i) {
+        p.lebt[i][ende] = 0;
+        p.lebt[i][oben] = rund ? p.lebt[i][torus ? bis : von] : 0;
+        p.lebt[i][unten] = rund ? p.lebt[i][torus ? von : bis] : 0;
+    }
 }
-#endif
+
+/// The step's kernel over the field's columns, in groups of four; the columns of the last
+/// group beyond the field come out empty. With popcnt the processor counts bits itself,
+/// without it the counts are worked out. With alle every direction counts, and the kernel
+/// spares the masking of the neighbours.
+template <bool Popcnt, bool alle>
+[[gnu::always_inline]] inline void rechne(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& bilanz, const Feld& f) {
+    bereite(p, e, f);
+    const int von = f.von, bis = f.bis, n = bis - von + 1;
+    const int k = von;  // the watchers' columns start at bit 0
+    for (int c = von; c <= bis; c += kBreite) {
+        const V drin = (V)(Vi{c, c + 1, c + 2, c + 3} <= bis);
+        V ru[2][3], ho[2][3], lebt[2];
+        const V l0 = lade(&p.lebt[0][c - 1]), l1 = lade(&p.lebt[1][c - 1]);
+        const V m0 = lade(&p.lebt[0][c]), m1 = lade(&p.lebt[1][c]);
+        const V r0 = lade(&p.lebt[0][c + 1]), r1 = lade(&p.lebt[1][c + 1]);
+        runter(l0, l1, ru[0][0], ru[1][0]);
+        runter(m0, m1, ru[0][1], ru[1][1]);
+        runter(r0, r1, ru[0][2], ru[1][2]);
+        hoch(l0, l1, ho[0][0], ho[1][0]);
+        hoch(m0, m1, ho[0][1], ho[1][1]);
+        hoch(r0, r1, ho[0][2], ho[1][2]);
+        const V links[2] = {l0, l1}, mitte[2] = {m0, m1}, rechts[2] = {r0, r1};
+        for (int w = 0; w < 2; ++w) {
+            // The eight directions in mask-bit order, see kNachbarn.
+            const V* d = p.richtung;
+            if constexpr (alle) d = kAlle;
+            const V nachbarn[8] = {links[w] & d[0], ru[w][0] & d[1], ru[w][1] & d[2], ru[w][2] & d[3],
+                                   rechts[w] & d[4], ho[w][2] & d[5], ho[w][1] & d[6], ho[w][0] & d[7]};
+            V s0, s1, s2, s3;
+            nachbarSumme(nachbarn, s0, s1, s2, s3);
+
+            const V maske = f.bits[w] & drin;
+            const V lebte = mitte[w] & maske;
+            const V e0 = lade(&e.wort[0][w][c]), e1 = lade(&e.wort[1][w][c]);
+            const V bleibt = waehle(p.ueberleben, s0, s1, s2, s3) & maske;
+            const V neu0 = bleibt & (e0 | e1);
+            const V neu1 = (waehle(p.geburt, s0, s1, s2, s3) & maske & ~lebte) | (bleibt & e0);
+            lebt[w] = neu0 | neu1;
+            lege(&e.wort[0][w][c], neu0);
+            lege(&e.wort[1][w][c], neu1);
+            lege(&slot.wort[0][w][c], neu0);
+            lege(&slot.wort[1][w][c], neu1);
+            lege(&p.geboren[w][c], lebt[w] & ~lebte);
+            lege(&p.gestorben[w][c], lebte & ~lebt[w]);
+        }
+        // The field's columns as the watchers see them, cell y in bit y.
+        lege(&bilanz.spalten[0][c - von], (lebt[0] >> k) | (lebt[1] << (64 - k)));
+        lege(&bilanz.spalten[1][c - von], lebt[1] >> k);
+    }
+    int lebende = 0, geburten = 0, tode = 0;
+    auto zaehle = [](std::uint64_t v) { return Popcnt ? std::popcount(v) : static_cast<int>(zaehleSwar(v)); };
+    for (int x = 0; x < n; ++x) {
+        const int c = von + x;
+        const int z = zaehle(bilanz.spalten[0][x]) + zaehle(bilanz.spalten[1][x]);
+        bilanz.spaltenLebende[x] = static_cast<std::uint8_t>(z);
+        lebende += z;
+        geburten += zaehle(p.geboren[0][c]) + zaehle(p.geboren[1][c]);
+        tode += zaehle(p.gestorben[0][c]) + zaehle(p.gestorben[1][c]);
+    }
+    bilanz.lebende = lebende;
+    bilanz.geburten = geburten;
+    bilanz.tode = tode;
+}
+
+__attribute__((target("avx2,popcnt"))) void rechneAvx2(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b,
+                                                        const Feld& f, bool alle) {
+    if (alle)
+        rechne<true, true>(p, e, slot, b, f);
+    else
+        rechne<true, false>(p, e, slot, b, f);
+}
+
+void rechneBasis(Puffer& p, Ebenen& e, Ebenen& slot, Bilanz& b, const Feld& f, bool alle) {
+    if (alle)
+        rechne<false, true>(p, e, slot, b, f);
+    else
+        rechne<false, false>(p, e, slot, b, f);
+}
 
 }  // namespace
 
-MORLIX_VEKTOR void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
+void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd) {
     const int n = w.feldGroesse;
+    assert(n >= 2 && n <= kMaxFeld && n % 2 == 0);
     const int lo = kMitte - n / 2;  // storage index of the first field row and column
+    const int von = lo + 1;         // its column in the planes, and its bit
+    const int bis = von + n - 1;
 
-    w.speichereInSlot(w.gedIndex);
+    if (w.abgelegt_ != w.gedIndex) w.speichereInSlot(w.gedIndex);
     w.gedIndex = (w.gedIndex + 1) % kRing;
 
-    // Storage index seen at each padded position 0..n+1, or -1 for "nothing beyond the edge".
-    // Each coordinate maps on its own.
-    int quelle[kMaxFeld + 2];
-    for (int q = 0; q <= n + 1; ++q) {
-        const int c = q - 1;
-        if (c >= 0 && c < n) {
-            quelle[q] = lo + c;
-        } else if (rand == Rand::Torus) {
-            quelle[q] = lo + (c + n) % n;
-        } else if (rand == Rand::Spiegel) {
-            quelle[q] = lo + std::clamp(c, 0, n - 1);
-        } else {
-            quelle[q] = -1;
-        }
-    }
-
-    // One clear of the whole scratch: cheaper than many short ones, and the kernels may read
-    // past the field's last cell.
     Puffer p;
-    std::memset(&p, 0, sizeof p);
-    for (int a = 0; a < n; ++a) {
-        const std::int32_t* z = w.zelle[lo + a] + lo;
-        std::uint8_t* kl = p.klasse[a];
-        for (int b = 0; b < n; ++b) kl[b] = static_cast<std::uint8_t>(std::min<std::uint32_t>(z[b], 4));
+    Feld f{von, bis, rand, {}, nullptr};
+    for (int i = 0; i < 2; ++i) {
+        const int a = std::max(von - 64 * i, 0), b = std::min(bis + 1 - 64 * i, 64);
+        f.bits[i] = a >= b ? 0 : (b - a == 64 ? ~std::uint64_t{0} : ((std::uint64_t{1} << (b - a)) - 1) << a);
     }
-    // The living map from the classes, bytes instead of the wider cells.
-    for (int a = 0; a <= n + 1; ++a) {
-        if (quelle[a] < 0) continue;
-        const std::uint8_t* kl = p.klasse[quelle[a] - lo];
-        std::uint8_t* zeile = p.lebt[a];
-        for (int b = 0; b < n; ++b) zeile[b + 1] = kl[b] != 0;
-        zeile[0] = quelle[0] < 0 ? 0 : kl[quelle[0] - lo] != 0;
-        zeile[n + 1] = quelle[n + 1] < 0 ? 0 : kl[quelle[n + 1] - lo] != 0;
-    }
-    const Tabellen t = tabellen(regel);
-    const Richtungen r = richtungen(w.nachbarMaske);
-
-    // Rows outside the field become empty: two contiguous blocks in each array.
-    std::int16_t(*slot)[kDim] = w.gedaechtnisDaten[w.gedIndex];
-    const int hinten = kDim - lo - n;
-    std::memset(w.zelle[0], 0, lo * sizeof w.zelle[0]);
-    std::memset(w.zelle[lo + n], 0, hinten * sizeof w.zelle[0]);
-    std::memset(w.zelleNeu[0], 0, lo * sizeof w.zelleNeu[0]);
-    std::memset(w.zelleNeu[lo + n], 0, hinten * sizeof w.zelleNeu[0]);
-    std::memset(slot[0], 0, lo * sizeof slot[0]);
-    std::memset(slot[lo + n], 0, hinten * sizeof slot[0]);
-
-    // A whole row at a time, so that the columns outside the field are written as zeros
-    // in the same pass; the kernels leave zeros beyond the n cells of a row (up to 31 more).
-    alignas(32) std::int32_t reihe[kDim + 32] = {};
-    Bilanz& bilanz = w.bilanz;
-    bilanz.lebende = bilanz.geburten = bilanz.tode = 0;
-    for (int x = lo; x < lo + n; ++x) {
-#ifdef MORLIX_SIMD
-        if (simd)
-            zeileSimd(p, x - lo + 1, n, r, t, reihe + lo, bilanz);
-        else
-#endif
-            zeileSkalar(p, x - lo + 1, n, r, t, reihe + lo, bilanz);
-        std::int32_t* alt = w.zelle[x];
-        std::int32_t* neu = w.zelleNeu[x];
-        std::int16_t* ged = slot[x];
-        for (int k = 0; k < kDim; ++k) {
-            alt[k] = reihe[k];
-            neu[k] = reihe[k];
-            ged[k] = static_cast<std::int16_t>(reihe[k]);
+    Ebenen& e = w.zellen_.ebenen;
+    // Cells outside 0..3 live and die; they are rare, so only then are they gathered.
+    std::uint64_t fremd[2][kSpalten];
+    if (!w.zellen_.ausnahmen.empty()) {
+        std::memset(fremd, 0, sizeof fremd);
+        for (const auto& [k, v] : w.zellen_.ausnahmen) {
+            const int b = k % kDim + 1;
+            fremd[b >> 6][k / kDim + 1] |= std::uint64_t{1} << (b & 63);
         }
+        f.fremd = fremd;
     }
-    bilanz.feldGroesse = n;
-    bilanz.nachbarMaske = w.nachbarMaske;
-    bilanz.rand = rand;
+    for (int b = 0; b < 8; ++b) p.richtung[b] = voll<V>((w.nachbarMaske >> b) & 1);
+    p.ueberleben = wahl<V>(regel.ueberleben);
+    p.geburt = wahl<V>(regel.geburt);
+
+    Ebenen& slot = w.ring_.slot[w.gedIndex].ebenen;
+    w.ring_.slot[w.gedIndex].ausnahmen.clear();
+    w.zellen_.ausnahmen.clear();
+    if (simd)
+        rechneAvx2(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
+    else
+        rechneBasis(p, e, slot, w.bilanz, f, w.nachbarMaske == 255);
+    // Everything outside the field's columns becomes empty; the kernel cleared the rest.
+    for (Ebenen* z : {&e, &slot})
+        for (auto& ebene : z->wort)
+            for (auto& wort : ebene) {
+                std::memset(wort, 0, sizeof(std::uint64_t) * von);
+                std::memset(wort + bis + 1, 0, sizeof(std::uint64_t) * (kSpalten - bis - 1));
+            }
+    w.veraendert();
+    w.abgelegt_ = w.gedIndex;
+    w.bilanz.feldGroesse = n;
+    w.bilanz.nachbarMaske = w.nachbarMaske;
+    w.bilanz.rand = rand;
 }
 
-bool simdVerfuegbar() {
-#ifdef MORLIX_SIMD
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
-}
+bool simdVerfuegbar() { return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt"); }
 
 void schritt(Welt& w, const Regel& regel, Rand rand) { schrittMit(w, regel, rand, simdVerfuegbar()); }
 

@@ -28,14 +28,15 @@ inline constexpr Richtung kNachbarn[8] = {{-1, 0}, {-1, -1}, {0, -1}, {1, -1},
                                           {1, 0},  {1, 1},   {0, 1},  {-1, 1}};
 
 /// One generation: stores the present in slot gedIndex, advances gedIndex, builds the next
-/// generation of the visible field (everything outside it becomes 0) into zelleNeu and zelle,
-/// and stores it in the new slot; fills w.bilanz as it goes. States move 2 -> 1 -> 3 -> 3;
-/// births are 2; any other value counts as living and dies. Allocates nothing.
+/// generation of the visible field (everything outside it becomes 0) and stores it in the new
+/// slot; fills w.bilanz as it goes. States move 2 -> 1 -> 3 -> 3; births are 2; any other
+/// value counts as living and dies. Works on the bit planes with the AVX2 kernel where the
+/// processor has it, else with the baseline x86-64 one. Allocates nothing.
 void schritt(Welt& w, const Regel& regel, Rand rand);
 
-/// The step with the vector kernel switched on or off; both give the same world.
+/// The step with the AVX2 kernel (simd) or the baseline one; both give the same world.
 void schrittMit(Welt& w, const Regel& regel, Rand rand, bool simd);
-/// Whether this processor runs the vector kernel.
+/// Whether this processor runs the AVX2 kernel.
 bool simdVerfuegbar();
 
 }  // namespace engine

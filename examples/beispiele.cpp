@@ -37,7 +37,7 @@ std::span<const Zelle> muster(int index) {
 }
 
 void fuegeEin(engine::Welt& welt, int index) {
-    for (const Zelle& z : muster(index)) welt.zelle[z.x][z.y] = 1;
+    for (const Zelle& z : muster(index)) welt.setzeZelle(z.x, z.y, 1);
 }
 
 }  // namespace examples

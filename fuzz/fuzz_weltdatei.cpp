@@ -12,7 +12,7 @@ namespace {
 // True when a world file value keeps the world's invariants: cells 0..3, size even 2..90,
 // boxes 0..2, colours RGB or system colours.
 bool haeltInvarianten(const storage::WeltDatei& w) {
-    for (const auto& spalte : w.zelle)
+    for (const auto& spalte : w.zellen())
         for (auto z : spalte)
             if (z < 0 || z > 3) return false;
     if (w.feldGroesse < 2 || w.feldGroesse > 90 || w.feldGroesse % 2 != 0) return false;

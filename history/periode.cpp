@@ -43,7 +43,7 @@ int lebende(const engine::Welt& w) {
     const int lo = engine::kMitte - n / 2;
     int anzahl = 0;
     for (int x = lo; x < lo + n; ++x)
-        for (int y = lo; y < lo + n; ++y) anzahl += w.zelle[x][y] != 0;
+        for (int y = lo; y < lo + n; ++y) anzahl += w.zelle(x, y) != 0;
     return anzahl;
 }
 
@@ -79,7 +79,7 @@ void Periodensuche::neuerLauf(const engine::Welt& w) {
     befund_ = {lebende(w)};
 }
 
-MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*spalten)[2],
+MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&spalten)[2][engine::kMaxFeld + 4],
                                           const std::uint8_t* spaltenLebende) {
     Spalte* bits = bits_[s];
     std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
@@ -88,13 +88,13 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (*sp
     const std::uint64_t maskeA = n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
     const std::uint64_t maskeB = n > 64 ? (std::uint64_t{1} << (n - 64)) - 1 : 0;
     const int wortUnten = n > 64 ? 1 : 0, bitUnten = (n - 1) % 64;
-    std::uint64_t vorA = spalten[n - 1][0], vorB = spalten[n - 1][1];  // the column before, round the field
+    std::uint64_t vorA = spalten[0][n - 1], vorB = spalten[1][n - 1];  // the column before, round the field
     int paare = 0, schraeg = 0;
     for (int x = 0; x < n; ++x) {
-        const std::uint64_t a = spalten[x][0], b = spalten[x][1];
+        const std::uint64_t a = spalten[0][x], b = spalten[1][x];
         bits[x] = a | Spalte{b} << 64;
         alle |= bits[x];
-        const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[x][wortUnten] >> bitUnten) & 1);
+        const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[wortUnten][x] >> bitUnten) & 1);
         const std::uint64_t runterB = ((b << 1) | (a >> 63)) & maskeB;
         paare += std::popcount(a & vorA) + std::popcount(b & vorB);
         schraeg += std::popcount(vorA & runterA) + std::popcount(vorB & runterB);
@@ -226,22 +226,12 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
                          vorher != gedIndex_))
         staende_ = 0;
     if (staende_ == 0) {
-        // Once a run: the start state from the ring, as the step would have counted it, eight
-        // cells at a time into bits.
-        std::uint64_t spalten[engine::kMaxFeld][2] = {};
-        std::uint8_t anzahl[engine::kMaxFeld] = {};
-        const int lo = engine::kMitte - n / 2;
-        for (int x = 0; x < n; ++x) {
-            const std::int16_t* z = w.gedaechtnisDaten[vorher][lo + x] + lo;
-            std::uint8_t lebt[engine::kMaxFeld + 8] = {};
-            for (int y = 0; y < n; ++y) lebt[y] = z[y] != 0;
-            for (int y = 0; y < n; y += 8) {
-                std::uint64_t acht;
-                std::memcpy(&acht, lebt + y, sizeof acht);
-                spalten[x][y / 64] |= ((acht * 0x0102040810204080u) >> 56) << (y % 64);
-            }
-            anzahl[x] = static_cast<std::uint8_t>(std::popcount(spalten[x][0]) + std::popcount(spalten[x][1]));
-        }
+        // Once a run: the start state from the ring, as the step would have counted it.
+        std::uint64_t spalten[2][engine::kMaxFeld + 4];
+        std::uint8_t anzahl[engine::kMaxFeld];
+        w.feldBits(vorher, n, spalten);
+        for (int x = 0; x < n; ++x)
+            anzahl[x] = static_cast<std::uint8_t>(std::popcount(spalten[0][x]) + std::popcount(spalten[1][x]));
         feldGroesse_ = n;
         nachbarMaske_ = bilanz.nachbarMaske;
         rand_ = bilanz.rand;

@@ -74,7 +74,7 @@ private:
         std::int16_t dy;
     };
 
-    void erfasse(int s, int n, const std::uint64_t (*spalten)[2], const std::uint8_t* spaltenLebende);
+    void erfasse(int s, int n, const std::uint64_t (&spalten)[2][engine::kMaxFeld + 4], const std::uint8_t* spaltenLebende);
     bool wandert(int alt, int neu, int& dx, int& dy);
     bool gleichVersetzt(int alt, int neu, int dx, int dy) const;
 

@@ -481,7 +481,7 @@ std::optional<Platz> platzFuer(const Muster& m, int n, std::string& fehler) {
 void setzeEin(engine::Welt& welt, const Muster& m, Platz platz) {
     for (int x = 0; x < m.breite; ++x)
         for (int y = 0; y < m.hoehe; ++y)
-            if (m.lebt[x][y]) welt.zelle[engine::speicherIndex(platz.i + x)][engine::speicherIndex(platz.j + y)] = 1;
+            if (m.lebt[x][y]) welt.setzeZelle(engine::speicherIndex(platz.i + x), engine::speicherIndex(platz.j + y), 1);
 }
 
 }  // namespace storage

@@ -34,7 +34,7 @@ public:
                 }
     }
     bool lebt(int i, int j) const {
-        return welt_.zelle[engine::speicherIndex(i)][engine::speicherIndex(j)] != 0;
+        return welt_.zelle(engine::speicherIndex(i), engine::speicherIndex(j)) != 0;
     }
     bool leer() const { return rechts < links; }
     int n() const { return welt_.feldGroesse; }

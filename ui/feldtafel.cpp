@@ -174,7 +174,7 @@ void FeldTafel::planeScroll() {
 }
 
 void FeldTafel::zeichneFeld() {
-    view::zeichneFeld(feld_, modell_.welt().zelle, modell_.anzeige(), modell_.feldGroesse());
+    view::zeichneFeld(feld_, modell_.welt().zellen(), modell_.anzeige(), modell_.feldGroesse());
     feldBild_->update();
 }
 

@@ -45,7 +45,7 @@ struct Anzeige {
 };
 
 /// A whole cell array, indexed (x, y) like engine::Welt::zelle.
-using Zellen = std::int32_t[engine::kDim][engine::kDim];
+using Zellen = engine::Zellen;
 
 /// The size text of a field of size n: " 30 x 30".
 std::string groessenText(int n);

@@ -82,7 +82,7 @@ void Werkbank::zufallsfeld(double dichte) {
     const int n = welt_->feldGroesse;
     for (int x = engine::speicherIndex(-n / 2); x < engine::speicherIndex(n / 2); ++x)
         for (int y = engine::speicherIndex(-n / 2); y < engine::speicherIndex(n / 2); ++y)
-            welt_->zelle[x][y] = wurf(zufall_) ? 1 : 0;
+            welt_->setzeZelle(x, y, wurf(zufall_) ? 1 : 0);
     weltGeaendert();
 }
 

@@ -13,7 +13,7 @@ std::size_t Eintrag::bytes() const {
 }
 
 void Chronik::setzeReferenz(const engine::Welt& welt) {
-    const std::int32_t* zelle = &welt.zelle[0][0];
+    const std::int32_t* zelle = &welt.zellen()[0][0];
     for (int k = 0; k < engine::kDim * engine::kDim; ++k) referenz_[k] = static_cast<std::int8_t>(zelle[k]);
 }
 
@@ -21,7 +21,7 @@ void Chronik::setzeReferenz(const engine::Welt& welt) {
 MORLIX_VEKTOR void Chronik::aenderungen(const engine::Welt& welt, std::vector<ZellAenderung>& zellen) {
     constexpr int kZellen = engine::kDim * engine::kDim;
     constexpr int kBlock = 64;
-    const std::int32_t* zelle = &welt.zelle[0][0];
+    const std::int32_t* zelle = &welt.zellen()[0][0];
     for (int von = 0; von < kZellen; von += kBlock) {
         const int bis = std::min(von + kBlock, kZellen);
         int anders = 0;

@@ -54,7 +54,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
         return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ".", kBleibt);
     Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
     const storage::WeltDatei& datei = *gelesen.welt;
-    std::memcpy(welt_->zelle, datei.zelle, sizeof datei.zelle);
+    welt_->setzeZellen(datei.zelle);
     welt_->feldGroesse = datei.feldGroesse;
     groessenHaken_ = -1;
     for (std::size_t k = 0; k < 9; ++k) {
@@ -84,7 +84,7 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
             " Die Welt ist nicht gespeichert.");
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
-    std::memcpy(datei->zelle, welt_->zelle, sizeof datei->zelle);
+    std::memcpy(datei->zelle, welt_->zellen(), sizeof datei->zelle);
     datei->feldGroesse = welt_->feldGroesse;
     for (std::size_t k = 0; k < 9; ++k) {
         datei->ueberleben[k] = ueberleben_[k];
@@ -200,7 +200,7 @@ Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system)
     pfad = mitEndung(std::move(pfad), ".png", true);
     view::Pixelflaeche flaeche(view::kBildBreite, view::kBildHoehe, anzeige_.hintergrund);
     flaeche.setzeSystemfarben(system);
-    view::zeichneFeld(flaeche, welt_->zelle, anzeige_, welt_->feldGroesse);
+    view::zeichneFeld(flaeche, welt_->zellen(), anzeige_, welt_->feldGroesse);
     const std::optional<std::string> png = storage::pngBild(flaeche.breite(), flaeche.hoehe(), flaeche.pixel());
     const std::string fehler = png ? storage::speichereSicher(pfad, *png) : "das Bild lässt sich nicht kodieren";
     if (!fehler.empty())
@@ -240,7 +240,7 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
                 for (int y = 0; y < engine::kDim; ++y) bild->zelle[x][y] = welt_->gedaechtnis(x, y, slot);
             view::zeichneFeld(flaeche, bild->zelle, anzeige_, n);
         } else {
-            view::zeichneFeld(flaeche, welt_->zelle, anzeige_, n);
+            view::zeichneFeld(flaeche, welt_->zellen(), anzeige_, n);
         }
         gif.bild(flaeche.pixel());
     }

@@ -310,7 +310,7 @@ void Werkbank::stelleHer(const Eintrag& e, bool neu) {
     laeuft_ = false;
     zeitraffer_.abbrechen();
     for (const ZellAenderung& z : e.zellen)
-        welt_->zelle[z.index / engine::kDim][z.index % engine::kDim] = neu ? z.neu : z.alt;
+        welt_->setzeZelle(z.index / engine::kDim, z.index % engine::kDim, neu ? z.neu : z.alt);
     const std::string titel = titel_;
     uebernimm(neu ? e.nachher : e.vorher);
     if (e.vorher.titel == e.nachher.titel) titel_ = titel;  // a save since then named the file
@@ -339,11 +339,7 @@ int Werkbank::animationsBilder() const {
 }
 
 bool Werkbank::gegenwartBearbeitet() const {
-    const auto& slot = welt_->gedaechtnisDaten[welt_->gedIndex];
-    for (int x = 0; x < engine::kDim; ++x)
-        for (int y = 0; y < engine::kDim; ++y)
-            if (slot[x][y] != welt_->zelle[x][y]) return true;
-    return false;
+    return !welt_->slotGleichZellen(welt_->gedIndex);
 }
 
 }  // namespace werkbank

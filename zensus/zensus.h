@@ -45,6 +45,37 @@ struct Merkmale {
     int dy = 0;
 };
 
+/// Caps of one soup's run: a soup not settled within this many generations, or grown beyond this
+/// many living cells or this side of its living cells' rectangle, counts as growth.
+inline constexpr int kMaxGenerationen = 30000;
+inline constexpr std::uint64_t kMaxLebende = 20000;
+inline constexpr int kMaxSeite = 2048;
+/// The longest period of an object the census recognises.
+inline constexpr int kMaxPeriode = 128;
+
+/// One object a soup left.
+struct Fund {
+    std::string code;
+    Merkmale merkmale;
+};
+
+/// A worker's buffers, so that soup after soup allocates almost nothing anew.
+class Labor {
+public:
+    Labor();
+    ~Labor();
+    Labor(const Labor&) = delete;
+    Labor& operator=(const Labor&) = delete;
+    /// The objects soup `nummer` of the order leaves, valid until the next call.
+    const std::vector<Fund>& untersuche(const Auftrag& auftrag, std::uint64_t nummer);
+    /// The objects the cells leave under the order's rule and mask (any pattern, not only a soup).
+    const std::vector<Fund>& untersuche(const Auftrag& auftrag, const Zellen& start);
+
+private:
+    struct Puffer;
+    std::unique_ptr<Puffer> p_;
+};
+
 /// Runs one soup on the unbounded plane until it settles and counts each object it leaves in
 /// `tabelle` under soup number `nummer`; `merkmale` learns each new code's facts.
 void untersucheSuppe(const Auftrag& auftrag, std::uint64_t nummer, Tabelle& tabelle,

@@ -51,10 +51,10 @@ TEST(Maus, LeftClickTogglesEmptyToNewAndAnyLivingToEmptyEvenJustOutsideTheField)
     f.links(2, 0);
     EXPECT_EQ(testhilfe::lies(*f.welt, 0, 0, 4, 1), Bild{"...."});
     f.maus.runter(*f.welt, edit::kLinkeTaste, -14.9, 14.9);
-    EXPECT_EQ(f.welt->zelle[engine::speicherIndex(-16)][engine::speicherIndex(15)], 2);
+    EXPECT_EQ(f.welt->zelle(engine::speicherIndex(-16), engine::speicherIndex(15)), 2);
     f.welt->feldGroesse = 90;
     f.maus.runter(*f.welt, edit::kLinkeTaste, -44.9, 0.5);  // column -47 is limited to the array's first
-    EXPECT_EQ(f.welt->zelle[0][engine::speicherIndex(2)], 2);
+    EXPECT_EQ(f.welt->zelle(0, engine::speicherIndex(2)), 2);
     EXPECT_FALSE(f.maus.linieAktiv);
 }
 
@@ -80,8 +80,8 @@ TEST(Maus, ADragBeyondTheViewStopsAtTheLargestFieldsEdgeAndALeftClickDoesNotEndI
     f.maus.runter(*f.welt, 2, 0, 0);
     f.bewegt(-80.0, 90.0);
     f.bewegt(200.0, -200.0);
-    EXPECT_EQ(f.welt->zelle[0][89], 2);
-    EXPECT_EQ(f.welt->zelle[89][0], 2);
+    EXPECT_EQ(f.welt->zelle(0, 89), 2);
+    EXPECT_EQ(f.welt->zelle(89, 0), 2);
     EXPECT_TRUE(f.links(5, 5));
     f.bewegt(f.xSpitze(6), f.ySpitze(5));
     EXPECT_EQ(testhilfe::lies(*f.welt, 5, 5, 2, 1), Bild{"22"});

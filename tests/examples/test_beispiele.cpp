@@ -45,11 +45,11 @@ TEST(Beispiele, EveryPatternDoesWhatItsHeadingPromisesInItsRule) {
 TEST(Beispiele, InsertingWritesStateOneOverAnyAgeAndKeepsEveryOtherCell) {
     auto w = std::make_unique<engine::Welt>();
     testhilfe::zeichne(*w, -3, -3, {"3......2", ".23.....", ".3.2..3."});
-    w->zelle[0][0] = 2;
+    w->setzeZelle(0, 0, 2);
     examples::fuegeEin(*w, 3);
     EXPECT_EQ(testhilfe::lies(*w, -3, -3, 8, 7), (std::vector<std::string>{"3......2", ".11.....", ".1.1..3.", "........",
                                                                            "...1.1..", "....11..", "........"}));
-    EXPECT_EQ(w->zelle[0][0], 2);
+    EXPECT_EQ(w->zelle(0, 0), 2);
     examples::fuegeEin(*w, 17);  // no such pattern
     EXPECT_EQ(testhilfe::lebende(*w), 12);
 }

@@ -27,7 +27,7 @@ Karte karte(const Welt& w) {
     Karte k;
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
-            if (w.zelle[lo + x][lo + y] != 0) k.emplace(x, y);
+            if (w.zelle(lo + x, lo + y) != 0) k.emplace(x, y);
     return k;
 }
 
@@ -160,7 +160,7 @@ TEST(Periode, SuppenUndFlottenWieDieLangsameSuche) {
                 Lauf lauf(n, rand);
                 const int lo = engine::kMitte - n / 2;
                 for (int x = lo; x < lo + n; ++x)
-                    for (int y = lo; y < lo + n; ++y) lauf.w->zelle[x][y] = fall < 3 && zufall() % 100 < 35 ? 2 : 0;
+                    for (int y = lo; y < lo + n; ++y) lauf.w->setzeZelle(x, y, fall < 3 && zufall() % 100 < 35 ? 2 : 0);
                 for (int g = 3; g <= fall; ++g)
                     testhilfe::zeichne(*lauf.w, static_cast<int>(zufall() % (n - 2)) - n / 2,
                                        static_cast<int>(zufall() % (n - 2)) - n / 2, gleiter[zufall() % 4]);

@@ -33,7 +33,7 @@ Zellen zellenVon(const engine::Welt& w) {
     Zellen z;
     for (int i = -w.feldGroesse / 2; i < w.feldGroesse / 2; ++i)
         for (int j = -w.feldGroesse / 2; j < w.feldGroesse / 2; ++j)
-            if (w.zelle[engine::speicherIndex(i)][engine::speicherIndex(j)] != 0) z.insert({i, j});
+            if (w.zelle(engine::speicherIndex(i), engine::speicherIndex(j)) != 0) z.insert({i, j});
     return z;
 }
 
@@ -193,9 +193,9 @@ TEST(MusterSchreiben, RandomWorldsComeBackInEveryFormatAndRunAlikeInAnIndependen
                 for (int i = -n / 2 + rand0 / 2; i < n / 2; ++i)
                     for (int j = -n / 2 + rand0 / 3; j < n / 2; ++j)
                         if (static_cast<int>(zufall() % 100) < dichte)
-                            welt->zelle[engine::speicherIndex(i)][engine::speicherIndex(j)] = 1 + zufall() % 3;
+                            welt->setzeZelle(engine::speicherIndex(i), engine::speicherIndex(j), 1 + zufall() % 3);
                 const Zellen vorher = zellenVon(*welt);
-                welt->zelle[engine::speicherIndex(n / 2)][engine::speicherIndex(0)] = 1;  // outside the field
+                welt->setzeZelle(engine::speicherIndex(n / 2), engine::speicherIndex(0), 1);  // outside the field
                 for (auto format : {MusterFormat::rle, MusterFormat::plaintext, MusterFormat::life106}) {
                     // A name of two lines must not break the file.
                     const std::string text = storage::musterText(format, *welt, regel, rand, "Zu\nfall");
@@ -227,7 +227,7 @@ TEST(MusterSchreiben, RandomWorldsComeBackInEveryFormatAndRunAlikeInAnIndependen
                 for (std::sregex_iterator r(daten.begin(), daten.end(), kLauf), ende; r != ende; ++r) {
                     const int lauf = (*r)[1].length() ? std::stoi((*r)[1]) : 1;
                     for (int k = 0; (*r)[2] == "o" && k < lauf; ++k)
-                        fremd->zelle[engine::speicherIndex(x + k)][engine::speicherIndex(y)] = 1;
+                        fremd->setzeZelle(engine::speicherIndex(x + k), engine::speicherIndex(y), 1);
                     if ((*r)[2] == "$") y += lauf, x = x0;
                     else x += lauf;
                 }

@@ -17,7 +17,7 @@ std::unique_ptr<WeltDatei> beispielWelt() {
     auto welt = std::make_unique<engine::Welt>();
     testhilfe::zeichne(*welt, -1, 0, {"111"});
     auto d = std::make_unique<WeltDatei>();
-    std::memcpy(d->zelle, welt->zelle, sizeof d->zelle);
+    std::memcpy(d->zelle, welt->zellen(), sizeof d->zelle);
     d->ueberleben[2] = d->ueberleben[3] = d->geburt[3] = 1;
     d->rand[0] = true;
     d->farben = storage::Farben{view::rgb(0, 0, 150), view::rgb(255, 0, 0), 0, view::kFensterHintergrund};

@@ -1,7 +1,5 @@
 #include "testhilfe/bild.h"
 
-#include <cstring>
-
 namespace testhilfe {
 
 void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string>& bild) {
@@ -12,7 +10,7 @@ void zeichne(engine::Welt& w, int links, int oben, const std::vector<std::string
             if (c == '.') wert = 0;
             if (c == 'O') wert = 1;
             if (c >= '1' && c <= '9') wert = c - '0';
-            if (wert >= 0) w.zelle[engine::speicherIndex(links + spalte)][engine::speicherIndex(oben + zeile)] = wert;
+            if (wert >= 0) w.setzeZelle(engine::speicherIndex(links + spalte), engine::speicherIndex(oben + zeile), wert);
         }
     }
 }
@@ -22,7 +20,7 @@ std::vector<std::string> lies(const engine::Welt& w, int links, int oben, int br
     for (int zeile = 0; zeile < hoehe; ++zeile) {
         std::string s;
         for (int spalte = 0; spalte < breite; ++spalte) {
-            const int v = w.zelle[engine::speicherIndex(links + spalte)][engine::speicherIndex(oben + zeile)];
+            const int v = w.zelle(engine::speicherIndex(links + spalte), engine::speicherIndex(oben + zeile));
             s += v == 0 ? '.' : static_cast<char>('0' + v);
         }
         bild.push_back(s);
@@ -32,14 +30,13 @@ std::vector<std::string> lies(const engine::Welt& w, int links, int oben, int br
 
 int lebende(const engine::Welt& w) {
     int n = 0;
-    for (const auto& spalte : w.zelle)
+    for (const auto& spalte : w.zellen())
         for (int v : spalte) n += v != 0;
     return n;
 }
 
 bool gleich(const engine::Welt& a, const engine::Welt& b) {
-    return a.gedIndex == b.gedIndex && std::memcmp(a.zelle, b.zelle, sizeof a.zelle) == 0 &&
-           std::memcmp(a.gedaechtnisDaten, b.gedaechtnisDaten, sizeof a.gedaechtnisDaten) == 0;
+    return a.gleicherStand(b);
 }
 
 }  // namespace testhilfe

@@ -23,24 +23,26 @@ inline void referenzSchritt(engine::Welt& w, const engine::Regel& regel, engine:
     // Mask bit b counts the neighbour at (kDx[b], kDy[b]): the left one first, then clockwise.
     constexpr int kDx[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
     constexpr int kDy[8] = {0, -1, -1, -1, 0, 1, 1, 1};
-    for (auto& spalte : w.zelle)
-        for (auto& v : spalte) v = 0;
+    struct Feld {
+        engine::Zellen z = {};
+    };
+    auto neu = std::make_unique<Feld>();
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {
             int c = 0;
             for (int b = 0; b < 8; ++b) {
                 const int nx = sicht(x + kDx[b]);
                 const int ny = sicht(y + kDy[b]);
-                if ((w.nachbarMaske >> b) & 1 && nx >= 0 && ny >= 0 && alt->zelle[lo + nx][lo + ny] != 0) ++c;
+                if ((w.nachbarMaske >> b) & 1 && nx >= 0 && ny >= 0 && alt->zelle(lo + nx, lo + ny) != 0) ++c;
             }
-            const int v = alt->zelle[lo + x][lo + y];
-            int neu = 0;
-            if (v == 0 && regel.geboren(c)) neu = 2;
-            if (v == 2 && regel.ueberlebt(c)) neu = 1;
-            if ((v == 1 || v == 3) && regel.ueberlebt(c)) neu = 3;
-            w.zelle[lo + x][lo + y] = neu;
+            const int v = alt->zelle(lo + x, lo + y);
+            int& z = neu->z[lo + x][lo + y];
+            if (v == 0 && regel.geboren(c)) z = 2;
+            if (v == 2 && regel.ueberlebt(c)) z = 1;
+            if ((v == 1 || v == 3) && regel.ueberlebt(c)) z = 3;
         }
     }
+    w.setzeZellen(neu->z);
 }
 
 }  // namespace testhilfe

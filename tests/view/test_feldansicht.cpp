@@ -18,7 +18,7 @@ struct Feld {
     Aufzeichner flaeche;
     void zeichne(int n) {
         flaeche.ops.clear();
-        view::zeichneFeld(flaeche, welt->zelle, anzeige, n);
+        view::zeichneFeld(flaeche, welt->zellen(), anzeige, n);
     }
 };
 
@@ -40,8 +40,8 @@ TEST(Feldansicht, GridLinesOnlyAtTheLeftAndTopEdgeOfEveryCell) {
 TEST(Feldansicht, CellsInTheColourOfTheirStateOnlyInsideTheField) {
     Feld f;
     testhilfe::zeichne(*f.welt, -1, 0, {"123"});
-    f.welt->zelle[29][45] = f.welt->zelle[45][60] = 2;  // just outside a field of 30
-    f.welt->zelle[44][44] = 9;                          // never indexes the colour table
+    f.welt->setzeZelle(29, 45, 2), f.welt->setzeZelle(45, 60, 2);  // just outside a field of 30
+    f.welt->setzeZelle(44, 44, 9);                      // never indexes the colour table
     f.zeichne(30);
     const auto& ops = f.flaeche.ops;
     ASSERT_EQ(f.flaeche.nur("rechteck").size(), 3u);
@@ -51,7 +51,7 @@ TEST(Feldansicht, CellsInTheColourOfTheirStateOnlyInsideTheField) {
                                         "rechteck 0 0 1 1", stift(rgb(0, 0, 0)), "rechteck 1 0 2 1"}));
     // A field of 90 shows indices 0 to 89.
     Feld g;
-    g.welt->zelle[0][0] = g.welt->zelle[89][89] = g.welt->zelle[90][45] = 1;
+    for (auto [x, y] : {std::pair{0, 0}, {89, 89}, {90, 45}}) g.welt->setzeZelle(x, y, 1);
     g.zeichne(90);
     EXPECT_EQ(g.flaeche.nur("rechteck"), (std::vector<std::string>{"rechteck -45 -45 -44 -44", "rechteck 44 44 45 45"}));
 }
@@ -81,7 +81,7 @@ TEST(Pixelflaeche, CellsCoverTheirGridLinesAndSystemColoursResolve) {
     view::Systemfarben system = view::standardSystemfarben();
     system[5] = 0x102030;
     bild.setzeSystemfarben(system);
-    view::zeichneFeld(bild, f.welt->zelle, f.anzeige, 30);
+    view::zeichneFeld(bild, f.welt->zellen(), f.anzeige, 30);
     auto pixel = [&](double x, double y) {
         return bild.pixel()[bild.zeile(y) * bild.breite() + bild.spalte(x)] & 0xFFFFFF;
     };

@@ -19,7 +19,7 @@ struct Stand {
 };
 
 Stand stand(const werkbank::Werkbank& w) {
-    const std::int32_t* z = &w.welt().zelle[0][0];
+    const std::int32_t* z = &w.welt().zellen()[0][0];
     return {std::vector<std::int32_t>(z, z + engine::kDim * engine::kDim), w.einstellungen()};
 }
 
@@ -161,9 +161,11 @@ TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
     auto welt = std::make_unique<engine::Welt>();
     werkbank::Chronik chronik;
     constexpr int kSchritte = 2000;
+    engine::Zellen z;
     for (int k = 1; k <= kSchritte; ++k) {
         chronik.oeffne(werkbank::Art::Bearbeitung, std::to_string(k), {});
-        std::fill(&welt->zelle[0][0], &welt->zelle[0][0] + engine::kDim * engine::kDim, k % 3 + 1);
+        std::fill(&z[0][0], &z[0][0] + engine::kDim * engine::kDim, k % 3 + 1);
+        welt->setzeZellen(z);
         ASSERT_TRUE(chronik.schliesse(*welt, {}));
         ASSERT_LE(chronik.bytes(), werkbank::Chronik::kMaxBytes);
     }
