@@ -23,7 +23,7 @@ constexpr std::pair<std::string_view, std::string_view> kNamen[] = {
     {"xs6_696", "Bienenstock"}, {"xq4_153", "Gleiter"},
     {"xs7_2596", "Laib"},       {"xs5_253", "Boot"},
     {"xs6_356", "Schiff"},      {"xs8_6996", "Teich"},
-    {"xs5_252", "Wanne"},       {"xp2_7e", "Kröte"},
+    {"xs4_252", "Wanne"},       {"xp2_7e", "Kröte"},
     {"xp2_318c", "Bake"},       {"xq4_6frc", "leichtes Raumschiff"},
     {"xq4_27dee6", "mittleres Raumschiff"}, {"xq4_27deee6", "schweres Raumschiff"},
 };

@@ -140,3 +140,12 @@ TEST(Zensus, IsSavedAsCensusTextOrAsCsv) {
     std::getline(csv, zeile);
     EXPECT_EQ(zeile, "Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen");
 }
+
+TEST(Zensus, EveryNamedStillLifeHasThePopulationItsCodeSays) {
+    for (const char* code : {"xs4_33", "xs6_696", "xs7_2596", "xs5_253", "xs6_356", "xs8_6996", "xs4_252"}) {
+        ASSERT_FALSE(werkbank::Werkbank::objektName(code).empty()) << code;
+        const auto objekt = zensus::entschluessele(code);
+        ASSERT_TRUE(objekt) << code;
+        EXPECT_EQ(objekt->zellen.size(), std::size_t(code[2] - '0')) << code;
+    }
+}
