@@ -1,6 +1,5 @@
 // Census verbs: a census of random soups in worker threads, and what the user takes from it.
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <numeric>
 #include <thread>
@@ -42,14 +41,6 @@ std::unique_ptr<storage::Muster> alsMuster(const zensus::Zellen& zellen, const z
         if (p.x < seite && p.y < seite) m->lebt[p.x][p.y] = true;
     return m;
 }
-
-void haengeAn(std::string& text, double zahl) {
-    char puffer[32];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, zahl, std::chars_format::fixed, 6);
-    text.append(puffer, fehler == std::errc() ? ende : puffer);
-}
-
-void haengeAn(std::string& text, long long zahl) { text += engine::ziffernText(zahl); }
 
 }  // namespace
 
@@ -147,32 +138,9 @@ std::string Werkbank::zensusText(bool csv) {
     const std::optional<ZensusBericht> b = zensus();
     if (!b) return {};
     const zensus::Stand& s = b->stand;
-    if (!csv)
-        return zensus::haulText({b->auftrag.wurzel, zensus::regelName(b->auftrag.regel, b->auftrag.nachbarMaske), s.suppen},
-                                s.tabelle, std::string(engine::kProgrammName) + "-" + engine::kProgrammVersion);
-    std::string text = "Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen\n";
-    static constexpr const char* kArten[] = {"Stillleben", "Oszillator", "Raumschiff", "Wachstum"};
-    for (const auto& [code, zeile] : s.tabelle.nachHaeufigkeit()) {
-        const auto m = s.merkmale.find(code);
-        const zensus::Merkmale merkmale = m == s.merkmale.end() ? zensus::Merkmale{} : m->second;
-        text += code + ';';
-        haengeAn(text, static_cast<long long>(zeile.anzahl));
-        text += ';';
-        haengeAn(text, s.suppen ? double(zeile.anzahl) / double(s.suppen) : 0.0);
-        text += ';';
-        text += kArten[static_cast<int>(merkmale.art)];
-        for (int zahl : {merkmale.periode, merkmale.dx, merkmale.dy}) {
-            text += ';';
-            haengeAn(text, static_cast<long long>(zahl));
-        }
-        text += ';';
-        for (std::size_t k = 0; k < zeile.suppen.size(); ++k) {
-            if (k) text += ' ';
-            haengeAn(text, static_cast<long long>(zeile.suppen[k]));
-        }
-        text += '\n';
-    }
-    return text;
+    const zensus::Kopf kopf{b->auftrag.wurzel, zensus::regelName(b->auftrag.regel, b->auftrag.nachbarMaske), s.suppen};
+    return csv ? zensus::csvText(kopf, s.tabelle, s.merkmale)
+               : zensus::haulText(kopf, s.tabelle, std::string(engine::kProgrammName) + "-" + engine::kProgrammVersion);
 }
 
 }  // namespace werkbank

@@ -434,6 +434,73 @@ std::string regelName(const engine::Regel& regel, std::uint8_t nachbarMaske) {
     return name;
 }
 
+std::optional<std::pair<engine::Regel, std::uint8_t>> ausRegelName(std::string_view name) {
+    engine::Regel regel;
+    std::size_t i = 0;
+    auto ziffern = [&](std::uint16_t& menge) {
+        for (; i < name.size() && name[i] >= '0' && name[i] <= '8'; ++i) menge |= static_cast<std::uint16_t>(1u << (name[i] - '0'));
+    };
+    if (name.empty() || name[i++] != 'b') return std::nullopt;
+    ziffern(regel.geburt);
+    if (i == name.size() || name[i++] != 's') return std::nullopt;
+    ziffern(regel.ueberleben);
+    int maske = 255;
+    if (name.substr(i).starts_with("_m")) {
+        const auto [ende, fehler] = std::from_chars(name.data() + i + 2, name.data() + name.size(), maske);
+        if (fehler != std::errc{} || maske < 0 || maske > 254) return std::nullopt;
+        i = static_cast<std::size_t>(ende - name.data());
+    }
+    if (i != name.size()) return std::nullopt;
+    return std::pair(regel, static_cast<std::uint8_t>(maske));
+}
+
+Merkmale merkmaleVon(std::string_view code, const engine::Regel& regel, std::uint8_t nachbarMaske) {
+    const auto e = entschluessele(code);
+    if (!e) return {Objektart::Wachstum, 1, 0, 0};
+    Auftrag auftrag;
+    auftrag.regel = regel;
+    auftrag.nachbarMaske = nachbarMaske;
+    Labor labor;
+    const auto& funde = labor.untersuche(auftrag, e->zellen);
+    if (funde.size() == 1 && funde.front().code == code) return funde.front().merkmale;
+    return {e->art, e->periode, 0, 0};
+}
+
+std::string csvText(const Kopf& kopf, const Tabelle& tabelle,
+                    const std::map<std::string, Merkmale, std::less<>>& merkmale) {
+    const auto name = ausRegelName(kopf.regel);
+    std::string text = "Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen\n";
+    char puffer[64];
+    auto zahl = [&](auto wert) { text.append(puffer, std::to_chars(puffer, puffer + sizeof puffer, wert).ptr); };
+    for (const auto& [code, zeile] : tabelle.nachHaeufigkeit()) {
+        const auto it = merkmale.find(code);
+        const Merkmale m = it != merkmale.end() ? it->second
+                           : name             ? merkmaleVon(code, name->first, name->second)
+                                              : Merkmale{Objektart::Wachstum, 1, 0, 0};
+        text += code + ';';
+        zahl(zeile.anzahl);
+        text += ';';
+        const double jeSuppe = kopf.suppen ? double(zeile.anzahl) / double(kopf.suppen) : 0.0;
+        text.append(puffer, std::to_chars(puffer, puffer + sizeof puffer, jeSuppe, std::chars_format::fixed, 6).ptr);
+        static constexpr const char* kArten[] = {"Stillleben", "Oszillator", "Raumschiff", "Wachstum"};
+        text += ';';
+        text += kArten[static_cast<int>(m.art)];
+        text += ';';
+        zahl(m.periode);
+        text += ';';
+        zahl(m.dx);
+        text += ';';
+        zahl(m.dy);
+        text += ';';
+        for (std::size_t k = 0; k < zeile.suppen.size(); ++k) {
+            if (k) text += ' ';
+            zahl(zeile.suppen[k]);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
 void untersucheSuppe(const Auftrag& auftrag, std::uint64_t nummer, Tabelle& tabelle,
                      std::map<std::string, Merkmale, std::less<>>& merkmale) {
     Labor labor;

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,6 +34,9 @@ Einwand pruefe(const Auftrag& auftrag);
 /// The rule as a census names it: lower-case "b3s23", and "_m" with the mask in decimal for
 /// any mask but the full one ("b3s23_m85"); censuses merge only under the same name.
 std::string regelName(const engine::Regel& regel, std::uint8_t nachbarMaske);
+
+/// The rule and mask a name made by regelName stands for; nothing for any other text.
+std::optional<std::pair<engine::Regel, std::uint8_t>> ausRegelName(std::string_view name);
 
 /// What the census knows of a code beyond its count: kind, period and, for a spaceship, its
 /// displacement per period (0, 0 otherwise). A soup that does not settle within the stated caps
@@ -80,6 +84,15 @@ private:
 /// `tabelle` under soup number `nummer`; `merkmale` learns each new code's facts.
 void untersucheSuppe(const Auftrag& auftrag, std::uint64_t nummer, Tabelle& tabelle,
                      std::map<std::string, Merkmale, std::less<>>& merkmale);
+
+/// The facts of a code found under the rule and mask, worked out by running its object alone.
+Merkmale merkmaleVon(std::string_view code, const engine::Regel& regel, std::uint8_t nachbarMaske);
+
+/// The census as CSV: the line "Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen", then one line per
+/// code, most frequent first: count, count per soup, kind in German, period, displacement and the
+/// sample soup numbers separated by blanks. Codes without facts get them from merkmaleVon.
+std::string csvText(const Kopf& kopf, const Tabelle& tabelle,
+                    const std::map<std::string, Merkmale, std::less<>>& merkmale);
 
 /// How far a running census has come.
 struct Stand {
