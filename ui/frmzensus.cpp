@@ -228,9 +228,9 @@ QPixmap frmZensus::bild(const QString& code) {
     return p;
 }
 
-void frmZensus::objektEinfuegen() {
-    if (const QString code = gewaehlterCode(); !code.isEmpty())
-        melde(QStringLiteral("Objekt einfügen"), modell_.objektEinfuegen(code.toStdString()).text);
+void frmZensus::objektEinfuegen(int reihe) {
+    if (const QTableWidgetItem* z = tabelle_->item(reihe, kObjekt))
+        melde(QStringLiteral("Objekt einfügen"), modell_.objektEinfuegen(z->data(Qt::UserRole).toString().toStdString()).text);
 }
 
 void frmZensus::suppeZeigen() {

@@ -39,7 +39,7 @@ private slots:
     void starten();
     void anhalten();
     void aktualisiere();
-    void objektEinfuegen();
+    void objektEinfuegen(int reihe);
     void suppeZeigen();
     void speichern();
 

@@ -75,7 +75,9 @@ std::optional<ZensusBericht> Werkbank::zensus() {
     ZensusBericht b;
     b.auftrag = zensusAuftrag_;
     b.stand = zensus_->stand();
-    if (b.stand.fertig && !zensusDauer_) zensusDauer_ = Uhr::now() - zensusBeginn_;
+    // Every soup counted is the end as well, whether or not the workers have said so yet.
+    const bool fertig = b.stand.fertig || b.stand.suppen == b.auftrag.bis - b.auftrag.von;
+    if (fertig && !zensusDauer_) zensusDauer_ = Uhr::now() - zensusBeginn_;
     b.laeuft = !zensusDauer_;
     const double sekunden = std::chrono::duration<double>(zensusDauer_.value_or(Uhr::now() - zensusBeginn_)).count();
     if (b.stand.suppen > 0 && sekunden > 0) {

@@ -149,3 +149,13 @@ TEST(Zensus, EveryNamedStillLifeHasThePopulationItsCodeSays) {
         EXPECT_EQ(objekt->zellen.size(), std::size_t(code[2] - '0')) << code;
     }
 }
+
+TEST(Zensus, KindsNameThePeriodAndASpaceshipsSpeedInLowestTerms) {
+    using zensus::Objektart;
+    const std::pair<zensus::Merkmale, const char*> faelle[] = {
+        {{Objektart::Stillleben, 1, 0, 0}, "Stillleben"},      {{Objektart::Oszillator, 15, 0, 0}, "Oszillator P15"},
+        {{Objektart::Raumschiff, 4, 1, -1}, "Raumschiff c/4"}, {{Objektart::Raumschiff, 4, -2, 0}, "Raumschiff c/2"},
+        {{Objektart::Raumschiff, 5, 0, 2}, "Raumschiff 2c/5"}, {{Objektart::Raumschiff, 6, 1, 2}, "Raumschiff (2,1)c/6"},
+    };
+    for (const auto& [merkmale, text] : faelle) EXPECT_EQ(werkbank::Werkbank::artText(merkmale), text);
+}
