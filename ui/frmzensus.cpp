@@ -132,6 +132,8 @@ void frmZensus::zeige(std::uint32_t was) {
 
 void frmZensus::showEvent(QShowEvent*) { aktualisiere(); }
 
+void frmZensus::hideEvent(QHideEvent*) { takt_->stop(); }
+
 void frmZensus::melde(const QString& titel, const std::string& text) {
     if (!text.empty()) dialoge_.warnung(this, titel, QString::fromStdString(text));
 }

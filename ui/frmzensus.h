@@ -34,6 +34,8 @@ public:
 
 protected:
     void showEvent(QShowEvent*) override;
+    /// A hidden window asks for nothing; the census runs on.
+    void hideEvent(QHideEvent*) override;
 
 private slots:
     void starten();
