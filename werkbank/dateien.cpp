@@ -189,6 +189,7 @@ Meldung Werkbank::speichereVerlauf(fs::path pfad) {
 }
 
 Meldung Werkbank::speichereZensus(const fs::path& pfad) {
+    if (!zensus_) return warnung("Es gibt noch keinen Zensus zum Speichern.");
     const bool csv = storage::endetMit(pfad.filename().string(), ".csv", true);
     const std::string fehler = storage::speichereSicher(pfad, zensusText(csv));
     if (!fehler.empty())

@@ -284,7 +284,7 @@ public:
     Meldung zensusStarten(std::uint64_t suppen, const std::string& wurzel);
     /// Asks the census to stop; what it found stays.
     void zensusAnhalten();
-    /// The census as far as it has come; nothing before the first start. Safe to call at any time.
+    /// The census as far as it has come, also while its workers run; nothing before the first start.
     std::optional<ZensusBericht> zensus();
     /// Puts one phase of the object a census code names into the middle of the field, under the
     /// census's rule and neighbours; one undo step.
@@ -292,7 +292,8 @@ public:
     /// Clears the field and puts the first soup that held the code into its middle, under the
     /// census's rule and neighbours; one undo step.
     Meldung suppeZeigen(const std::string& code);
-    /// Saves the census as CSV when the name ends in ".csv", otherwise as census text.
+    /// Saves the census as CSV when the name ends in ".csv", otherwise as census text; before the
+    /// first census there is nothing to save, which is said.
     Meldung speichereZensus(const std::filesystem::path& pfad);
     /// The common name of the object a code names ("Gleiter"); empty when it has none.
     static std::string objektName(std::string_view code);

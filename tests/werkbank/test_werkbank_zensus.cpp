@@ -119,6 +119,7 @@ TEST(Zensus, AnObjectOrItsFirstSoupGoesToTheFieldsMiddleUnderTheCensusRuleAsOneU
 TEST(Zensus, IsSavedAsCensusTextOrAsCsv) {
     Bank b;
     testhilfe::Ordner ordner;
+    EXPECT_EQ(b.w->speichereZensus(ordner / "leer.txt").art, werkbank::Meldung::Art::warnung);
     ASSERT_FALSE(b.w->zensusStarten(10, "l_kEwHfF3ArtPb"));
     const std::optional<werkbank::ZensusBericht> z = abgewartet(*b.w);
     ASSERT_TRUE(z);
