@@ -1,6 +1,11 @@
 #include "ui/dialoge.h"
 
+#include <QCheckBox>
 #include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QVBoxLayout>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -48,6 +53,31 @@ std::optional<QString> QtDialoge::eingabe(QWidget* eltern, const QString& titel,
     dialog.move(ort);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<Anteil> QtDialoge::anteil(QWidget* eltern, const QString& titel, const QString& frage, Anteil vorgabe,
+                                        const QString& haken) {
+    QDialog dialog(eltern);
+    dialog.setWindowTitle(titel);
+    auto* anordnung = new QVBoxLayout(&dialog);
+    anordnung->addWidget(new QLabel(frage, &dialog));
+    auto* zahl = new QSpinBox(&dialog);
+    zahl->setObjectName(QStringLiteral("anteil"));
+    zahl->setRange(0, 100);
+    zahl->setSuffix(QStringLiteral(" %"));
+    zahl->setValue(vorgabe.prozent);
+    anordnung->addWidget(zahl);
+    auto* kasten = new QCheckBox(haken, &dialog);
+    kasten->setChecked(vorgabe.haken);
+    kasten->setVisible(!haken.isEmpty());
+    anordnung->addWidget(kasten);
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    anordnung->addWidget(knoepfe);
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(titel) + 160);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return Anteil{zahl->value(), kasten->isChecked()};
 }
 
 void QtDialoge::information(QWidget* eltern, const QString& titel, const QString& text) {

@@ -10,6 +10,12 @@ class QWidget;
 
 namespace ui {
 
+/// A share chosen by the user, and the tick box beside it.
+struct Anteil {
+    int prozent = 50;
+    bool haken = false;
+};
+
 /// Every modal dialog of the program goes through this interface, so tests can answer them.
 class Dialoge {
 public:
@@ -27,6 +33,10 @@ public:
     /// Input box at a screen position; the entered text, or nothing on cancel.
     virtual std::optional<QString> eingabe(QWidget* eltern, const QString& titel, const QString& frage,
                                            const QString& vorgabe, QPoint ort) = 0;
+    /// A share in percent (0..100) asked with `frage`, starting at `vorgabe`; with a tick box
+    /// captioned `haken` unless it is empty. The choice, or nothing on cancel.
+    virtual std::optional<Anteil> anteil(QWidget* eltern, const QString& titel, const QString& frage, Anteil vorgabe,
+                                         const QString& haken) = 0;
     /// Information box with an OK button.
     virtual void information(QWidget* eltern, const QString& titel, const QString& text) = 0;
     /// Warning box with an OK button.
@@ -46,6 +56,8 @@ public:
     std::optional<QColor> farbe(QWidget* eltern) override;
     std::optional<QString> eingabe(QWidget* eltern, const QString& titel, const QString& frage,
                                    const QString& vorgabe, QPoint ort) override;
+    std::optional<Anteil> anteil(QWidget* eltern, const QString& titel, const QString& frage, Anteil vorgabe,
+                                 const QString& haken) override;
     void information(QWidget* eltern, const QString& titel, const QString& text) override;
     void warnung(QWidget* eltern, const QString& titel, const QString& text) override;
     int frage(QWidget* eltern, const QString& titel, const QString& text, const QStringList& knoepfe) override;

@@ -16,6 +16,7 @@
 #include "ui/feldtafel.h"
 #include "ui/frmmatrix.h"
 #include "ui/frmverlauf.h"
+#include "ui/frmzensus.h"
 #include "ui/fusszeile.h"
 #include "ui/hilfe.h"
 #include "ui/maustafel.h"
@@ -31,6 +32,13 @@ namespace {
 constexpr int kClientBreite = 14868;
 constexpr int kClientOhneBeispiele = 12540;
 constexpr int kClientHoehe = 10464;
+
+/// Shows a second window in front of the others.
+void nachVorn(QWidget* fenster) {
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
+}
 
 }  // namespace
 
@@ -126,6 +134,9 @@ void frmVireo::baueMenues() {
     einfuegung->setShortcut(QKeySequence::Paste);
     connect(kopie, &QAction::triggered, this, &frmVireo::kopieren);
     connect(einfuegung, &QAction::triggered, this, &frmVireo::einfuegen);
+    bearbeiten->addSeparator();
+    connect(eintrag(bearbeiten, "cmdZufallsfeld", QStringLiteral("Zufallsfeld…")), &QAction::triggered, this,
+            &frmVireo::zufallsfeld);
 
     QMenu* raster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
     raster->setObjectName(QStringLiteral("cmdRaster"));
@@ -167,12 +178,17 @@ void frmVireo::baueMenues() {
     regel->addSeparator();
     connect(eintrag(regel, "cmdRegelEingeben", QStringLiteral("Regel eingeben…")), &QAction::triggered, this,
             &frmVireo::regelEingeben);
+    connect(eintrag(regel, "cmdZufallsregel", QStringLiteral("Zufallsregel")), &QAction::triggered, this,
+            &frmVireo::zufallsregel);
 
     QMenu* ansicht = menuBar()->addMenu(QStringLiteral("Ansicht"));
     ansicht->setObjectName(QStringLiteral("cmdAnsicht"));
     QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QStringLiteral("Verlauf…"));
     verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
+    QAction* zensus = eintrag(ansicht, "cmdZensus", QStringLiteral("Zensus…"));
+    zensus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(zensus, &QAction::triggered, this, &frmVireo::zensusZeigen);
 }
 
 void frmVireo::zeigeRegel() {
@@ -191,11 +207,28 @@ void frmVireo::regelEingeben() {
     if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
 }
 
+void frmVireo::zufallsregel() {
+    const std::optional<Anteil> wahl = dialoge_.anteil(
+        this, QStringLiteral("Zufallsregel"), QStringLiteral("Jede Anzahl für Geburt und Überleben gilt mit der Chance:"),
+        {}, QStringLiteral("auch Geburt bei 0 Nachbarn"));
+    if (wahl) modell_.zufallsregel(wahl->prozent / 100.0, wahl->haken);
+}
+
+void frmVireo::zufallsfeld() {
+    const std::optional<Anteil> wahl = dialoge_.anteil(
+        this, QStringLiteral("Zufallsfeld"), QStringLiteral("Das Feld neu füllen; jede Zelle lebt mit der Chance:"), {},
+        QString());
+    if (wahl) modell_.zufallsfeld(wahl->prozent / 100.0);
+}
+
 void frmVireo::verlaufZeigen() {
     if (!verlauf_) verlauf_ = new frmVerlauf(modell_, dialoge_, this);
-    verlauf_->show();
-    verlauf_->raise();
-    verlauf_->activateWindow();
+    nachVorn(verlauf_);
+}
+
+void frmVireo::zensusZeigen() {
+    if (!zensus_) zensus_ = new frmZensus(modell_, dialoge_, this);
+    nachVorn(zensus_);
 }
 
 void frmVireo::geaendert(std::uint32_t was) {
@@ -207,6 +240,7 @@ void frmVireo::geaendert(std::uint32_t was) {
     if (was & werkbank::kChronik) zeigeChronik();
     if (was & (werkbank::kRegel | werkbank::kMaske)) zeigeRegel();
     if (verlauf_) verlauf_->zeige(was);
+    if (zensus_) zensus_->zeige(was);
 }
 
 void frmVireo::zeigeChronik() {

@@ -15,6 +15,7 @@ class StartTafel;
 class Tafel;
 class frmMatrix;
 class frmVerlauf;
+class frmZensus;
 
 /// The main window: shows the workbench model in its panels and forwards what the user does to
 /// it; the menus and the file dialogs are its own.
@@ -49,7 +50,10 @@ private slots:
     void freieGroesse();
     void matrixOeffnen();
     void verlaufZeigen();
+    void zensusZeigen();
     void regelEingeben();
+    void zufallsregel();
+    void zufallsfeld();
     void neu();
     void beenden();
 
@@ -80,6 +84,7 @@ private:
     QList<Tafel*> tafeln_;
     frmMatrix* matrix_ = nullptr;    // made at the first opening, then kept
     frmVerlauf* verlauf_ = nullptr;  // likewise
+    frmZensus* zensus_ = nullptr;    // likewise
     QAction* regelJetzt_ = nullptr;
     QList<QAction*> regelNamen_;
     std::array<QAction*, 3> groessen_{};

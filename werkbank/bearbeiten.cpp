@@ -1,4 +1,6 @@
-// Editing verbs: the mouse on the field, clearing, example patterns and scrolling.
+// Editing verbs: the mouse on the field, clearing, example patterns, dice and scrolling.
+#include <algorithm>
+
 #include "engine/zahltext.h"
 #include "examples/beispiele.h"
 #include "werkbank/vorgang.h"
@@ -109,6 +111,28 @@ void Werkbank::neu() {
 void Werkbank::beispielEinfuegen(int index) {
     Vorgang v(*this, Art::Bearbeitung, "Muster einfügen");
     examples::fuegeEin(*welt_, index);
+    weltGeaendert();
+}
+
+void Werkbank::zufallsregel(double anteil, bool mitNull) {
+    Vorgang v(*this, Art::Bearbeitung, "Zufallsregel");
+    std::bernoulli_distribution wurf(std::clamp(anteil, 0.0, 1.0));
+    engine::Regel r;
+    for (int k = 0; k < 9; ++k) {
+        if (wurf(zufall_)) r.ueberleben |= static_cast<std::uint16_t>(1u << k);
+        if (wurf(zufall_) && (k > 0 || mitNull)) r.geburt |= static_cast<std::uint16_t>(1u << k);
+    }
+    setzeRegel(r, welt_->nachbarMaske);
+}
+
+void Werkbank::zufallsfeld(double dichte) {
+    Vorgang v(*this, Art::Bearbeitung, "Zufallsfeld");
+    std::bernoulli_distribution wurf(std::clamp(dichte, 0.0, 1.0));
+    welt_->loescheZellen();
+    const int n = welt_->feldGroesse;
+    for (int x = engine::speicherIndex(-n / 2); x < engine::speicherIndex(n / 2); ++x)
+        for (int y = engine::speicherIndex(-n / 2); y < engine::speicherIndex(n / 2); ++y)
+            welt_->setzeZelle(x, y, wurf(zufall_) ? 1 : 0);
     weltGeaendert();
 }
 

@@ -112,23 +112,26 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
 Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen,
                            std::optional<int> feld) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
-    auto ablehnen = [&](const std::string& grund) {
-        return Meldung{Meldung::Art::warnung,
-                       "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-                       herkunft + ": " + grund,
-                       {}};
-    };
-    if (!gelesen.muster) return ablehnen(gelesen.fehler);
-    const storage::Muster& muster = *gelesen.muster;
+    if (!gelesen.muster) return nichtEinfuegbar(herkunft, gelesen.fehler);
+    return setzeMusterEin(*gelesen.muster, herkunft, ersetzen, feld, ersetzen ? "Muster importieren" : "Muster einfügen");
+}
+
+Meldung Werkbank::nichtEinfuegbar(const std::string& herkunft, const std::string& grund) {
+    return {Meldung::Art::warnung, "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
+            herkunft + ": " + grund, {}};
+}
+
+Meldung Werkbank::setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool ersetzen,
+                                 std::optional<int> feld, const char* schritt) {
     // A size asked for, or the pattern's own grid, is the field's; otherwise the field grows to hold it.
     const bool gitter = ersetzen && muster.rand;
     const int alt = welt_->feldGroesse;
     const int n = feld ? *feld : gitter ? muster.feldGroesse : storage::groesseFuer(muster, alt);
     std::string grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
-    if (!platz) return ablehnen(grund);
+    if (!platz) return nichtEinfuegbar(herkunft, grund);
 
-    Vorgang v(*this, Art::Bearbeitung, ersetzen ? "Muster importieren" : "Muster einfügen");
+    Vorgang v(*this, Art::Bearbeitung, schritt);
     Meldung m;
     if (ersetzen) {
         m.hilfe = uebernimm(muster);
@@ -189,6 +192,15 @@ Meldung Werkbank::exportiereMuster(fs::path pfad) {
 Meldung Werkbank::speichereVerlauf(fs::path pfad) {
     pfad = mitEndung(std::move(pfad), ".csv", true);
     const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (!fehler.empty())
+        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    return {};
+}
+
+Meldung Werkbank::speichereZensus(const fs::path& pfad) {
+    if (!zensus_) return warnung("Es gibt noch keinen Zensus zum Speichern.");
+    const bool csv = storage::endetMit(pfad.filename().string(), ".csv", true);
+    const std::string fehler = storage::speichereSicher(pfad, zensusText(csv));
     if (!fehler.empty())
         return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
     return {};

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "edit/maus.h"
@@ -21,9 +24,11 @@
 #include "view/pixelflaeche.h"
 #include "werkbank/chronik.h"
 #include "werkbank/einstellungen.h"
+#include "zensus/zensus.h"
 
 namespace storage {
 struct Angaben;
+struct Muster;
 }
 
 namespace werkbank {
@@ -81,6 +86,18 @@ struct Meldung {
 struct BenannteRegel {
     std::string name;
     std::string notation;
+};
+
+/// A census as its window shows it.
+struct ZensusBericht {
+    /// What runs: the rule, the neighbours and the root (drawn when none was given), soups 0..bis-1.
+    zensus::Auftrag auftrag;
+    zensus::Stand stand;
+    bool laeuft = false;
+    /// Soups finished per second of the census's time so far; 0 before the first.
+    double suppenJeSekunde = 0;
+    /// Seconds until the last soup at that pace, while it runs and the pace is known.
+    std::optional<double> restSekunden;
 };
 
 /// Everything the user can change on the workbench and every verb the user has, without a
@@ -242,6 +259,13 @@ public:
     void neu();
     /// Inserts example pattern `index` (0..16) in state 1.
     void beispielEinfuegen(int index);
+    /// A rule drawn at random: each survival count and each birth count from 1 up ticked with
+    /// chance `anteil` (0..1), birth on 0 only with `mitNull`; the neighbours stay.
+    void zufallsregel(double anteil, bool mitNull);
+    /// The visible field cleared and each of its cells set in state 1 with chance `dichte` (0..1).
+    void zufallsfeld(double dichte);
+    /// Makes every later draw of the dice repeat for the same seed.
+    void saeZufall(std::uint64_t saat) { zufall_.seed(saat); }
 
     // ---- Scrolling ----
     /// A "1" button.
@@ -283,6 +307,29 @@ public:
     /// Whether the world was edited since it was last saved, loaded or made new.
     bool veraendert() const { return chronik_.veraendert(); }
     const Chronik& chronik() const { return chronik_; }
+
+    // ---- Census ----
+    /// Starts a census of soups 0..suppen-1 of `wurzel` (a fresh root when empty) under the rule
+    /// and neighbours in force, in a worker per core; a census still running ends first. A rule
+    /// with birth on 0 neighbours or no soups is refused with a sentence, and nothing changes.
+    Meldung zensusStarten(std::uint64_t suppen, const std::string& wurzel);
+    /// Asks the census to stop; what it found stays.
+    void zensusAnhalten();
+    /// The census as far as it has come, also while its workers run; nothing before the first start.
+    std::optional<ZensusBericht> zensus();
+    /// Puts one phase of the object a census code names into the middle of the field, under the
+    /// census's rule and neighbours; one undo step.
+    Meldung objektEinfuegen(const std::string& code);
+    /// Clears the field and puts the first soup that held the code into its middle, under the
+    /// census's rule and neighbours; one undo step.
+    Meldung suppeZeigen(const std::string& code);
+    /// Saves the census as CSV when the name ends in ".csv", otherwise as census text; before the
+    /// first census there is nothing to save, which is said.
+    Meldung speichereZensus(const std::filesystem::path& pfad);
+    /// The common name of the object a code names ("Gleiter"); empty when it has none.
+    static std::string objektName(std::string_view code);
+    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4".
+    static std::string artText(const zensus::Merkmale& merkmale);
 
     // ---- Files ----
     /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).
@@ -332,6 +379,15 @@ private:
     std::string uebernimm(const storage::Angaben& angaben);
     /// Sets the field size, with the menu's check mark when it is a fixed size.
     void groesseMitHaken(int n);
+    /// The census as census text, or as CSV; empty before the first census.
+    std::string zensusText(bool csv);
+    /// The warning that a pattern from `herkunft` cannot be inserted, for `grund`.
+    static Meldung nichtEinfuegbar(const std::string& herkunft, const std::string& grund);
+    /// Puts a pattern read or made into the world as one step named `schritt`: replacing the cells
+    /// and taking over what it states (`ersetzen`), or adding its cells; the field grows to hold
+    /// it unless `feld` fixes the size.
+    Meldung setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool ersetzen,
+                           std::optional<int> feld, const char* schritt);
     /// Adds change bits to report when the outermost verb ends.
     void melde(std::uint32_t was) { anstehend_ |= was; }
     /// The cells changed outside a step: a new run starts and the field is drawn anew.
@@ -383,6 +439,13 @@ private:
 
     std::string titel_;
     Chronik chronik_;
+    std::mt19937_64 zufall_{std::random_device{}()};
+
+    // The census last started, its order, and its time so far.
+    std::unique_ptr<zensus::Zensus> zensus_;
+    zensus::Auftrag zensusAuftrag_;
+    std::chrono::steady_clock::time_point zensusBeginn_;
+    std::optional<std::chrono::steady_clock::duration> zensusDauer_;  // once it has stopped
 };
 
 }  // namespace werkbank

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -36,6 +38,7 @@ public:
     std::deque<QColor> farben;
     std::deque<QString> eingaben;
     std::deque<int> antworten;  // button indices for questions
+    std::deque<std::optional<ui::Anteil>> anteile;
     QStringList meldungen;      // "titel|text" of every message box shown
     QStringList aufrufe;        // what was asked, with its arguments
 
@@ -56,6 +59,14 @@ public:
                                    QPoint) override {
         aufrufe << "eingabe|" + titel + "|" + frage + "|" + vorgabe;
         return naechste(eingaben);
+    }
+    std::optional<ui::Anteil> anteil(QWidget*, const QString& titel, const QString&, ui::Anteil vorgabe,
+                                     const QString& haken) override {
+        aufrufe << QStringLiteral("anteil|%1|%2|%3|%4").arg(titel).arg(vorgabe.prozent).arg(vorgabe.haken).arg(haken);
+        if (anteile.empty()) return std::nullopt;
+        const std::optional<ui::Anteil> a = anteile.front();
+        anteile.pop_front();
+        return a;
     }
     void information(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
     void warnung(QWidget*, const QString& titel, const QString& text) override { meldungen << titel + "|" + text; }
@@ -521,6 +532,34 @@ private slots:
         klick("cmdEinzelschritt");
         QTRY_COMPARE(lebend->count(), 3);  // at its own pace
         QCOMPARE(lebend->at(2), QPointF(2, 3));
+    }
+
+    void diceAndTheCensusWindowReachTheModel() {
+        QVERIFY(oeffne());
+        dialoge.anteile = {ui::Anteil{100, true}, ui::Anteil{100, false}, std::nullopt};
+        menue("cmdZufallsregel");
+        QCOMPARE(m().regel().geburt, 0x1FF);
+        menue("cmdZufallsfeld");
+        QCOMPARE(zellPixel(-15, 14), 0x000096u);
+        menue("cmdZufallsfeld");  // cancelled
+        QCOMPARE(m().rueckgaengigName(), std::string("Zufallsfeld"));
+
+        m().setzeRegelText("B3/S23");
+        m().zellenLoeschen();
+        menue("cmdZensus");
+        auto* zensus = findeIn<QWidget>(f.get(), QStringLiteral("frmZensus"));
+        QVERIFY(QTest::qWaitForWindowExposed(zensus));
+        findeIn<QSpinBox>(zensus, QStringLiteral("txtZensusSuppen"))->setValue(1'000'000);
+        QTest::mouseClick(findeIn<QPushButton>(zensus, QStringLiteral("cmdZensusStart")), Qt::LeftButton);
+        QVERIFY(m().zensus() && m().zensus()->laeuft);
+        auto* tabelle = findeIn<QTableWidget>(zensus, QStringLiteral("tblZensus"));
+        QTRY_VERIFY(tabelle->rowCount() > 0);  // while it runs
+        QTest::mouseClick(findeIn<QPushButton>(zensus, QStringLiteral("cmdZensusStopp")), Qt::LeftButton);
+        QVERIFY(!m().zensus()->laeuft);
+        const QPoint zeile = tabelle->visualItemRect(tabelle->item(0, 1)).center();
+        QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);  // a double click's first press
+        QTest::mouseDClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);
+        QCOMPARE(m().rueckgaengigName(), std::string("Objekt einfügen"));
     }
 
     void dialogsSpeakGermanWhateverTheSystemLocale() {

@@ -199,10 +199,11 @@ TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
     auto welt = std::make_unique<engine::Welt>();
     werkbank::Chronik chronik;
     constexpr int kSchritte = 2000;
+    engine::Zellen z;
     for (int k = 1; k <= kSchritte; ++k) {
         chronik.oeffne(werkbank::Art::Bearbeitung, std::to_string(k), {});
-        for (int x = 0; x < engine::kDim; ++x)
-            for (int y = 0; y < engine::kDim; ++y) welt->setzeZelle(x, y, k % 3 + 1);
+        std::fill(&z[0][0], &z[0][0] + engine::kDim * engine::kDim, k % 3 + 1);
+        welt->setzeZellen(z);
         ASSERT_TRUE(chronik.schliesse(*welt, {}));
         ASSERT_LE(chronik.bytes(), werkbank::Chronik::kMaxBytes);
     }

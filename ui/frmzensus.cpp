@@ -1,0 +1,253 @@
+#include "ui/frmzensus.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/dialoge.h"
+#include "werkbank/werkbank.h"
+
+namespace ui {
+
+namespace {
+
+enum Spalte { kBild, kObjekt, kArt, kAnzahl, kJeSuppe, kSpalten };
+constexpr int kBildSeite = 40;  // pixels of an object's picture, at most
+constexpr int kFortschrittStufen = 1000;
+
+QString deutsch(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+/// "0:42" or "1:02:03".
+QString dauerText(double sekunden) {
+    const long long s = std::llround(sekunden);
+    const QString ms = QStringLiteral("%1:%2").arg(s / 60 % 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+    return s < 3600 ? ms : QStringLiteral("%1:%2").arg(s / 3600).arg(ms.rightJustified(5, QLatin1Char('0')));
+}
+
+}  // namespace
+
+frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* eltern)
+    : QWidget(eltern, Qt::Window), modell_(modell), dialoge_(dialoge) {
+    setObjectName(QStringLiteral("frmZensus"));
+    setWindowTitle(QStringLiteral("Zensus"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(560, 620);
+
+    regel_ = new QLabel(this);
+    regel_->setObjectName(QStringLiteral("lblZensusRegel"));
+    regel_->setWordWrap(true);
+    suppen_ = new QSpinBox(this);
+    suppen_->setObjectName(QStringLiteral("txtZensusSuppen"));
+    suppen_->setRange(1, 1'000'000'000);
+    suppen_->setValue(10'000);
+    suppen_->setGroupSeparatorShown(true);
+    wurzel_ = new QLineEdit(this);
+    wurzel_->setObjectName(QStringLiteral("txtZensusWurzel"));
+    wurzel_->setPlaceholderText(QStringLiteral("leer: eine neue Wurzel"));
+    start_ = new QPushButton(QStringLiteral("Start"), this);
+    start_->setObjectName(QStringLiteral("cmdZensusStart"));
+    stopp_ = new QPushButton(QStringLiteral("Stopp"), this);
+    stopp_->setObjectName(QStringLiteral("cmdZensusStopp"));
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(start_);
+    knoepfe->addWidget(stopp_);
+    knoepfe->addStretch();
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Es gilt:"), regel_);
+    form->addRow(QStringLiteral("Suppen:"), suppen_);
+    form->addRow(QStringLiteral("Wurzel:"), wurzel_);
+    form->addRow(knoepfe);
+
+    kopf_ = new QLabel(this);
+    kopf_->setObjectName(QStringLiteral("lblZensusKopf"));
+    kopf_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    fortschritt_ = new QProgressBar(this);
+    fortschritt_->setObjectName(QStringLiteral("prgZensus"));
+    fortschritt_->setRange(0, kFortschrittStufen);
+    fortschritt_->setValue(0);
+    tempo_ = new QLabel(this);
+    tempo_->setObjectName(QStringLiteral("lblZensusTempo"));
+
+    tabelle_ = new QTableWidget(0, kSpalten, this);
+    tabelle_->setObjectName(QStringLiteral("tblZensus"));
+    tabelle_->setHorizontalHeaderLabels(
+        {QString(), QStringLiteral("Objekt"), QStringLiteral("Art"), QStringLiteral("Anzahl"), QStringLiteral("je Suppe")});
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabelle_->setIconSize(QSize(kBildSeite, kBildSeite));
+    tabelle_->verticalHeader()->setDefaultSectionSize(kBildSeite + 6);
+    tabelle_->verticalHeader()->hide();
+    tabelle_->horizontalHeader()->setSectionResizeMode(kObjekt, QHeaderView::Stretch);
+    tabelle_->setColumnWidth(kBild, kBildSeite + 12);
+    tabelle_->setToolTip(QStringLiteral("Doppelklick fügt das Objekt in die Mitte des Feldes ein"));
+
+    auto* suppe = new QPushButton(QStringLiteral("Suppe zeigen"), this);
+    suppe->setObjectName(QStringLiteral("cmdSuppeZeigen"));
+    suppe->setToolTip(QStringLiteral("Die erste Suppe, die das gewählte Objekt brachte, in die Mitte des leeren Feldes"));
+    auto* speichern = new QPushButton(QStringLiteral("Zensus speichern…"), this);
+    speichern->setObjectName(QStringLiteral("cmdZensusSpeichern"));
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(suppe);
+    unten->addStretch();
+    unten->addWidget(speichern);
+
+    auto* anordnung = new QVBoxLayout(this);
+    anordnung->addLayout(form);
+    anordnung->addWidget(kopf_);
+    anordnung->addWidget(fortschritt_);
+    anordnung->addWidget(tempo_);
+    anordnung->addWidget(tabelle_, 1);
+    anordnung->addLayout(unten);
+
+    connect(start_, &QPushButton::clicked, this, &frmZensus::starten);
+    connect(stopp_, &QPushButton::clicked, this, &frmZensus::anhalten);
+    connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &frmZensus::objektEinfuegen);
+    connect(suppe, &QPushButton::clicked, this, &frmZensus::suppeZeigen);
+    connect(speichern, &QPushButton::clicked, this, &frmZensus::speichern);
+    takt_ = new QTimer(this);
+    takt_->setInterval(250);
+    connect(takt_, &QTimer::timeout, this, &frmZensus::aktualisiere);
+    zeige(werkbank::kRegel);
+    aktualisiere();
+}
+
+void frmZensus::zeige(std::uint32_t was) {
+    if (was & (werkbank::kRegel | werkbank::kMaske)) regel_->setText(QString::fromStdString(modell_.regelBeschreibung()));
+}
+
+void frmZensus::showEvent(QShowEvent*) { aktualisiere(); }
+
+void frmZensus::hideEvent(QHideEvent*) { takt_->stop(); }
+
+void frmZensus::melde(const QString& titel, const std::string& text) {
+    if (!text.empty()) dialoge_.warnung(this, titel, QString::fromStdString(text));
+}
+
+void frmZensus::starten() {
+    const werkbank::Meldung m =
+        modell_.zensusStarten(static_cast<std::uint64_t>(suppen_->value()), wurzel_->text().trimmed().toStdString());
+    melde(QStringLiteral("Zensus"), m.text);
+    aktualisiere();
+}
+
+void frmZensus::anhalten() {
+    modell_.zensusAnhalten();
+    aktualisiere();
+}
+
+void frmZensus::aktualisiere() {
+    const std::optional<werkbank::ZensusBericht> b = modell_.zensus();
+    const bool laeuft = b && b->laeuft;
+    start_->setEnabled(!laeuft);
+    stopp_->setEnabled(laeuft);
+    if (laeuft && !takt_->isActive()) takt_->start();
+    if (!laeuft) takt_->stop();
+    if (!b) {
+        kopf_->setText(QStringLiteral("Noch kein Zensus."));
+        tempo_->clear();
+        return;
+    }
+    const QLocale ort(QLocale::German);
+    const zensus::Stand& s = b->stand;
+    const std::uint64_t gesamt = b->auftrag.bis - b->auftrag.von;
+    kopf_->setText(QStringLiteral("Zensus %1, Wurzel %2: %3 von %4 Suppen, %5 Objekte")
+                       .arg(QString::fromStdString(zensus::regelName(b->auftrag.regel, b->auftrag.nachbarMaske)),
+                            QString::fromStdString(b->auftrag.wurzel), ort.toString(qulonglong(s.suppen)),
+                            ort.toString(qulonglong(gesamt)), ort.toString(qulonglong(s.tabelle.objekte()))));
+    fortschritt_->setValue(int(double(s.suppen) / double(gesamt) * kFortschrittStufen));
+    QString tempo = QStringLiteral("%1 Suppen je Sekunde").arg(ort.toString(b->suppenJeSekunde, 'f', 0));
+    if (b->restSekunden) tempo += QStringLiteral(", noch %1").arg(dauerText(*b->restSekunden));
+    else if (!laeuft) tempo += s.suppen == gesamt ? QStringLiteral(", fertig") : QStringLiteral(", angehalten");
+    tempo_->setText(tempo);
+
+    const QString gewaehlt = gewaehlterCode();
+    const auto zeilen = s.tabelle.nachHaeufigkeit();
+    tabelle_->setRowCount(static_cast<int>(zeilen.size()));
+    auto zelle = [this](int reihe, int spalte) {
+        QTableWidgetItem* z = tabelle_->item(reihe, spalte);
+        if (!z) {
+            z = new QTableWidgetItem;
+            if (spalte >= kAnzahl) z->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            tabelle_->setItem(reihe, spalte, z);
+        }
+        return z;
+    };
+    for (int r = 0; r < static_cast<int>(zeilen.size()); ++r) {
+        const auto& [code, zeile] = zeilen[static_cast<std::size_t>(r)];
+        const QString qcode = QString::fromStdString(code);
+        QTableWidgetItem* objekt = zelle(r, kObjekt);
+        if (objekt->data(Qt::UserRole).toString() != qcode) {
+            objekt->setData(Qt::UserRole, qcode);
+            const std::string name = werkbank::Werkbank::objektName(code);
+            objekt->setText(name.empty() ? qcode : QStringLiteral("%1 (%2)").arg(deutsch(name), qcode));
+            zelle(r, kBild)->setData(Qt::DecorationRole, bild(qcode));
+            const auto m = s.merkmale.find(code);
+            zelle(r, kArt)->setText(m == s.merkmale.end() ? QString()
+                                                          : QString::fromStdString(werkbank::Werkbank::artText(m->second)));
+        }
+        zelle(r, kAnzahl)->setText(ort.toString(qulonglong(zeile.anzahl)));
+        zelle(r, kJeSuppe)->setText(s.suppen ? ort.toString(double(zeile.anzahl) / double(s.suppen), 'f', 4) : QString());
+        if (qcode == gewaehlt && tabelle_->currentRow() != r) tabelle_->selectRow(r);
+    }
+}
+
+QString frmZensus::gewaehlterCode() const {
+    const QTableWidgetItem* z = tabelle_->item(tabelle_->currentRow(), kObjekt);
+    return z && z->isSelected() ? z->data(Qt::UserRole).toString() : QString();
+}
+
+QPixmap frmZensus::bild(const QString& code) {
+    if (const auto gefunden = bilder_.constFind(code); gefunden != bilder_.constEnd()) return *gefunden;
+    QPixmap p;
+    if (const auto objekt = zensus::entschluessele(code.toStdString())) {
+        int breite = 1, hoehe = 1;
+        for (const zensus::Punkt& z : objekt->zellen) {
+            breite = std::max(breite, z.x + 1);
+            hoehe = std::max(hoehe, z.y + 1);
+        }
+        const int d = std::clamp(kBildSeite / std::max(breite, hoehe), 1, 8);
+        p = QPixmap(breite * d, hoehe * d);
+        p.fill(Qt::white);
+        QPainter maler(&p);
+        for (const zensus::Punkt& z : objekt->zellen) maler.fillRect(z.x * d, z.y * d, d, d, Qt::black);
+    }
+    bilder_.insert(code, p);
+    return p;
+}
+
+void frmZensus::objektEinfuegen(int reihe) {
+    if (const QTableWidgetItem* z = tabelle_->item(reihe, kObjekt))
+        melde(QStringLiteral("Objekt einfügen"), modell_.objektEinfuegen(z->data(Qt::UserRole).toString().toStdString()).text);
+}
+
+void frmZensus::suppeZeigen() {
+    if (const QString code = gewaehlterCode(); !code.isEmpty())
+        melde(QStringLiteral("Suppe zeigen"), modell_.suppeZeigen(code.toStdString()).text);
+}
+
+void frmZensus::speichern() {
+    const QString titel = QStringLiteral("Zensus speichern");
+    const std::optional<QString> pfad = dialoge_.dateiSpeichern(
+        this, titel, QDir::currentPath(), dateiName_.isEmpty() ? QStringLiteral("Zensus.txt") : dateiName_,
+        QStringLiteral("Zensustext (*.txt);;CSV-Tabellen (*.csv);;Alle Dateien (*)"));
+    if (!pfad) return;
+    dateiName_ = *pfad;
+    melde(titel, modell_.speichereZensus(QFile::encodeName(*pfad).toStdString()).text);
+}
+
+}  // namespace ui
