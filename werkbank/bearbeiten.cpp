@@ -3,6 +3,7 @@
 
 #include "engine/zahltext.h"
 #include "examples/beispiele.h"
+#include "storage/muster.h"
 #include "werkbank/vorgang.h"
 
 namespace werkbank {
@@ -122,7 +123,9 @@ void Werkbank::zufallsregel(double anteil, bool mitNull) {
         if (wurf(zufall_)) r.ueberleben |= static_cast<std::uint16_t>(1u << k);
         if (wurf(zufall_) && (k > 0 || mitNull)) r.geburt |= static_cast<std::uint16_t>(1u << k);
     }
-    setzeRegel(r, welt_->nachbarMaske);
+    storage::Angaben angaben;
+    angaben.regel = storage::MusterRegel{r, welt_->nachbarMaske, false};
+    uebernimm(angaben);
 }
 
 void Werkbank::zufallsfeld(double dichte) {

@@ -52,9 +52,9 @@ Meldung Werkbank::zensusStarten(std::uint64_t suppen, const std::string& wurzel)
         case zensus::Einwand::geburtBeiNull:
             return {Meldung::Art::warnung,
                     "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus.",
-                    "Geburt bei 0 Nachbarn"};
+                    "Geburt bei 0 Nachbarn", {}};
         case zensus::Einwand::keineSuppen:
-            return {Meldung::Art::warnung, "Ein Zensus braucht mindestens eine Suppe.", "keine Suppen"};
+            return {Meldung::Art::warnung, "Ein Zensus braucht mindestens eine Suppe.", "keine Suppen", {}};
     }
     zensus_.reset();  // joins the workers of the census before
     zensusAuftrag_ = std::move(auftrag);
@@ -90,7 +90,13 @@ std::optional<ZensusBericht> Werkbank::zensus() {
 Meldung Werkbank::objektEinfuegen(const std::string& code) {
     const std::optional<zensus::Entschluesselt> objekt = zensus::entschluessele(code);
     if (!objekt) return nichtEinfuegbar("dem Zensus", "„" + code + "“ ist kein Objekt.");
-    return setzeMusterEin(*alsMuster(objekt->zellen, zensusAuftrag_), "dem Zensus", false, std::nullopt, "Objekt einfügen");
+    // Added to the world like a paste, but under the census's rule: the object is what it is
+    // only there. One step for both.
+    Vorgang v(*this, Art::Bearbeitung, "Objekt einfügen");
+    const std::unique_ptr<storage::Muster> muster = alsMuster(objekt->zellen, zensusAuftrag_);
+    Meldung m = setzeMusterEin(*muster, "dem Zensus", false, std::nullopt, "Objekt einfügen");
+    if (!m) m.hilfe = uebernimm(*muster);
+    return m;
 }
 
 Meldung Werkbank::suppeZeigen(const std::string& code) {

@@ -532,8 +532,10 @@ Zensus::Zensus(Auftrag auftrag, int threads) : geteilt_(std::make_shared<Geteilt
     assert(pruefe(auftrag) == Einwand::keiner);
     geteilt_->auftrag = std::move(auftrag);
     geteilt_->naechste = geteilt_->auftrag.von;
-    geteilt_->laufend = std::max(threads, 1);
-    for (int i = 0; i < geteilt_->laufend; ++i)
+    // The workers count `laufend` down as they end: the loop must not read it.
+    const int anzahl = std::max(threads, 1);
+    geteilt_->laufend = anzahl;
+    for (int i = 0; i < anzahl; ++i)
         arbeiter_.emplace_back([g = geteilt_] {
             // Small chunks taken in turn keep every worker busy to the end.
             constexpr std::uint64_t kStueck = 16;
