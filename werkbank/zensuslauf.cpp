@@ -134,8 +134,13 @@ std::string Werkbank::artText(const zensus::Merkmale& m) {
     const int teiler = std::gcd(weg, m.periode);
     std::string text = "Raumschiff ";
     if (dx != dy && dx != 0 && dy != 0) {
-        text += "(" + engine::ziffernText(weg) + "," + engine::ziffernText(std::min(dx, dy)) + ")c/" +
-                engine::ziffernText(m.periode);
+        // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+        text += '(';
+        text += engine::ziffernText(weg);
+        text += ',';
+        text += engine::ziffernText(std::min(dx, dy));
+        text += ")c/";
+        text += engine::ziffernText(m.periode);
         return text;
     }
     if (weg / teiler != 1) text += engine::ziffernText(weg / teiler);
