@@ -53,4 +53,11 @@ std::string ziffernText(long long wert) {
     return std::string(puffer, r.ptr);
 }
 
+std::string anzahlenText(std::uint16_t menge) {
+    std::string text;
+    for (int k = 0; k <= 8; ++k)
+        if ((menge >> k) & 1) text += static_cast<char>('0' + k);
+    return text;
+}
+
 }  // namespace engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,5 +27,8 @@ std::string zahlTextOhneBlank(double wert);
 
 /// A number as plain digits, without the leading blank ("75", "-3").
 std::string ziffernText(long long wert);
+
+/// The neighbour counts 0..8 of a rule's set (bit k for k neighbours) as digits, ascending ("23").
+std::string anzahlenText(std::uint16_t menge);
 
 }  // namespace engine

@@ -232,13 +232,7 @@ std::string mapText(const engine::Regel& regel, std::uint8_t maske) {
 
 std::string regelText(const engine::Regel& regel, std::uint8_t maske) {
     if (maske != 255) return mapText(regel, maske);
-    std::string text = "B";
-    for (int k = 0; k <= 8; ++k)
-        if (regel.geboren(k)) text += static_cast<char>('0' + k);
-    text += "/S";
-    for (int k = 0; k <= 8; ++k)
-        if (regel.ueberlebt(k)) text += static_cast<char>('0' + k);
-    return text;
+    return "B" + engine::anzahlenText(regel.geburt) + "/S" + engine::anzahlenText(regel.ueberleben);
 }
 
 std::string_view regelName(const engine::Regel& regel, std::uint8_t maske) {

@@ -6,6 +6,7 @@
 #include <climits>
 #include <numeric>
 
+#include "engine/zahltext.h"
 #include "zensus/suppe.h"
 #include "zensus/universum.h"
 
@@ -429,12 +430,7 @@ Einwand pruefe(const Auftrag& auftrag) {
 }
 
 std::string regelName(const engine::Regel& regel, std::uint8_t nachbarMaske) {
-    std::string name = "b";
-    for (int k = 0; k <= 8; ++k)
-        if (regel.geboren(k)) name += static_cast<char>('0' + k);
-    name += 's';
-    for (int k = 0; k <= 8; ++k)
-        if (regel.ueberlebt(k)) name += static_cast<char>('0' + k);
+    std::string name = "b" + engine::anzahlenText(regel.geburt) + "s" + engine::anzahlenText(regel.ueberleben);
     if (nachbarMaske != 255) {
         char ziffern[4];
         name += "_m";
