@@ -1,8 +1,6 @@
 // The command line of the batch program.
 #include <charconv>
 
-#include "engine/programm.h"
-#include "engine/zahltext.h"
 #include "run/uhr.h"
 #include "stapel/stapel.h"
 #include "storage/dateiart.h"
@@ -11,8 +9,6 @@
 namespace stapel {
 
 namespace {
-
-using storage::zitat;
 
 /// A whole number in [von, bis], nothing else.
 template <typename T>
@@ -31,46 +27,49 @@ struct Option {
 
 constexpr Option kOptionen[] = {{'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},
                                 {0, "rand", true},           {'g', "groesse", true}, {'o', "ausgabe", true},
-                                {0, "bildrate", true},       {0, "verlauf", false},  {'h', "help", false},
+                                {0, "bildrate", true},       {0, "verlauf", false},  {0, "sprache", true},  {'h', "help", false},
                                 {'V', "version", false}};
 
-/// Takes the value of one option into the job; a sentence when it is not one.
-std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
+using A = texte::Aufruffehler::Art;
+
+/// Takes the value of one option into the job; what was wrong with it, if anything.
+std::optional<texte::Aufruffehler> setze(Auftrag& a, const Option& o, std::string_view wert) {
+    const auto falsch = [wert](A art, long long grenze = 0) {
+        return texte::Aufruffehler{art, std::string(wert), grenze, {}};
+    };
     if (o.lang == "generationen") {
         const auto n = zahl<long long>(wert, 0, run::kMaxGenerationen);
-        if (!n)
-            return "Die Zahl der Generationen " + zitat(wert) + " ist keine ganze Zahl von 0 bis " +
-                   engine::ziffernText(run::kMaxGenerationen) + ".";
+        if (!n) return falsch(A::generationen, run::kMaxGenerationen);
         a.generationen = *n;
     } else if (o.lang == "regel") {
         std::string fehler;
         a.regel = storage::liesRegelEingabe(wert, fehler);
-        if (!a.regel) return fehler;
+        if (!a.regel) return texte::Aufruffehler{A::regel, fehler, 0, {}};
     } else if (o.lang == "maske") {
         a.maske = zahl<std::uint8_t>(wert, 0, 255);
-        if (!a.maske) return "Die Maske " + zitat(wert) + " ist keine ganze Zahl von 0 bis 255.";
+        if (!a.maske) return falsch(A::maske);
     } else if (o.lang == "rand") {
         if (storage::gleichOhneFall(wert, "torus")) a.rand = engine::Rand::Torus;
         else if (storage::gleichOhneFall(wert, "quadrat")) a.rand = engine::Rand::Quadrat;
         else if (storage::gleichOhneFall(wert, "spiegel")) a.rand = engine::Rand::Spiegel;
-        else return "Den Rand " + zitat(wert) + " gibt es nicht; möglich sind torus, quadrat und spiegel.";
+        else return falsch(A::rand);
     } else if (o.lang == "groesse") {
         a.groesse = zahl<int>(wert, 2, engine::kMaxFeld);
-        if (!a.groesse || *a.groesse % 2 != 0)
-            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " +
-                   engine::ziffernText(engine::kMaxFeld) + ".";
+        if (!a.groesse || *a.groesse % 2 != 0) return falsch(A::groesse, engine::kMaxFeld);
     } else if (o.lang == "ausgabe") {
         const std::filesystem::path p(wert);
         const std::string name = p.filename().string();
         if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
-            return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
-        if (!storage::ausgabeFuer(name))
-            return "Die Endung von " + zitat(wert, true) + " sagt kein Format; möglich sind " +
-                   storage::kAusgabeEndungen + ".";
+            return texte::Aufruffehler{A::grossVir, p.extension().string(), 0, {}};
+        if (!storage::ausgabeFuer(name)) return texte::Aufruffehler{A::endung, std::string(wert), 0, storage::kAusgabeEndungen};
         a.ausgabe = p;
     } else if (o.lang == "bildrate") {
         a.bildrate = zahl<int>(wert, 1, 50);
-        if (!a.bildrate) return "Die Bildrate " + zitat(wert) + " ist keine ganze Zahl von 1 bis 50.";
+        if (!a.bildrate) return falsch(A::bildrate);
+    } else if (o.lang == "sprache") {
+        const auto sprache = texte::spracheAus(wert);
+        if (!sprache) return falsch(A::sprache);
+        a.sprache = *sprache;
     } else if (o.lang == "verlauf") {
         a.verlauf = true;
     } else if (o.lang == "help") {
@@ -78,7 +77,20 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
     } else {
         a.version = true;
     }
-    return {};
+    return std::nullopt;
+}
+
+/// The language asked for anywhere on the line, so that even a fault before it is told in it.
+texte::Sprache sprache(std::span<const std::string_view> argumente) {
+    texte::Sprache s = texte::Sprache::deutsch;
+    for (std::size_t k = 0; k < argumente.size(); ++k) {
+        if (argumente[k] == "--") break;
+        std::optional<texte::Sprache> gemeint;
+        if (argumente[k].starts_with("--sprache=")) gemeint = texte::spracheAus(argumente[k].substr(10));
+        else if (argumente[k] == "--sprache" && k + 1 < argumente.size()) gemeint = texte::spracheAus(argumente[k + 1]);
+        if (gemeint) s = *gemeint;
+    }
+    return s;
 }
 
 }  // namespace
@@ -87,11 +99,14 @@ Befehl liesBefehl(std::span<const std::string_view> argumente) {
     Auftrag a;
     bool eingabe = false;
     bool optionenZuEnde = false;
-    auto fehler = [](std::string satz) { return Befehl{std::nullopt, std::move(satz)}; };
+    a.sprache = sprache(argumente);
+    auto fehler = [&a](A art, std::string_view wert = {}) {
+        return Befehl{std::nullopt, texte::Aufruffehler{art, std::string(wert), 0, {}}, a.sprache};
+    };
     for (std::size_t k = 0; k < argumente.size(); ++k) {
         const std::string_view arg = argumente[k];
         if (optionenZuEnde || arg.size() < 2 || arg[0] != '-') {
-            if (eingabe) return fehler("Es geht nur eine Datei auf einmal; " + zitat(arg, true) + " ist eine zweite.");
+            if (eingabe) return fehler(A::zweiteDatei, arg);
             a.eingabe = std::filesystem::path(arg);
             eingabe = true;
             continue;
@@ -105,59 +120,22 @@ Befehl liesBefehl(std::span<const std::string_view> argumente) {
         const Option* o = nullptr;
         for (const Option& kandidat : kOptionen)
             if (lang ? kandidat.lang == name : kandidat.kurz == name[0]) o = &kandidat;
-        if (!o) return fehler("Die Option " + zitat(lang ? arg.substr(0, arg.find('=')) : arg.substr(0, 2)) + " gibt es nicht.");
+        if (!o) return fehler(A::unbekannteOption, lang ? arg.substr(0, arg.find('=')) : arg.substr(0, 2));
         std::optional<std::string_view> wert;
         if (lang && arg.find('=') != std::string_view::npos) wert = arg.substr(arg.find('=') + 1);
         if (!lang && arg.size() > 2) {
-            if (!o->mitWert) return fehler("Die Option " + zitat(arg.substr(0, 2)) + " nimmt keinen Wert.");
+            if (!o->mitWert) return fehler(A::mitWert, arg.substr(0, 2));
             wert = arg.substr(2);
         }
         if (o->mitWert && !wert) {
-            if (k + 1 == argumente.size()) return fehler("Die Option " + zitat(arg) + " braucht einen Wert.");
+            if (k + 1 == argumente.size()) return fehler(A::ohneWert, arg);
             wert = argumente[++k];
         }
-        if (!o->mitWert && wert) return fehler("Die Option " + zitat(arg.substr(0, arg.find('='))) + " nimmt keinen Wert.");
-        if (std::string satz = setze(a, *o, wert.value_or("")); !satz.empty()) return fehler(std::move(satz));
+        if (!o->mitWert && wert) return fehler(A::mitWert, arg.substr(0, arg.find('=')));
+        if (auto falsch = setze(a, *o, wert.value_or(""))) return Befehl{std::nullopt, std::move(falsch), a.sprache};
     }
-    if (!eingabe && !a.hilfe && !a.version) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
-    return {a, {}};
-}
-
-std::string hilfeText() {
-    return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
-           "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
-           "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
-           "\n"
-           "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
-           "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
-           "                         („HighLife“), auch mit Gitter („B3/S23:T30,30“)\n"
-           "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
-           "                         255: alle acht)\n"
-           "      --rand=RAND        torus, quadrat oder spiegel\n"
-           "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90; ein Muster muss hineinpassen (ohne -g wächst\n"
-           "                         das Feld, bis es passt)\n"
-           "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
-           "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
-           "                         letzten bis zu 100 Generationen)\n"
-           "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
-           "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
-           "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
-           "  -h, --help             diese Hilfe zeigen und beenden\n"
-           "  -V, --version          die Version zeigen und beenden\n"
-           "\n"
-           "Jede Einstellung ersetzt, was die Datei sagt. Ohne --verlauf endet die Ausgabe mit einer Zeile:\n"
-           "Generation, lebende Zellen und Befund.\n"
-           "\n"
-           "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
-           "  morlix-stapel -n 1000 -o start.gif start.rle\n"
-           "\n"
-           "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben, 2 der Aufruf war\n"
-           "nicht zu verstehen.\n";
-}
-
-std::string versionText() {
-    return std::string("morlix-stapel (") + engine::kProgrammName + ") " + engine::kProgrammVersion +
-           "\nGeschrieben vom MorLix-Team.\n";
+    if (!eingabe && !a.hilfe && !a.version) return fehler(A::keineDatei);
+    return {a, std::nullopt, a.sprache};
 }
 
 }  // namespace stapel

@@ -10,6 +10,7 @@
 
 #include "engine/schritt.h"
 #include "storage/muster.h"
+#include "texte/texte.h"
 
 namespace stapel {
 
@@ -30,28 +31,25 @@ struct Auftrag {
     std::optional<std::filesystem::path> ausgabe;
     std::optional<int> bildrate;  // frames per second of an animation
     bool verlauf = false;
+    texte::Sprache sprache = texte::Sprache::deutsch;
     bool hilfe = false;
     bool version = false;
 };
 
-/// A command line as understood: the job, or one German sentence naming what was not.
+/// A command line as understood: the job, or what was not, to be told in the language asked for.
 struct Befehl {
     std::optional<Auftrag> auftrag;
-    std::string fehler;
+    std::optional<texte::Aufruffehler> fehler;
+    texte::Sprache sprache = texte::Sprache::deutsch;
 };
 
 /// Reads the arguments after the program's name, GNU style: long options with "=" or a separate
 /// value, short ones with the value attached or separate, "--" ending the options.
 Befehl liesBefehl(std::span<const std::string_view> argumente);
 
-/// The German help: usage, every option, an example.
-std::string hilfeText();
-/// Name, version and licence, in the usual GNU form.
-std::string versionText();
-
 /// Carries out a job: reads the input, applies the settings, runs the generations and writes
 /// the output and the course or the closing line to `aus`; problems go to `fehler` as one
-/// German sentence. Returns the exit status.
+/// sentence in the job's language. Returns the exit status.
 int fuehreAus(const Auftrag& auftrag, std::ostream& aus, std::ostream& fehler);
 
 /// The whole program: the command line, then the job.

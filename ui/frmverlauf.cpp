@@ -140,7 +140,7 @@ void frmVerlauf::zeichne() {
     achseX_->setRange(von, std::max(bis, von + 1));
     achseY_->setRange(0, hoechste * 1.05);
     achseY_->applyNiceNumbers();
-    QString titel = QString::fromStdString(history::befundText(modell_.befund()));
+    QString titel = QString::fromStdString(texte::befund(modell_.sprache(), modell_.befund()));
     if (reihe.gekuerzt()) {
         const QLocale deutsch(QLocale::German);
         titel += QStringLiteral(" – gezeigt die letzten %1 von %2 Generationen des Laufs")

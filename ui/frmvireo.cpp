@@ -210,7 +210,8 @@ void frmVireo::geaendert(std::uint32_t was) {
 }
 
 void frmVireo::zeigeChronik() {
-    auto zeige = [](QAction* aktion, const QString& verb, const std::string& schritt) {
+    auto zeige = [this](QAction* aktion, const QString& verb, texte::Schrittname name) {
+        const std::string schritt = texte::schritt(modell_.sprache(), name);
         aktion->setEnabled(!schritt.empty());
         aktion->setText(schritt.empty() ? verb : verb + QStringLiteral(": ") + QString::fromStdString(schritt));
     };

@@ -51,15 +51,15 @@ void Fusszeile::zeige(std::uint32_t was) {
         setzeText(zeile_, modell_.zeileText());
     }
     if (was & werkbank::kGroesse) setzeText(groesse_, view::groessenText(modell_.feldGroesse()));
-    if (was & werkbank::kBefund) {
+    if (was & (werkbank::kBefund | werkbank::kSprache)) {
         // The whole finding where the narrow box has room for it, else its short form.
-        const std::string ganz = history::befundText(modell_.befund());
+        const std::string ganz = texte::befund(modell_.sprache(), modell_.befund());
         const bool passt = befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
-        setzeText(befund_, passt ? ganz : history::befundKurzText(modell_.befund()));
+        setzeText(befund_, passt ? ganz : texte::befundKurz(modell_.sprache(), modell_.befund()));
     }
     // The box is narrow: the whole finding and the rule it belongs to show when the pointer rests on it.
     if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske))
-        befund_->setToolTip(QString::fromStdString(history::befundText(modell_.befund()) + "\n" +
+        befund_->setToolTip(QString::fromStdString(texte::befund(modell_.sprache(), modell_.befund()) + "\n" +
                                                    modell_.regelBeschreibung()));
 }
 

@@ -5,14 +5,16 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 void Werkbank::mausRunter(int knopf, double x, double y) {
-    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, "Zelle ändern");
+    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, S::zelleAendern);
     if (maus_.runter(*welt_, knopf, x, y)) weltGeaendert();
 }
 
 void Werkbank::mausBewegt(double x, double y) {
     Vorgang v(*this, maus_.linieAktiv ? Art::Strich : Art::keine,
-              maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+              maus_.zeichenModus == 0 ? S::linieZeichnen : S::linieRadieren);
     const edit::Zelle tip = edit::spitze(x, y, welt_->feldGroesse);
     spalteText_ = engine::zahlText(tip.i);
     zeileText_ = engine::zahlText(tip.j);
@@ -52,7 +54,7 @@ void Werkbank::zeigerAus() {
 
 void Werkbank::zeigerBewegen(int dx, int dy, bool malen) {
     if (!malen) zeigerStrichEnde();
-    Vorgang v(*this, malen ? Art::Strich : Art::keine, maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+    Vorgang v(*this, malen ? Art::Strich : Art::keine, maus_.zeichenModus == 0 ? S::linieZeichnen : S::linieRadieren);
     zeigerAn();
     auto male = [this] {
         const edit::Gemalt gemalt = maus_.male(*welt_, zeiger_);
@@ -67,7 +69,7 @@ void Werkbank::zeigerBewegen(int dx, int dy, bool malen) {
 }
 
 void Werkbank::zeigerSchalten() {
-    Vorgang v(*this, Art::Bearbeitung, "Zelle ändern");
+    Vorgang v(*this, Art::Bearbeitung, S::zelleAendern);
     zeigerStrichEnde();
     zeigerAn();
     maus_.schalte(*welt_, zeiger_);
@@ -91,13 +93,13 @@ void Werkbank::waehleZeichenModus(int modus) {
 }
 
 void Werkbank::zellenLoeschen() {
-    Vorgang v(*this, Art::Bearbeitung, "Zellen löschen");
+    Vorgang v(*this, Art::Bearbeitung, S::zellenLoeschen);
     welt_->loescheZellen();
     weltGeaendert();
 }
 
 void Werkbank::neu() {
-    Vorgang v(*this, Art::Bearbeitung, "neu");
+    Vorgang v(*this, Art::Bearbeitung, S::neu);
     welt_->loescheZellen();
     titel_ = "Morlix 1.0";
     weltGeaendert(kTitel);
@@ -107,7 +109,7 @@ void Werkbank::neu() {
 }
 
 void Werkbank::beispielEinfuegen(int index) {
-    Vorgang v(*this, Art::Bearbeitung, "Muster einfügen");
+    Vorgang v(*this, Art::Bearbeitung, S::musterEinfuegen);
     examples::fuegeEin(*welt_, index);
     weltGeaendert();
 }
@@ -119,14 +121,14 @@ void Werkbank::gescrollt(const edit::Gescrollt& g) {
 }
 
 void Werkbank::scrollSchritt(int richtung) {
-    Vorgang v(*this, Art::Bearbeitung, "Scrollen");
+    Vorgang v(*this, Art::Bearbeitung, S::scrollen);
     gescrollt(scrollen_.einzelSchritt(*welt_, richtung));
 }
 
 void Werkbank::scrollHalten() { scrollen_.scrollGedrueckt = true; }
 
 void Werkbank::scrollWiederholung(int richtung) {
-    Vorgang v(*this, Art::Scrollen, "Scrollen");
+    Vorgang v(*this, Art::Scrollen, S::scrollen);
     gescrollt(scrollen_.wiederholSchritt(*welt_, richtung));
 }
 
@@ -139,14 +141,14 @@ void Werkbank::scrollLoslassen() {
 void Werkbank::radWaagerechtRunter(float x) { scrollen_.radWaagerechtRunter(x); }
 
 void Werkbank::radWaagerechtBewegt(float x) {
-    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, S::scrollen);
     gescrollt(scrollen_.radWaagerechtBewegt(*welt_, x));
 }
 
 void Werkbank::radSenkrechtRunter(float y) { scrollen_.radSenkrechtRunter(y); }
 
 void Werkbank::radSenkrechtBewegt(float y) {
-    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, S::scrollen);
     gescrollt(scrollen_.radSenkrechtBewegt(*welt_, y));
 }
 

@@ -15,6 +15,8 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -53,7 +55,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
         return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ".", kBleibt);
-    Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
+    Vorgang v(*this, Art::Bearbeitung, S::weltOeffnen);
     const storage::WeltDatei& datei = *gelesen.welt;
     welt_->setzeZellen(datei.zelle);
     welt_->feldGroesse = datei.feldGroesse;
@@ -128,7 +130,7 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
     if (!platz) return ablehnen(grund);
 
-    Vorgang v(*this, Art::Bearbeitung, ersetzen ? "Muster importieren" : "Muster einfügen");
+    Vorgang v(*this, Art::Bearbeitung, ersetzen ? S::musterImportieren : S::musterEinfuegen);
     Meldung m;
     if (ersetzen) {
         m.hilfe = uebernimm(muster);

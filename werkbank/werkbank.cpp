@@ -13,6 +13,8 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 Werkbank::Werkbank()
     : welt_(std::make_unique<engine::Welt>()),
       periodensuche_(std::make_unique<history::Periodensuche>()),
@@ -170,7 +172,7 @@ void Werkbank::setzeZaehlerText(std::string text) {
 
 void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
     if (anzahl < 0 || anzahl > 8) return;
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Vorgang v(*this, Art::Bearbeitung, S::regel);
     std::uint8_t& kasten = (reihe == Reihe::Ueberleben ? ueberleben_ : geburt_)[static_cast<std::size_t>(anzahl)];
     kasten = kasten == 1 ? 0 : 1;
     neuerLauf();
@@ -178,13 +180,13 @@ void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
 }
 
 void Werkbank::setzeMaske(std::uint8_t maske) {
-    Vorgang v(*this, Art::Bearbeitung, "Nachbarmatrix");
+    Vorgang v(*this, Art::Bearbeitung, S::nachbarmatrix);
     welt_->nachbarMaske = maske;  // the run ends at the next step
     melde(kMaske);
 }
 
 void Werkbank::setzeRand(engine::Rand rand) {
-    Vorgang v(*this, Art::Bearbeitung, "Randoption");
+    Vorgang v(*this, Art::Bearbeitung, S::randoption);
     rand_ = rand;
     neuerLauf();
     melde(kRand | kBefund);
@@ -198,12 +200,12 @@ void Werkbank::waehleGroesse(const view::Groessenwahl& wahl) {
 
 void Werkbank::festeGroesse(int item) {
     if (item < 0 || item > 2) return;
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     waehleGroesse(view::festeGroesse(item));
 }
 
 void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     groessenHaken_ = -1;
     melde(kGroesse | kZellen);
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
@@ -217,7 +219,7 @@ Meldung Werkbank::setzeRegelText(const std::string& text) {
 }
 
 Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Vorgang v(*this, Art::Bearbeitung, S::regel);
     Meldung m;
     m.hilfe = uebernimm(angaben);
     return m;
@@ -283,18 +285,24 @@ void Werkbank::groesseMitHaken(int n) {
 
 void Werkbank::setzeGroesse(int n) {
     if (n < 2 || n > engine::kMaxFeld || n % 2 != 0) return;
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     waehleGroesse({n, -1});
 }
 
 void Werkbank::rasterUmschalten() {
-    Vorgang v(*this, Art::Bearbeitung, "Raster ein/aus");
+    Vorgang v(*this, Art::Bearbeitung, S::rasterEinAus);
     view::rasterUmschalten(anzeige_);
     melde(kFarben);
 }
 
+void Werkbank::setzeSprache(texte::Sprache sprache) {
+    Vorgang v(*this);
+    sprache_ = sprache;
+    melde(kSprache | kBefund | kChronik | kRegel | kMaske);
+}
+
 void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
-    Vorgang v(*this, Art::Bearbeitung, "Farbe");
+    Vorgang v(*this, Art::Bearbeitung, S::farbe);
     view::uebernimmFarbe(anzeige_, ziel, farbe);
     melde(kFarben);
 }
@@ -302,7 +310,7 @@ void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
 // ---- Generation memory ----
 
 void Werkbank::rueckblick(int v) {
-    Vorgang vorgang(*this, laeuft_ ? Art::keine : Art::Rueckblende, "Rückblende");
+    Vorgang vorgang(*this, laeuft_ ? Art::keine : Art::Rueckblende, S::rueckblende);
     if (laeuft_) {
         rueckblickWert_ = history::kGegenwart;
         melde(kRueckblick);
@@ -315,7 +323,7 @@ void Werkbank::rueckblick(int v) {
 }
 
 void Werkbank::gedaechtnisLoeschen() {
-    Vorgang v(*this, Art::Bearbeitung, "Gedächtnis löschen");
+    Vorgang v(*this, Art::Bearbeitung, S::gedaechtnisLoeschen);
     if (ringStaende_ > 0) chronik_.merkeGedaechtnisVorher(welt_->gedaechtnisAbzug());
     welt_->loescheGedaechtnis();
     ringStaende_ = 0;

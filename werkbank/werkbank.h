@@ -47,7 +47,8 @@ enum Aenderung : std::uint32_t {
     kZeichenModus = 1u << 14,   ///< draw or erase
     kTitel = 1u << 15,          ///< the window caption
     kChronik = 1u << 16,        ///< what undo and redo would do, and whether the world was changed
-    kAlles = (1u << 17) - 1,
+    kSprache = 1u << 17,        ///< the language every text is told in
+    kAlles = (1u << 18) - 1,
 };
 
 /// Receives the model's changes, so that a window shows only what changed.
@@ -207,6 +208,10 @@ public:
     void setzeGroesse(int n);
     /// "Raster ein/aus".
     void rasterUmschalten();
+    /// The language the program speaks to the user.
+    texte::Sprache sprache() const { return sprache_; }
+    /// Chooses the language; every text that shows the model's state is told anew.
+    void setzeSprache(texte::Sprache sprache);
     /// A colour chosen for a colour field.
     void setzeFarbe(view::FarbZiel ziel, view::Farbe farbe);
 
@@ -275,9 +280,9 @@ public:
     void rueckgaengig();
     /// Makes the step undone last again.
     void wiederholen();
-    /// What undo and redo would do ("Muster einfügen", "120 Generationen"); empty when nothing.
-    std::string rueckgaengigName() const { return chronik_.rueckgaengigName(); }
-    std::string wiederholenName() const { return chronik_.wiederholenName(); }
+    /// What undo and redo would do, named by texte::schritt; Schritt::keiner when nothing.
+    texte::Schrittname rueckgaengigName() const { return chronik_.rueckgaengigName(); }
+    texte::Schrittname wiederholenName() const { return chronik_.wiederholenName(); }
     /// Everything besides the cells that undo gives back.
     Einstellungen einstellungen() const;
     /// Whether the world was edited since it was last saved, loaded or made new.
@@ -382,6 +387,7 @@ private:
     edit::Scrollen scrollen_;
 
     std::string titel_;
+    texte::Sprache sprache_ = texte::Sprache::deutsch;
     Chronik chronik_;
 };
 

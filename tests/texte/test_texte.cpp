@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "texte/texte.h"
+
+using texte::Sprache;
+
+TEST(Texte, FindingsInBothLanguagesWithTheirNumbers) {
+    const struct { history::Befund befund; const char *lang, *kurz, *long_, *kurzEn; } faelle[] = {
+        {{0, 0, 0, 0}, "leer", "leer", "empty", "empty"},
+        {{4, 1, 0, 0}, "statisch", "statisch", "still", "still"},
+        {{3, 2, 0, 0}, "Periode 2", "P2", "period 2", "P2"},
+        {{123, 0, 0, 0}, "123 Zellen", "123 Zellen", "123 cells", "123 cells"},
+        {{1, 0, 0, 0}, "1 Zelle", "1 Zelle", "1 cell", "1 cell"},
+        {{5, 4, 1, 1}, "Periode 4, wandert (1, 1)", "P4 ↘1", "period 4, moves (1, 1)", "P4 ↘1"},
+        {{9, 4, 0, -2}, "Periode 4, wandert (0, -2)", "P4 ↑2", "period 4, moves (0, -2)", "P4 ↑2"},
+        {{20, 12, -2, 1}, "Periode 12, wandert (-2, 1)", "P12 ↙2,1", "period 12, moves (-2, 1)", "P12 ↙2,1"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(texte::befund(Sprache::deutsch, f.befund), f.lang);
+        EXPECT_EQ(texte::befundKurz(Sprache::deutsch, f.befund), f.kurz);
+        EXPECT_EQ(texte::befund(Sprache::englisch, f.befund), f.long_);
+        EXPECT_EQ(texte::befundKurz(Sprache::englisch, f.befund), f.kurzEn);
+    }
+    EXPECT_EQ(texte::schlusszeile(Sprache::deutsch, 57, {1, 0, 0, 0}), "Generation 57: 1 lebende Zelle, 1 Zelle");
+    EXPECT_EQ(texte::schlusszeile(Sprache::englisch, 2, {6, 2, 0, 0}), "Generation 2: 6 living cells, period 2");
+}
+
+TEST(Texte, UndoStepsAndRunsCountedInBothLanguages) {
+    using S = texte::Schritt;
+    const struct { texte::Schrittname name; const char *de, *en; } faelle[] = {
+        {{S::keiner, 0}, "", ""},
+        {{S::zelleAendern, 0}, "Zelle ändern", "Change cell"},
+        {{S::musterImportieren, 0}, "Muster importieren", "Import pattern"},
+        {{S::gedaechtnisLoeschen, 0}, "Gedächtnis löschen", "Clear memory"},
+        {{S::lauf, 1}, "1 Generation", "1 generation"},
+        {{S::lauf, 120}, "120 Generationen", "120 generations"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(texte::schritt(Sprache::deutsch, f.name), f.de);
+        EXPECT_EQ(texte::schritt(Sprache::englisch, f.name), f.en);
+    }
+    // Every kind has a name in both languages.
+    for (int k = 1; k <= static_cast<int>(S::lauf); ++k)
+        for (Sprache s : {Sprache::deutsch, Sprache::englisch})
+            EXPECT_FALSE(texte::schritt(s, {static_cast<S>(k), 3}).empty()) << k;
+}
+
+TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
+    using A = texte::Aufruffehler::Art;
+    const struct { texte::Aufruffehler f; const char *de, *en; } faelle[] = {
+        {{A::keineDatei, "", 0, {}}, "Es fehlt die Datei mit der Welt oder dem Muster.",
+         "The file with the world or pattern is missing."},
+        {{A::zweiteDatei, "b.rle", 0, {}}, "Es geht nur eine Datei auf einmal; „b.rle“ ist eine zweite.",
+         "Only one file at a time; “b.rle” is a second one."},
+        {{A::unbekannteOption, "--schnell", 0, {}}, "Die Option „--schnell“ gibt es nicht.",
+         "There is no option “--schnell”."},
+        {{A::ohneWert, "-n", 0, {}}, "Die Option „-n“ braucht einen Wert.", "The option “-n” needs a value."},
+        {{A::mitWert, "--verlauf", 0, {}}, "Die Option „--verlauf“ nimmt keinen Wert.",
+         "The option “--verlauf” takes no value."},
+        {{A::generationen, "-3", 1000, {}}, "Die Zahl der Generationen „-3“ ist keine ganze Zahl von 0 bis 1000.",
+         "The number of generations “-3” is not a whole number from 0 to 1000."},
+        {{A::maske, "256", 0, {}}, "Die Maske „256“ ist keine ganze Zahl von 0 bis 255.",
+         "The mask “256” is not a whole number from 0 to 255."},
+        {{A::rand, "kugel", 0, {}}, "Den Rand „kugel“ gibt es nicht; möglich sind torus, quadrat und spiegel.",
+         "There is no edge “kugel”; possible are torus, quadrat and spiegel."},
+        {{A::groesse, "31", 90, {}}, "Die Feldgröße „31“ ist keine gerade Zahl von 2 bis 90.",
+         "The field size “31” is not an even number from 2 to 90."},
+        {{A::grossVir, ".VIR", 0, {}}, "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf „.VIR“.",
+         "World files end in “.vir”, in small letters, not in “.VIR”."},
+        {{A::endung, "x.bmp", 0, ".rle und .gif"}, "Die Endung von „x.bmp“ sagt kein Format; möglich sind .rle und .gif.",
+         "The ending of “x.bmp” names no format; possible are .rle and .gif."},
+        {{A::bildrate, "0", 0, {}}, "Die Bildrate „0“ ist keine ganze Zahl von 1 bis 50.",
+         "The frame rate “0” is not a whole number from 1 to 50."},
+        {{A::sprache, "fr", 0, {}}, "Die Sprache „fr“ gibt es nicht; möglich sind de und en.",
+         "There is no language “fr”; possible are de and en."},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(texte::aufruffehler(Sprache::deutsch, f.f), f.de);
+        EXPECT_EQ(texte::aufruffehler(Sprache::englisch, f.f), f.en);
+    }
+    EXPECT_EQ(texte::spracheAus("en"), Sprache::englisch);
+    EXPECT_EQ(texte::spracheAus("EN"), std::nullopt);
+}

@@ -1,0 +1,233 @@
+#include "texte/texte.h"
+
+#include <cassert>
+
+#include "engine/programm.h"
+#include "engine/zahltext.h"
+#include "storage/lesehilfe.h"
+
+namespace texte {
+
+namespace {
+
+using engine::ziffernText;
+
+bool de(Sprache s) { return s == Sprache::deutsch; }
+
+/// A quoted name: „name“ in German, “name” in English, cut as storage::zitat cuts it.
+std::string zitat(Sprache s, std::string_view wert, bool ende = false) {
+    std::string text = storage::zitat(wert, ende);
+    if (de(s)) return text;
+    // „ and “ are three bytes each in UTF-8.
+    return "“" + text.substr(3, text.size() - 6) + "”";
+}
+
+/// "1 Zelle", "2 Zellen": a counted noun in its singular or plural.
+std::string anzahl(long long n, const char* einzahl, const char* mehrzahl) {
+    return ziffernText(n) + " " + (n == 1 ? einzahl : mehrzahl);
+}
+
+struct Paar {
+    const char* deutsch;
+    const char* englisch;
+};
+
+// Indexed by Schritt.
+constexpr Paar kSchritte[] = {
+    {"", ""},
+    {"Zelle ändern", "Change cell"},
+    {"Linie zeichnen", "Draw line"},
+    {"Linie radieren", "Erase line"},
+    {"Zellen löschen", "Clear cells"},
+    {"neu", "New"},
+    {"Muster einfügen", "Paste pattern"},
+    {"Muster importieren", "Import pattern"},
+    {"Welt öffnen", "Open world"},
+    {"Scrollen", "Scroll"},
+    {"Feldgröße", "Field size"},
+    {"Farbe", "Colour"},
+    {"Randoption", "Edge option"},
+    {"Regel", "Rule"},
+    {"Nachbarmatrix", "Neighbour matrix"},
+    {"Raster ein/aus", "Grid on/off"},
+    {"Gedächtnis löschen", "Clear memory"},
+    {"Rückblende", "Look back"},
+    {"", ""},
+};
+static_assert(std::size(kSchritte) == static_cast<std::size_t>(Schritt::lauf) + 1);
+
+}  // namespace
+
+std::optional<Sprache> spracheAus(std::string_view k) {
+    if (k == "de") return Sprache::deutsch;
+    if (k == "en") return Sprache::englisch;
+    return std::nullopt;
+}
+
+const char* kuerzel(Sprache sprache) { return de(sprache) ? "de" : "en"; }
+
+std::string befund(Sprache s, const history::Befund& b) {
+    if (b.lebende == 0) return de(s) ? "leer" : "empty";
+    if (b.periode == 0) return de(s) ? anzahl(b.lebende, "Zelle", "Zellen") : anzahl(b.lebende, "cell", "cells");
+    const std::string periode = (de(s) ? "Periode " : "period ") + ziffernText(b.periode);
+    if (b.dx != 0 || b.dy != 0)
+        return periode + (de(s) ? ", wandert (" : ", moves (") + ziffernText(b.dx) + ", " + ziffernText(b.dy) + ")";
+    if (b.periode == 1) return de(s) ? "statisch" : "still";
+    return periode;
+}
+
+std::string befundKurz(Sprache s, const history::Befund& b) {
+    const bool steht = b.dx == 0 && b.dy == 0;
+    if (b.lebende == 0 || b.periode == 0 || (steht && b.periode == 1)) return befund(s, b);
+    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+    std::string text = "P";
+    text += ziffernText(b.periode);
+    if (steht) return text;
+    static constexpr const char* kPfeile[3][3] = {{"↖", "↑", "↗"}, {"←", "", "→"}, {"↙", "↓", "↘"}};
+    text += ' ';
+    text += kPfeile[(b.dy > 0) - (b.dy < 0) + 1][(b.dx > 0) - (b.dx < 0) + 1];
+    const int ax = b.dx < 0 ? -b.dx : b.dx, ay = b.dy < 0 ? -b.dy : b.dy;
+    if (ax == 0 || ay == 0 || ax == ay) return text + ziffernText(ax > ay ? ax : ay);
+    return text + ziffernText(ax) + "," + ziffernText(ay);
+}
+
+std::string schritt(Sprache s, Schrittname name) {
+    if (name.art == Schritt::lauf)
+        return de(s) ? anzahl(name.generationen, "Generation", "Generationen")
+                     : anzahl(name.generationen, "generation", "generations");
+    const Paar& p = kSchritte[static_cast<std::size_t>(name.art)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string aufruffehler(Sprache s, const Aufruffehler& f) {
+    using A = Aufruffehler::Art;
+    const std::string w = zitat(s, f.wert, f.art == A::zweiteDatei || f.art == A::endung);
+    const std::string g = ziffernText(f.grenze);
+    switch (f.art) {
+        case A::keineDatei:
+            return de(s) ? "Es fehlt die Datei mit der Welt oder dem Muster." : "The file with the world or pattern is missing.";
+        case A::zweiteDatei:
+            return de(s) ? "Es geht nur eine Datei auf einmal; " + w + " ist eine zweite."
+                         : "Only one file at a time; " + w + " is a second one.";
+        case A::unbekannteOption:
+            return de(s) ? "Die Option " + w + " gibt es nicht." : "There is no option " + w + ".";
+        case A::ohneWert:
+            return de(s) ? "Die Option " + w + " braucht einen Wert." : "The option " + w + " needs a value.";
+        case A::mitWert:
+            return de(s) ? "Die Option " + w + " nimmt keinen Wert." : "The option " + w + " takes no value.";
+        case A::generationen:
+            return de(s) ? "Die Zahl der Generationen " + w + " ist keine ganze Zahl von 0 bis " + g + "."
+                         : "The number of generations " + w + " is not a whole number from 0 to " + g + ".";
+        case A::maske:
+            return de(s) ? "Die Maske " + w + " ist keine ganze Zahl von 0 bis 255."
+                         : "The mask " + w + " is not a whole number from 0 to 255.";
+        case A::rand:
+            return de(s) ? "Den Rand " + w + " gibt es nicht; möglich sind torus, quadrat und spiegel."
+                         : "There is no edge " + w + "; possible are torus, quadrat and spiegel.";
+        case A::groesse:
+            return de(s) ? "Die Feldgröße " + w + " ist keine gerade Zahl von 2 bis " + g + "."
+                         : "The field size " + w + " is not an even number from 2 to " + g + ".";
+        case A::grossVir:
+            return de(s) ? "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + w + "."
+                         : "World files end in “.vir”, in small letters, not in " + w + ".";
+        case A::endung: {
+            if (de(s)) return "Die Endung von " + w + " sagt kein Format; möglich sind " + f.endungen + ".";
+            std::string endungen = f.endungen;
+            if (const auto und = endungen.rfind(" und "); und != std::string::npos) endungen.replace(und, 5, " and ");
+            return "The ending of " + w + " names no format; possible are " + endungen + ".";
+        }
+        case A::bildrate:
+            return de(s) ? "Die Bildrate " + w + " ist keine ganze Zahl von 1 bis 50."
+                         : "The frame rate " + w + " is not a whole number from 1 to 50.";
+        case A::sprache:
+            return de(s) ? "Die Sprache " + w + " gibt es nicht; möglich sind de und en."
+                         : "There is no language " + w + "; possible are de and en.";
+        case A::regel: return f.wert;
+    }
+    assert(false);
+    return f.wert;
+}
+
+std::string stapelHilfe(Sprache s) {
+    if (de(s))
+        return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
+               "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
+               "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
+               "\n"
+               "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
+               "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
+               "                         („HighLife“), auch mit Gitter („B3/S23:T30,30“)\n"
+               "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
+               "                         255: alle acht)\n"
+               "      --rand=RAND        torus, quadrat oder spiegel\n"
+               "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90; ein Muster muss hineinpassen (ohne -g wächst\n"
+               "                         das Feld, bis es passt)\n"
+               "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
+               "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
+               "                         letzten bis zu 100 Generationen)\n"
+               "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
+               "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
+               "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
+               "      --sprache=de|en    Sprache der Ausgabe: de Deutsch (Vorgabe), en Englisch\n"
+               "  -h, --help             diese Hilfe zeigen und beenden\n"
+               "  -V, --version          die Version zeigen und beenden\n"
+               "\n"
+               "Jede Einstellung ersetzt, was die Datei sagt. Ohne --verlauf endet die Ausgabe mit einer Zeile:\n"
+               "Generation, lebende Zellen und Befund.\n"
+               "\n"
+               "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
+               "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+               "\n"
+               "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben, 2 der Aufruf war\n"
+               "nicht zu verstehen.\n";
+    return "Usage: morlix-stapel [OPTION]... FILE\n"
+           "Runs a world (.vir) or a pattern (RLE, plaintext, Life 1.05, Life 1.06, MCell, macrocell, also\n"
+           "gzip-packed) for generations without a window, exactly as in the window, and writes the result.\n"
+           "\n"
+           "  -n, --generationen=N   compute this many generations (default: 1)\n"
+           "  -r, --regel=RULE       rule in B/S form (“B36/S23”), older S/B form (“23/3”) or by name\n"
+           "                         (“HighLife”), also with a grid (“B3/S23:T30,30”)\n"
+           "      --maske=M          the counted neighbours, 0 to 255 (bit 0 left, then clockwise;\n"
+           "                         255: all eight)\n"
+           "      --rand=EDGE        torus, quadrat (bounded) or spiegel (mirror)\n"
+           "  -g, --groesse=N        field size, even, 2 to 90; a pattern must fit (without -g the field\n"
+           "                         grows until it fits)\n"
+           "  -o, --ausgabe=FILE     write the result; the ending chooses the format: .vir (world), .rle,\n"
+           "                         .cells, .lif, .life (pattern), .png (picture of the field), .gif (animation\n"
+           "                         of the last up to 100 generations)\n"
+           "      --bildrate=F       frames per second of the animation, 1 to 50 (default: the pace the\n"
+           "                         clock's slider starts at, 4 frames per second)\n"
+           "      --verlauf          one line “Generation;Living;Finding” per generation\n"
+           "      --sprache=de|en    language of the output: de German (default), en English\n"
+           "  -h, --help             show this help and end\n"
+           "  -V, --version          show the version and end\n"
+           "\n"
+           "Every setting replaces what the file says. Without --verlauf the output ends with one line:\n"
+           "generation, living cells and finding.\n"
+           "\n"
+           "Example: the start pattern for 1000 generations as an animation\n"
+           "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+           "\n"
+           "Exit status: 0 done, 1 a file could not be read or written, 2 the command line was not\n"
+           "understood.\n";
+}
+
+std::string stapelVersion(Sprache s) {
+    return std::string("morlix-stapel (") + engine::kProgrammName + ") " + engine::kProgrammVersion +
+           (de(s) ? "\nGeschrieben vom MorLix-Team.\n" : "\nWritten by the MorLix team.\n");
+}
+
+std::string schlusszeile(Sprache s, long long generation, const history::Befund& b) {
+    return "Generation " + ziffernText(generation) + ": " +
+           (de(s) ? anzahl(b.lebende, "lebende Zelle", "lebende Zellen") : anzahl(b.lebende, "living cell", "living cells")) +
+           ", " + befund(s, b);
+}
+
+std::string verlaufKopf(Sprache s) { return de(s) ? "Generation;Lebend;Befund" : "Generation;Living;Finding"; }
+
+std::string ausgabeVoll(Sprache s) {
+    return de(s) ? "Die Standardausgabe lässt sich nicht schreiben (ist der Datenträger voll?)."
+                 : "Standard output cannot be written (is the disk full?).";
+}
+
+}  // namespace texte
