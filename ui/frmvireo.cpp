@@ -1,6 +1,7 @@
 #include "ui/frmvireo.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
@@ -21,6 +22,7 @@
 #include "ui/maustafel.h"
 #include "ui/randtafel.h"
 #include "ui/regeltafel.h"
+#include "ui/sprache.h"
 #include "ui/starttafel.h"
 
 namespace ui {
@@ -77,30 +79,38 @@ frmVireo::~frmVireo() { modell_.vergiss(*this); }
 
 QTimer* frmVireo::uhr() const { return startTafel_->uhr(); }
 
-QAction* frmVireo::eintrag(QMenu* menue, const char* name, const QString& text) {
-    QAction* a = menue->addAction(text);
+QAction* frmVireo::eintrag(QMenu* menue, const char* name, const char* quelle) {
+    QAction* a = menue->addAction(QString());
     a->setObjectName(QString::fromLatin1(name));
+    beschrifte(a, quelle);
     return a;
 }
 
+QMenu* frmVireo::menue(const char* name, const char* quelle, bool anhaengen) {
+    auto* m = new QMenu(this);
+    m->setObjectName(QString::fromLatin1(name));
+    beschrifte(m, quelle);
+    if (anhaengen) menuBar()->addMenu(m);
+    return m;
+}
+
 void frmVireo::baueMenues() {
-    QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-    datei->setObjectName(QStringLiteral("cmdDatei"));
-    connect(eintrag(datei, "cmdNeu", QStringLiteral("neu")), &QAction::triggered, this, &frmVireo::neu);
-    connect(eintrag(datei, "cmdLaden", QStringLiteral("öffnen")), &QAction::triggered, this, &frmVireo::oeffnen);
-    connect(eintrag(datei, "cmdSpeichern", QStringLiteral("speichern")), &QAction::triggered, this,
+    QMenu* datei = menue("cmdDatei", QT_TRANSLATE_NOOP("MorLix", "Datei"));
+    connect(eintrag(datei, "cmdNeu", QT_TRANSLATE_NOOP("MorLix", "neu")), &QAction::triggered, this, &frmVireo::neu);
+    connect(eintrag(datei, "cmdLaden", QT_TRANSLATE_NOOP("MorLix", "öffnen")), &QAction::triggered, this, &frmVireo::oeffnen);
+    connect(eintrag(datei, "cmdSpeichern", QT_TRANSLATE_NOOP("MorLix", "speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QStringLiteral("Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
+    connect(eintrag(datei, "cmdImport", QT_TRANSLATE_NOOP("MorLix", "Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
             this, &frmVireo::importieren);
-    connect(eintrag(datei, "cmdExport", QStringLiteral("Muster exportieren…")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdExport", QT_TRANSLATE_NOOP("MorLix", "Muster exportieren…")), &QAction::triggered, this,
             &frmVireo::exportieren);
-    connect(eintrag(datei, "cmdBild", QStringLiteral("Bild speichern…")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdBild", QT_TRANSLATE_NOOP("MorLix", "Bild speichern…")), &QAction::triggered, this,
             &frmVireo::bildSpeichern);
-    connect(eintrag(datei, "cmdAnimation", QStringLiteral("Animation speichern…")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdAnimation", QT_TRANSLATE_NOOP("MorLix", "Animation speichern…")), &QAction::triggered, this,
             &frmVireo::animationSpeichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdEnde", QStringLiteral("beenden")), &QAction::triggered, this, &frmVireo::beenden);
+    connect(eintrag(datei, "cmdEnde", QT_TRANSLATE_NOOP("MorLix", "beenden")), &QAction::triggered, this, &frmVireo::beenden);
     const std::pair<const char*, QKeySequence> tasten[] = {{"cmdNeu", QKeySequence::New},
                                                            {"cmdLaden", QKeySequence::Open},
                                                            {"cmdSpeichern", QKeySequence::Save},
@@ -108,48 +118,47 @@ void frmVireo::baueMenues() {
     for (const auto& [name, taste] : tasten) datei->findChild<QAction*>(QString::fromLatin1(name))->setShortcut(taste);
 
     // Placed after the designed menus, below.
-    auto* bearbeiten = new QMenu(QStringLiteral("Bearbeiten"), this);
-    bearbeiten->setObjectName(QStringLiteral("cmdBearbeiten"));
-    rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", QString());
+    QMenu* bearbeiten = menue("cmdBearbeiten", QT_TRANSLATE_NOOP("MorLix", "Bearbeiten"), false);
+    rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", nullptr);
     rueckgaengig_->setShortcut(QKeySequence::Undo);
-    wiederholen_ = eintrag(bearbeiten, "cmdWiederholen", QString());
+    wiederholen_ = eintrag(bearbeiten, "cmdWiederholen", nullptr);
     wiederholen_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(rueckgaengig_, &QAction::triggered, this, [this] { modell_.rueckgaengig(); });
     connect(wiederholen_, &QAction::triggered, this, [this] { modell_.wiederholen(); });
     // A run's step grows with every tick: its name is read when the menu opens.
     connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
     bearbeiten->addSeparator();
-    QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QStringLiteral("Muster kopieren"));
-    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QStringLiteral("Muster einfügen (zur Welt hinzu)"));
+    QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QT_TRANSLATE_NOOP("MorLix", "Muster kopieren"));
+    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QT_TRANSLATE_NOOP("MorLix", "Muster einfügen (zur Welt hinzu)"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
     kopie->setShortcut(QKeySequence::Copy);
     einfuegung->setShortcut(QKeySequence::Paste);
     connect(kopie, &QAction::triggered, this, &frmVireo::kopieren);
     connect(einfuegung, &QAction::triggered, this, &frmVireo::einfuegen);
 
-    QMenu* raster = menuBar()->addMenu(QStringLiteral("Raster einstellen"));
-    raster->setObjectName(QStringLiteral("cmdRaster"));
+    QMenu* raster = menue("cmdRaster", QT_TRANSLATE_NOOP("MorLix", "Raster einstellen"));
     const char* namen[3] = {"cmd30", "cmd50", "cmd90"};
-    const QString texte[3] = {QStringLiteral("30 x 30"), QStringLiteral("60 x 60 "), QStringLiteral("90 x 90 ")};
+    const char* texte[3] = {"30 x 30", "60 x 60 ", "90 x 90 "};
     for (int k = 0; k < 3; ++k) {
         groessen_[k] = eintrag(raster, namen[k], texte[k]);
         groessen_[k]->setCheckable(true);
         connect(groessen_[k], &QAction::triggered, this, [this, k] { modell_.festeGroesse(k); });
     }
-    connect(eintrag(raster, "cmdfrei", QStringLiteral("frei")), &QAction::triggered, this, &frmVireo::freieGroesse);
+    connect(eintrag(raster, "cmdfrei", QT_TRANSLATE_NOOP("MorLix", "frei")), &QAction::triggered, this, &frmVireo::freieGroesse);
 
-    QAction* rea = menuBar()->addAction(QStringLiteral("Raster ein/aus"));
+    QAction* rea = menuBar()->addAction(QString());
+    beschrifte(rea, QT_TRANSLATE_NOOP("MorLix", "Raster ein/aus"));
     rea->setObjectName(QStringLiteral("cmdRea"));
     connect(rea, &QAction::triggered, this, [this] { modell_.rasterUmschalten(); });
-    QAction* matrix = menuBar()->addAction(QStringLiteral("Nachbarmatrix"));
+    QAction* matrix = menuBar()->addAction(QString());
+    beschrifte(matrix, QT_TRANSLATE_NOOP("MorLix", "Nachbarmatrix"));
     matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
     connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
 
     // The program's own menus follow the designed ones, which keep their order and places.
     menuBar()->addMenu(bearbeiten);
 
-    QMenu* regel = menuBar()->addMenu(QStringLiteral("Regel"));
-    regel->setObjectName(QStringLiteral("cmdRegel"));
+    QMenu* regel = menue("cmdRegel", QT_TRANSLATE_NOOP("MorLix", "Regel"));
     regelJetzt_ = regel->addAction(QString());
     regelJetzt_->setEnabled(false);
     regel->addSeparator();
@@ -161,18 +170,34 @@ void frmVireo::baueMenues() {
         a->setCheckable(true);
         a->setData(name);
         connect(a, &QAction::triggered, this,
-                [this, n = r.notation] { melde(QStringLiteral("Regel"), modell_.setzeRegelText(n)); });
+                [this, n = r.notation] { melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Regel")), modell_.setzeRegelText(n)); });
         regelNamen_ << a;
     }
     regel->addSeparator();
-    connect(eintrag(regel, "cmdRegelEingeben", QStringLiteral("Regel eingeben…")), &QAction::triggered, this,
+    connect(eintrag(regel, "cmdRegelEingeben", QT_TRANSLATE_NOOP("MorLix", "Regel eingeben…")), &QAction::triggered, this,
             &frmVireo::regelEingeben);
 
-    QMenu* ansicht = menuBar()->addMenu(QStringLiteral("Ansicht"));
-    ansicht->setObjectName(QStringLiteral("cmdAnsicht"));
-    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QStringLiteral("Verlauf…"));
+    QMenu* ansicht = menue("cmdAnsicht", QT_TRANSLATE_NOOP("MorLix", "Ansicht"));
+    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QT_TRANSLATE_NOOP("MorLix", "Verlauf…"));
     verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
+
+    // Each language is named in itself, so that it can be found whatever the program speaks now.
+    QMenu* sprache = menue("mnuSprache", QT_TRANSLATE_NOOP("MorLix", "Sprache"));
+    auto* gruppe = new QActionGroup(sprache);
+    const std::pair<const char*, QString> sprachen[2] = {{"mnuDeutsch", QStringLiteral("Deutsch")},
+                                                         {"mnuEnglisch", QStringLiteral("English")}};
+    for (int k = 0; k < 2; ++k) {
+        sprachen_[k] = sprache->addAction(sprachen[k].second);
+        sprachen_[k]->setObjectName(QString::fromLatin1(sprachen[k].first));
+        sprachen_[k]->setCheckable(true);
+        gruppe->addAction(sprachen_[k]);
+        connect(sprachen_[k], &QAction::triggered, this, [this, k] {
+            const auto s = k == 0 ? texte::Sprache::deutsch : texte::Sprache::englisch;
+            modell_.setzeSprache(s);
+            merkeSprache(s);
+        });
+    }
 }
 
 void frmVireo::zeigeRegel() {
@@ -182,11 +207,11 @@ void frmVireo::zeigeRegel() {
 }
 
 void frmVireo::regelEingeben() {
-    const QString titel = QStringLiteral("Regel eingeben");
+    const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Regel eingeben"));
     const std::optional<QString> text = dialoge_.eingabe(
         this, titel,
-        QStringLiteral("Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen („HighLife“), auch mit Gitter "
-                       "(„B3/S23:T30,30“):"),
+        uebersetze(QT_TRANSLATE_NOOP("MorLix", "Regel als B/S („B36/S23“), als S/B („23/3“) oder mit Namen "
+                                               "(„HighLife“), auch mit Gitter („B3/S23:T30,30“):")),
         QString::fromStdString(modell_.regelEingabeText()), QPoint(tw(100), tw(100)));
     if (text) melde(titel, modell_.setzeRegelText(text->toStdString()));
 }
@@ -204,6 +229,11 @@ void frmVireo::geaendert(std::uint32_t was) {
         for (int k = 0; k < 3; ++k) groessen_[k]->setChecked(k == modell_.groessenHaken());
     // The caption marks a changed world with Qt's placeholder.
     if (was & werkbank::kTitel) setWindowTitle(QString::fromStdString(modell_.titel()) + QStringLiteral("[*]"));
+    if (was & werkbank::kSprache) {
+        uebersetzer_.setze(modell_.sprache());
+        sprachen_[0]->setChecked(modell_.sprache() == texte::Sprache::deutsch);
+        sprachen_[1]->setChecked(modell_.sprache() == texte::Sprache::englisch);
+    }
     if (was & werkbank::kChronik) zeigeChronik();
     if (was & (werkbank::kRegel | werkbank::kMaske)) zeigeRegel();
     if (verlauf_) verlauf_->zeige(was);
@@ -215,16 +245,16 @@ void frmVireo::zeigeChronik() {
         aktion->setEnabled(!schritt.empty());
         aktion->setText(schritt.empty() ? verb : verb + QStringLiteral(": ") + QString::fromStdString(schritt));
     };
-    zeige(rueckgaengig_, QStringLiteral("Rückgängig"), modell_.rueckgaengigName());
-    zeige(wiederholen_, QStringLiteral("Wiederholen"), modell_.wiederholenName());
+    zeige(rueckgaengig_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Rückgängig")), modell_.rueckgaengigName());
+    zeige(wiederholen_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Wiederholen")), modell_.wiederholenName());
     setWindowModified(modell_.veraendert());
 }
 
 bool frmVireo::darfVerwerfen() {
     if (!modell_.veraendert()) return true;
     switch (dialoge_.frage(this, QString::fromLatin1(engine::kProgrammName),
-                           QStringLiteral("Die Welt wurde geändert. Änderungen speichern?"),
-                           {QStringLiteral("Speichern"), QStringLiteral("Verwerfen"), QStringLiteral("Abbrechen")})) {
+                           uebersetze(QT_TRANSLATE_NOOP("MorLix", "Die Welt wurde geändert. Änderungen speichern?")),
+                           {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Verwerfen")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))})) {
         case 0: return speichereWelt();
         case 1: return true;
         default: return false;
@@ -241,7 +271,7 @@ void frmVireo::setzeBreite(int twips) { client_->setFixedSize(tw(twips), tw(kCli
 
 void frmVireo::freieGroesse() {
     const std::optional<QString> text =
-        dialoge_.eingabe(this, QStringLiteral("Feldgröße wählen"), QStringLiteral("gerade Zahl bis %1").arg(engine::kMaxFeld),
+        dialoge_.eingabe(this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Feldgröße wählen")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "gerade Zahl bis %1")).arg(engine::kMaxFeld),
                          QStringLiteral("60"), QPoint(tw(100), tw(100)));
     modell_.freieGroesse(text ? std::optional(text->toStdString()) : std::nullopt);
 }
@@ -263,6 +293,16 @@ void frmVireo::keyPressEvent(QKeyEvent* ereignis) {
 void frmVireo::beenden() {
     // Ends at once once the world may go, also while the clock runs or a second window was open.
     if (darfVerwerfen()) QApplication::exit(0);
+}
+
+void frmVireo::changeEvent(QEvent* ereignis) {
+    QMainWindow::changeEvent(ereignis);
+    if (ereignis->type() != QEvent::LanguageChange) return;
+    beschrifteNeu(this);
+    zeigeChronik();
+    zeigeRegel();
+    // What the help line said belongs to the language before.
+    fusszeile_->zeigeHilfe(QString());
 }
 
 void frmVireo::closeEvent(QCloseEvent* ereignis) {

@@ -6,6 +6,7 @@
 #include "engine/programm.h"
 #include "history/periode.h"
 #include "ui/bausteine.h"
+#include "ui/sprache.h"
 #include "ui/dialoge.h"
 #include "werkbank/werkbank.h"
 
@@ -34,12 +35,12 @@ Fusszeile::Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* clie
     hilfeZeile_->setFocusPolicy(Qt::NoFocus);
     faerbe(hilfeZeile_, QColor(255, 255, 192), Qt::black);
 
-    QPushButton* info = knopf(this, QStringLiteral("Command7"), QStringLiteral("Info"), 11100, 10020, 1320, 375);
+    QPushButton* info = knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "Info"), 11100, 10020, 1320, 375);
     connect(info, &QPushButton::clicked, this, [this, &dialoge] {
-        dialoge.information(this, QStringLiteral("Über %1").arg(QLatin1String(engine::kProgrammName)),
-                            QStringLiteral("%1\n\nEine Werkbank für zellulare Automaten mit zwei Zuständen: "
-                                           "Regeln, Nachbarschaften und Ränder frei wählbar.\n\n"
-                                           "Entwickelt vom MorLix-Team, gebaut mit Qt.")
+        dialoge.information(this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Über %1")).arg(QLatin1String(engine::kProgrammName)),
+                            uebersetze(QT_TRANSLATE_NOOP("MorLix", "%1\n\nEine Werkbank für zellulare Automaten mit zwei "
+                                                                   "Zuständen: Regeln, Nachbarschaften und Ränder frei "
+                                                                   "wählbar.\n\nEntwickelt vom MorLix-Team, gebaut mit Qt."))
                                 .arg(QLatin1String(engine::kProgrammTitel)));
     });
     zeige(werkbank::kAlles);

@@ -6,6 +6,8 @@
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QSettings>
+#include <QXmlStreamReader>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +25,8 @@
 #include "ui/frmvireo.h"
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
-#include "ui/deutsch.h"
 #include "ui/hilfe.h"
+#include "ui/sprache.h"
 
 namespace {
 
@@ -168,7 +170,7 @@ private slots:
         QStringList menues;  // the designed ones first
         for (const QAction* a : f->menuBar()->actions()) menues << a->text();
         QCOMPARE(menues, QStringList({"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix", "Bearbeiten",
-                                      "Regel", "Ansicht"}));
+                                      "Regel", "Ansicht", "Sprache"}));
         QVERIFY(finde<QCheckBox>("Check1_2")->isChecked() && !finde<QCheckBox>("Check2_2")->isChecked());
         QVERIFY(finde<QRadioButton>("Option1_0")->isChecked());
         QCOMPARE(zellPixel(-2, -2), 0x000096u);  // pattern 3 in the colour of state 1
@@ -523,10 +525,70 @@ private slots:
         QCOMPARE(lebend->at(2), QPointF(2, 3));
     }
 
+    void theLanguageSwitchesAtRunTimeInEveryWindowAndIsRemembered() {
+        const QTemporaryDir ordner;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+        QMap<QString, QString> katalog;  // German source -> English, where they differ
+        QFile ts(QStringLiteral(MORLIX_TS));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QString quelle;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("source")) quelle = xml.readElementText();
+            if (xml.name() == QLatin1String("translation")) katalog.insert(quelle, xml.readElementText());
+        }
+        QVERIFY(katalog.size() > 100);
+        QVERIFY(oeffne());
+        menue("cmdVerlauf");
+        auto gezeigt = [this] {  // every caption of the main window and its second windows
+            QStringList t;
+            for (auto* l : f->findChildren<QLabel*>()) t << l->text();
+            for (auto* k : f->findChildren<QAbstractButton*>()) t << k->text();
+            for (auto* a : f->findChildren<QAction*>()) t << a->text();
+            for (auto* m : f->findChildren<QMenu*>()) t << m->title();
+            for (auto* w : f->findChildren<QWidget*>()) t << (w->isWindow() ? w->windowTitle() : QString());
+            return t;
+        };
+        auto umschalten = [this](const char* name) {
+            menue(name);
+            QCoreApplication::processEvents();
+        };
+        umschalten("mnuEnglisch");
+        for (const QString& t : gezeigt())
+            QVERIFY2(!katalog.contains(t) || katalog.value(t) == t, qPrintable("still German: " + t));
+        QCOMPARE(finde<QMenu>("cmdRaster")->title(), katalog.value("Raster einstellen"));
+        QCOMPARE(finde<QLabel>("Label2")->text(), katalog.value("Wahl der Welt"));
+        QCOMPARE(finde<QWidget>("frmVerlauf")->windowTitle(), QStringLiteral("Course"));
+        QCOMPARE(text("txtBefund"), QStringLiteral("empty"));
+        ueber(finde<QWidget>("Label2"));
+        QCOMPARE(hilfe(), katalog.value("Übergangsregeln festlegen"));
+        QVERIFY(finde<QAction>("mnuEnglisch")->isChecked());
+        QCOMPARE(QSettings("MorLix", "morlix").value("sprache").toString(), QStringLiteral("en"));
+        QCOMPARE(ui::startSprache({}), texte::Sprache::englisch);
+        QCOMPARE(ui::startSprache({"--sprache=de"}), texte::Sprache::deutsch);
+
+        umschalten("mnuDeutsch");
+        QSet<QString> englisch;
+        for (auto i = katalog.cbegin(); i != katalog.cend(); ++i)
+            if (i.key() != i.value()) englisch.insert(i.value());
+        for (const QString& t : gezeigt()) QVERIFY2(!englisch.contains(t), qPrintable("still English: " + t));
+        const std::pair<const char*, const char*> entworfen[] = {
+            {"Label2", "Wahl der Welt"}, {"Label20", " Rückblende bis -99"}, {"Option1_1", "Quadrat "},
+            {"Label1_3", "sonst bleibt sie unbelebt."}, {"Label18", "Zelle alt 2"}, {"Label8", "überspringen"}};
+        for (const auto& [name, text] : entworfen) {
+            auto* w = finde<QWidget>(name);
+            auto* l = qobject_cast<QLabel*>(w);
+            QCOMPARE(l ? l->text() : qobject_cast<QAbstractButton*>(w)->text(), QString::fromUtf8(text));
+        }
+        QCOMPARE(finde<QAction>("cmdLaden")->text(), QStringLiteral("öffnen"));
+        QCOMPARE(finde<QMenu>("cmdRaster")->title(), QStringLiteral("Raster einstellen"));
+        QCOMPARE(text("txtBefund"), QStringLiteral("leer"));
+    }
+
     void dialogsSpeakGermanWhateverTheSystemLocale() {
         QLocale::setDefault(QLocale::c());
-        QTranslator uebersetzer;
-        QVERIFY(ui::ladeQtDeutsch(*qApp, uebersetzer));
+        ui::Uebersetzer uebersetzer;
+        uebersetzer.setze(texte::Sprache::deutsch);
         QCOMPARE(QLocale().language(), QLocale::German);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }
