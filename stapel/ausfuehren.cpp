@@ -47,10 +47,10 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     if (!feld && a.regel && a.regel->rand) feld = a.regel->feldGroesse;
     const werkbank::Meldung gelesen = w->oeffne(a.eingabe, feld);
     if (gelesen.art == werkbank::Meldung::Art::warnung) {
-        fehler << kName << gelesen.grund << '\n';
+        fehler << kName << gelesen.grund(a.sprache) << '\n';
         return kDateiFehler;
     }
-    if (gelesen) fehler << kName << gelesen.grund << '\n';  // what of the file's rule could not be taken
+    if (gelesen) fehler << kName << gelesen.grund(a.sprache) << '\n';  // what of the file's rule could not be taken
 
     if (a.regel) w->setzeAngaben(*a.regel);
     if (a.maske) w->setzeMaske(*a.maske);
@@ -80,7 +80,7 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     if (a.ausgabe) {
         const werkbank::Meldung geschrieben = schreibe(*w, a);
         if (geschrieben) {
-            fehler << kName << geschrieben.grund << '\n';
+            fehler << kName << geschrieben.grund(a.sprache) << '\n';
             return kDateiFehler;
         }
     }

@@ -1,5 +1,6 @@
 #include "texte/texte.h"
 
+#include <bit>
 #include <cassert>
 
 #include "engine/programm.h"
@@ -97,6 +98,101 @@ std::string schritt(Sprache s, Schrittname name) {
                      : anzahl(name.generationen, "generation", "generations");
     const Paar& p = kSchritte[static_cast<std::size_t>(name.art)];
     return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string problemGrund(Sprache s, const Problem& p) {
+    using F = Problem::Fall;
+    const std::string n = zitat(s, p.name, true);
+    switch (p.fall) {
+        case F::keiner: return {};
+        case F::keineWelt:
+            return de(s) ? "Die Datei " + n + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben."
+                         : "The file " + n + " is not a world: world files end in “.vir”, in small letters.";
+        case F::nichtGelesen: return (de(s) ? "Die Datei " : "The file ") + n + " " + p.grund + ".";
+        case F::suchmuster:
+            return de(s) ? "Der Name " + n + " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens."
+                         : "The name " + n + " contains “*” or “?”: these are search patterns, not characters of a file name.";
+        case F::weltNichtGespeichert:
+            return de(s) ? "Die Welt lässt sich nicht als " + n + " speichern: " + p.grund + "."
+                         : "The world cannot be saved as " + n + ": " + p.grund + ".";
+        case F::musterAbgelehnt: {
+            const std::string von = p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : n;
+            return von + ": " + p.grund;
+        }
+        case F::keinMusterformat:
+            return de(s) ? "Die Endung " + n + " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life."
+                         : "The ending " + n + " names no pattern format; possible are .rle, .cells, .lif and .life.";
+        case F::musterNichtGespeichert:
+            return de(s) ? "Das Muster lässt sich nicht als " + n + " speichern: " + p.grund + "."
+                         : "The pattern cannot be saved as " + n + ": " + p.grund + ".";
+        case F::nichtGespeichert:
+            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: " + p.grund + "."
+                         : "The file " + n + " cannot be saved: " + p.grund + ".";
+        case F::nichtKodierbar:
+            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: das Bild lässt sich nicht kodieren."
+                         : "The file " + n + " cannot be saved: the picture cannot be encoded.";
+        case F::eigenerSatz: return p.grund;
+    }
+    assert(false);
+    return p.grund;
+}
+
+std::string problemText(Sprache s, const Problem& p) {
+    using F = Problem::Fall;
+    const char* bleibt = de(s) ? " Die Welt bleibt, wie sie war." : " The world stays as it was.";
+    switch (p.fall) {
+        case F::keineWelt:
+        case F::nichtGelesen: return problemGrund(s, p) + bleibt;
+        case F::suchmuster: return problemGrund(s, p) + (de(s) ? " Die Welt ist nicht gespeichert." : " The world is not saved.");
+        case F::musterAbgelehnt: {
+            const std::string von =
+                p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : zitat(s, p.name, true);
+            return (de(s) ? "Das Muster aus " + von + " lässt sich nicht einfügen. "
+                          : "The pattern from " + von + " cannot be inserted. ") +
+                   p.grund + bleibt;
+        }
+        default: return problemGrund(s, p);
+    }
+}
+
+std::string randName(Sprache s, engine::Rand rand) {
+    static constexpr Paar kNamen[] = {{"Torus", "Torus"}, {"Quadrat", "Square"}, {"Spiegel", "Mirror"}};
+    const Paar& p = kNamen[static_cast<int>(rand)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string uebernahme(Sprache s, const Uebernahme& u) {
+    std::string teile;
+    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+    if (!u.regel.empty()) {
+        teil((de(s) ? "Regel " : "rule ") + u.regel + (u.regelName.empty() ? "" : " (" + u.regelName + ")"));
+        if (u.maske)
+            teil(*u.maske == 255 ? (de(s) ? "alle acht Nachbarn" : "all eight neighbours")
+                                 : (de(s) ? "Nachbarmaske " : "neighbour mask ") + ziffernText(*u.maske));
+    }
+    if (u.rand) {
+        teil((de(s) ? "Rand " : "edge ") + randName(s, *u.rand));
+        teil((de(s) ? "Feld " : "field ") + ziffernText(u.feld) + " × " + ziffernText(u.feld));
+    }
+    std::string text = teile.empty() ? teile : (de(s) ? "Übernommen: " : "Taken over: ") + teile + ".";
+    if (u.eingefuegt) text = de(s) ? "Eingefügt; Regel und Rand bleiben." : "Inserted; rule and edge stay.";
+    if (u.vergroessert > 0) {
+        if (!text.empty()) text += ' ';
+        text += (de(s) ? "Feld auf " : "Field grown to ") + ziffernText(u.vergroessert) + " × " +
+                ziffernText(u.vergroessert) + (de(s) ? " vergrößert (Muster " : " (pattern ") + ziffernText(u.breite) +
+                " × " + ziffernText(u.hoehe) + ").";
+    }
+    return text;
+}
+
+std::string regelBeschreibung(Sprache s, const std::string& regel, const std::string& name, int maske) {
+    std::string text = (de(s) ? "Regel " : "Rule ") + regel;
+    if (!name.empty()) text += " (" + name + ")";
+    const int gezaehlt = std::popcount(static_cast<unsigned>(maske));
+    if (gezaehlt != 8)
+        text += (de(s) ? ", gezählt " : ", counting ") + ziffernText(gezaehlt) + (de(s) ? " von 8 Nachbarn (Maske " : " of 8 neighbours (mask ") +
+                ziffernText(maske) + ")";
+    return text;
 }
 
 std::string aufruffehler(Sprache s, const Aufruffehler& f) {

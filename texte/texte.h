@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/schritt.h"
 #include "history/periode.h"
 
 // The program's sentences, German and English, made from what the layers below report.
@@ -35,6 +36,57 @@ struct Schrittname {
 };
 /// A step as the undo menu names it, a run by its generations ("120 Generationen"); "" for keiner.
 std::string schritt(Sprache sprache, Schrittname name);
+
+/// What went wrong in a file or rule verb of the workbench, as data.
+struct Problem {
+    enum class Fall {
+        keiner,
+        keineWelt,               ///< a world file's name does not end in ".vir"
+        nichtGelesen,            ///< the file `name` could not be read: grund, a predicate ("ist leer")
+        suchmuster,              ///< a name to save under holds "*" or "?"
+        weltNichtGespeichert,    ///< the world could not be written as `name`: grund
+        musterAbgelehnt,         ///< the pattern from `name` (empty: the clipboard) was refused: grund
+        keinMusterformat,        ///< the ending `name` names no pattern format
+        musterNichtGespeichert,  ///< the pattern could not be written as `name`: grund
+        nichtGespeichert,        ///< the file `name` could not be written: grund
+        nichtKodierbar,          ///< the picture for the file `name` could not be encoded
+        eigenerSatz,             ///< the lower layer's own sentence in grund
+    };
+    Fall fall = Fall::keiner;
+    /// A file name, ending or pattern origin, unquoted.
+    std::string name;
+    /// The reason the reading or writing layer gave.
+    std::string grund;
+};
+/// The problem for a message box: what went wrong and what follows for the world.
+std::string problemText(Sprache sprache, const Problem& problem);
+/// The sentence that names the problem alone.
+std::string problemGrund(Sprache sprache, const Problem& problem);
+
+/// What a rule, pattern or import took over or changed besides what was asked, as data.
+struct Uebernahme {
+    /// The notation of a rule taken, its name where it has one; empty when no rule was taken.
+    std::string regel;
+    std::string regelName;
+    /// The neighbour mask, where the rule named the neighbours.
+    std::optional<int> maske;
+    /// The edge mode and field size of a grid taken.
+    std::optional<engine::Rand> rand;
+    int feld = 0;
+    /// A paste whose pattern named a rule or edge, which were kept.
+    bool eingefuegt = false;
+    /// The size the field grew to for a pattern of breite × hoehe; 0 when it did not grow.
+    int vergroessert = 0;
+    int breite = 0;
+    int hoehe = 0;
+};
+/// "Übernommen: Regel B3/S23 (Life), Rand Torus, Feld 40 × 40." and the like; "" for nothing.
+std::string uebernahme(Sprache sprache, const Uebernahme& uebernahme);
+
+/// "Regel B36/S23 (HighLife), gezählt 4 von 8 Nachbarn (Maske 85)": the rule in force.
+std::string regelBeschreibung(Sprache sprache, const std::string& regel, const std::string& name, int maske);
+/// The name of an edge mode: "Torus", "Quadrat", "Spiegel".
+std::string randName(Sprache sprache, engine::Rand rand);
 
 /// What the batch program's command line could not take.
 struct Aufruffehler {

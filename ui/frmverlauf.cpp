@@ -172,7 +172,7 @@ void frmVerlauf::speichern() {
     if (!pfad) return;
     dateiName_ = *pfad;
     const werkbank::Meldung m = modell_.speichereVerlauf(QFile::encodeName(*pfad).toStdString());
-    if (m) dialoge_.warnung(this, titel, QString::fromStdString(m.text));
+    if (m) dialoge_.warnung(this, titel, QString::fromStdString(m.text(modell_.sprache())));
 }
 
 }  // namespace ui

@@ -201,7 +201,7 @@ void frmVireo::baueMenues() {
 }
 
 void frmVireo::zeigeRegel() {
-    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung()).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung(modell_.sprache())).replace(QLatin1Char('&'), QStringLiteral("&&")));
     const QString name = QString::fromStdString(modell_.regelName());
     for (QAction* a : regelNamen_) a->setChecked(a->data().toString() == name);
 }

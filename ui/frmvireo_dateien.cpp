@@ -26,10 +26,11 @@ std::filesystem::path pfadVon(const QString& pfad) { return QFile::encodeName(pf
 }  // namespace
 
 void frmVireo::melde(const QString& titel, const werkbank::Meldung& meldung) {
-    const QString text = QString::fromStdString(meldung.text);
+    const QString text = QString::fromStdString(meldung.text(modell_.sprache()));
     if (meldung.art == werkbank::Meldung::Art::warnung) dialoge_.warnung(this, titel, text);
     if (meldung.art == werkbank::Meldung::Art::hinweis) dialoge_.information(this, titel, text);
-    if (!meldung.hilfe.empty()) fusszeile_->zeigeHilfe(QString::fromStdString(meldung.hilfe));
+    if (const std::string hilfe = meldung.hilfe(modell_.sprache()); !hilfe.empty())
+        fusszeile_->zeigeHilfe(QString::fromStdString(hilfe));
 }
 
 void frmVireo::oeffnen() {
@@ -74,7 +75,7 @@ void frmVireo::kopieren() { QGuiApplication::clipboard()->setText(QString::fromS
 
 void frmVireo::einfuegen() {
     melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Muster einfügen")),
-          modell_.fuegeMusterEin(QGuiApplication::clipboard()->text().toStdString(), "der Zwischenablage"));
+          modell_.fuegeMusterEin(QGuiApplication::clipboard()->text().toStdString()));
 }
 
 void frmVireo::bildSpeichern() {

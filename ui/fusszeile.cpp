@@ -59,9 +59,9 @@ void Fusszeile::zeige(std::uint32_t was) {
         setzeText(befund_, passt ? ganz : texte::befundKurz(modell_.sprache(), modell_.befund()));
     }
     // The box is narrow: the whole finding and the rule it belongs to show when the pointer rests on it.
-    if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske))
+    if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske | werkbank::kSprache))
         befund_->setToolTip(QString::fromStdString(texte::befund(modell_.sprache(), modell_.befund()) + "\n" +
-                                                   modell_.regelBeschreibung()));
+                                                   modell_.regelBeschreibung(modell_.sprache())));
 }
 
 void Fusszeile::zeigeHilfe(const QString& text) {

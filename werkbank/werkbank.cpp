@@ -214,20 +214,19 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
 Meldung Werkbank::setzeRegelText(const std::string& text) {
     std::string fehler;
     const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);
-    if (!angaben) return {Meldung::Art::warnung, fehler, fehler, {}};
+    if (!angaben) return {Meldung::Art::warnung, {texte::Problem::Fall::eigenerSatz, {}, fehler}, {}};
     return setzeAngaben(*angaben);
 }
 
 Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
     Vorgang v(*this, Art::Bearbeitung, S::regel);
     Meldung m;
-    m.hilfe = uebernimm(angaben);
+    m.uebernahme = uebernimm(angaben);
     return m;
 }
 
-std::string Werkbank::uebernimm(const storage::Angaben& a) {
-    std::string teile;
-    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+texte::Uebernahme Werkbank::uebernimm(const storage::Angaben& a) {
+    texte::Uebernahme u;
     if (a.regel) {
         const engine::Regel& r = a.regel->regel;
         for (std::size_t k = 0; k < 9; ++k) {
@@ -237,20 +236,19 @@ std::string Werkbank::uebernimm(const storage::Angaben& a) {
         if (a.regel->mitNachbarn) welt_->nachbarMaske = a.regel->maske;
         // A name only where it holds: with all eight neighbours.
         const std::string_view name = storage::regelName(r, welt_->nachbarMaske);
-        teil("Regel " + storage::regelText(r, 255) + (name.empty() ? "" : " (" + std::string(name) + ")"));
-        if (a.regel->mitNachbarn)
-            teil(a.regel->maske == 255 ? std::string("alle acht Nachbarn")
-                                       : "Nachbarmaske " + engine::ziffernText(a.regel->maske));
+        u.regel = storage::regelText(r, 255);
+        u.regelName = name;
+        if (a.regel->mitNachbarn) u.maske = a.regel->maske;
     }
     if (a.rand) {
         rand_ = *a.rand;
-        teil("Rand " + std::string(storage::randName(rand_)));
         groesseMitHaken(a.feldGroesse);
-        teil("Feld " + engine::ziffernText(a.feldGroesse) + " × " + engine::ziffernText(a.feldGroesse));
+        u.rand = rand_;
+        u.feld = a.feldGroesse;
     }
     neuerLauf();
     melde(kRegel | kMaske | kRand | kBefund);
-    return teile.empty() ? teile : "Übernommen: " + teile + ".";
+    return u;
 }
 
 std::string Werkbank::regelEingabeText() const {
@@ -266,14 +264,8 @@ std::vector<BenannteRegel> Werkbank::benannteRegeln() {
 
 std::string Werkbank::regelName() const { return std::string(storage::regelName(regel(), welt_->nachbarMaske)); }
 
-std::string Werkbank::regelBeschreibung() const {
-    std::string text = "Regel " + storage::regelText(regel(), 255);
-    if (const std::string name = regelName(); !name.empty()) text += " (" + name + ")";
-    const int gezaehlt = std::popcount(welt_->nachbarMaske);
-    if (gezaehlt != 8)
-        text += ", gezählt " + engine::ziffernText(gezaehlt) + " von 8 Nachbarn (Maske " +
-                engine::ziffernText(welt_->nachbarMaske) + ")";
-    return text;
+std::string Werkbank::regelBeschreibung(texte::Sprache sprache) const {
+    return texte::regelBeschreibung(sprache, storage::regelText(regel(), 255), regelName(), welt_->nachbarMaske);
 }
 
 void Werkbank::groesseMitHaken(int n) {

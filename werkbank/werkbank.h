@@ -68,13 +68,16 @@ enum class Reihe { Ueberleben, Geburt };
 struct Meldung {
     enum class Art { keine, hinweis, warnung };
     Art art = Art::keine;
-    /// One or two German sentences for a message box.
-    std::string text;
+    /// What went wrong, or what of a file could not be taken.
+    texte::Problem problem;
+    /// What the verb took over or changed besides what was asked (a rule, an edge, a larger field).
+    texte::Uebernahme uebernahme;
+    /// One or two sentences for a message box.
+    std::string text(texte::Sprache s = texte::Sprache::deutsch) const { return texte::problemText(s, problem); }
     /// The sentence that names the problem alone, without what it means for the window.
-    std::string grund;
-    /// What the verb took over or changed besides what was asked (a rule, an edge, a larger
-    /// field), one German sentence for the help line; empty when nothing.
-    std::string hilfe;
+    std::string grund(texte::Sprache s = texte::Sprache::deutsch) const { return texte::problemGrund(s, problem); }
+    /// What was taken over, one sentence for the help line; empty when nothing.
+    std::string hilfe(texte::Sprache s = texte::Sprache::deutsch) const { return texte::uebernahme(s, uebernahme); }
     explicit operator bool() const { return art != Art::keine; }
 };
 
@@ -201,7 +204,7 @@ public:
     static std::vector<BenannteRegel> benannteRegeln();
     /// The rule in force as the literature writes it ("B3/S23"), with its name where it has one
     /// and the counted neighbours when not all eight count.
-    std::string regelBeschreibung() const;
+    std::string regelBeschreibung(texte::Sprache sprache = texte::Sprache::deutsch) const;
     /// The name of the rule in force with all eight neighbours ("HighLife"); empty when it has none.
     std::string regelName() const;
     /// A field size (even, 2..90) without the menu's check mark; other sizes are ignored.
@@ -303,9 +306,10 @@ public:
     /// or a grid taken over, the field has that size and a larger pattern is refused, never cut.
     /// One undo step; the help line says what was taken over, a hint what could not be.
     Meldung importiereMuster(const std::filesystem::path& pfad, std::optional<int> feld = {});
-    /// Adds the living cells of a pattern text from `herkunft` ("der Zwischenablage") to the
-    /// world; rule and grid stay, the field grows as on import. With `ersetzen`, as an import.
-    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool ersetzen = false);
+    /// Adds the living cells of a pattern text from the file named `herkunft` (empty: the
+    /// clipboard) to the world; rule and grid stay, the field grows as on import. With
+    /// `ersetzen`, as an import.
+    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft = {}, bool ersetzen = false);
     /// A file named on the command line: a world, or a pattern imported (in a field of size
     /// `feld`, if given); either is unchanged until edited.
     Meldung oeffne(const std::filesystem::path& pfad, std::optional<int> feld = {});
@@ -334,7 +338,7 @@ private:
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen, std::optional<int> feld);
     /// Takes over the rule (the neighbours only when named), edge and size `angaben` states;
     /// what was taken, as "Übernommen: Regel B3/S23 (Life), Rand Torus, Feld 40 × 40.", or nothing.
-    std::string uebernimm(const storage::Angaben& angaben);
+    texte::Uebernahme uebernimm(const storage::Angaben& angaben);
     /// Sets the field size, with the menu's check mark when it is a fixed size.
     void groesseMitHaken(int n);
     /// Adds change bits to report when the outermost verb ends.

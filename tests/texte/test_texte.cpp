@@ -81,3 +81,47 @@ TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
     EXPECT_EQ(texte::spracheAus("en"), Sprache::englisch);
     EXPECT_EQ(texte::spracheAus("EN"), std::nullopt);
 }
+
+TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
+    using F = texte::Problem::Fall;
+    const struct { texte::Problem p; const char *de, *en; } faelle[] = {
+        {{F::keineWelt, "a.VIR", ""},
+         "Die Datei „a.VIR“ ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben. Die Welt bleibt, wie sie war.",
+         "The file “a.VIR” is not a world: world files end in “.vir”, in small letters. The world stays as it was."},
+        {{F::nichtGelesen, "a.vir", "ist leer"}, "Die Datei „a.vir“ ist leer. Die Welt bleibt, wie sie war.",
+         "The file “a.vir” ist leer. The world stays as it was."},
+        {{F::suchmuster, "*.vir", ""},
+         "Der Name „*.vir“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens. Die Welt ist nicht gespeichert.",
+         "The name “*.vir” contains “*” or “?”: these are search patterns, not characters of a file name. The world is not saved."},
+        {{F::weltNichtGespeichert, "x.vir", "voll"}, "Die Welt lässt sich nicht als „x.vir“ speichern: voll.",
+         "The world cannot be saved as “x.vir”: voll."},
+        {{F::musterAbgelehnt, "", "Zu groß."},
+         "Das Muster aus der Zwischenablage lässt sich nicht einfügen. Zu groß. Die Welt bleibt, wie sie war.",
+         "The pattern from the clipboard cannot be inserted. Zu groß. The world stays as it was."},
+        {{F::keinMusterformat, ".bmp", ""}, "Die Endung „.bmp“ sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.",
+         "The ending “.bmp” names no pattern format; possible are .rle, .cells, .lif and .life."},
+        {{F::musterNichtGespeichert, "m.rle", "voll"}, "Das Muster lässt sich nicht als „m.rle“ speichern: voll.",
+         "The pattern cannot be saved as “m.rle”: voll."},
+        {{F::nichtGespeichert, "b.png", "voll"}, "Die Datei „b.png“ lässt sich nicht speichern: voll.",
+         "The file “b.png” cannot be saved: voll."},
+        {{F::nichtKodierbar, "b.png", ""}, "Die Datei „b.png“ lässt sich nicht speichern: das Bild lässt sich nicht kodieren.",
+         "The file “b.png” cannot be saved: the picture cannot be encoded."},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(texte::problemText(Sprache::deutsch, f.p), f.de);
+        EXPECT_EQ(texte::problemText(Sprache::englisch, f.p), f.en);
+    }
+    EXPECT_EQ(texte::problemGrund(Sprache::englisch, {F::musterAbgelehnt, "a.rle", "Zu groß."}), "“a.rle”: Zu groß.");
+}
+
+TEST(Texte, WhatWasTakenOverAndTheRuleInForceInBothLanguages) {
+    texte::Uebernahme u{"B3/S23", "Life", 255, engine::Rand::Quadrat, 40, false, 0, 0, 0};
+    EXPECT_EQ(texte::uebernahme(Sprache::deutsch, u), "Übernommen: Regel B3/S23 (Life), alle acht Nachbarn, Rand Quadrat, Feld 40 × 40.");
+    EXPECT_EQ(texte::uebernahme(Sprache::englisch, u), "Taken over: rule B3/S23 (Life), all eight neighbours, edge Square, field 40 × 40.");
+    const texte::Uebernahme eingefuegt{{}, {}, {}, {}, 0, true, 46, 45, 1};
+    EXPECT_EQ(texte::uebernahme(Sprache::deutsch, eingefuegt), "Eingefügt; Regel und Rand bleiben. Feld auf 46 × 46 vergrößert (Muster 45 × 1).");
+    EXPECT_EQ(texte::uebernahme(Sprache::englisch, eingefuegt), "Inserted; rule and edge stay. Field grown to 46 × 46 (pattern 45 × 1).");
+    EXPECT_EQ(texte::uebernahme(Sprache::englisch, {}), "");
+    EXPECT_EQ(texte::regelBeschreibung(Sprache::deutsch, "B36/S23", "", 85), "Regel B36/S23, gezählt 4 von 8 Nachbarn (Maske 85)");
+    EXPECT_EQ(texte::regelBeschreibung(Sprache::englisch, "B3/S23", "Life", 255), "Rule B3/S23 (Life)");
+}
