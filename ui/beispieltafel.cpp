@@ -7,6 +7,7 @@
 
 #include "examples/beispiele.h"
 #include "ui/bausteine.h"
+#include "ui/sprache.h"
 #include "ui/bilder.h"
 #include "werkbank/werkbank.h"
 
@@ -82,6 +83,7 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
         f.setPixelSize(fett ? 11 : 10);
         f.setBold(fett);
         l->setFont(f);
+        l->setProperty(kPassend, true);
         l->adjustSize();
     };
     QLabel* titel =

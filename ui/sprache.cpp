@@ -20,8 +20,10 @@ constexpr char kQuelle[] = "morlixQuelle";
 #define MORLIX_EINSTELLUNGEN QSettings einstellungen(QStringLiteral("MorLix"), QStringLiteral("morlix"))
 
 void zeige(QObject* o, const QString& text) {
-    if (auto* l = qobject_cast<QLabel*>(o)) l->setText(text);
-    else if (auto* k = qobject_cast<QAbstractButton*>(o)) k->setText(text);
+    if (auto* l = qobject_cast<QLabel*>(o)) {
+        l->setText(text);
+        if (l->property(kPassend).toBool()) l->adjustSize();
+    } else if (auto* k = qobject_cast<QAbstractButton*>(o)) k->setText(text);
     else if (auto* a = qobject_cast<QAction*>(o)) a->setText(text);
     else if (auto* m = qobject_cast<QMenu*>(o)) m->setTitle(text);
     else if (auto* w = qobject_cast<QWidget*>(o)) w->setWindowTitle(text);

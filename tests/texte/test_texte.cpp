@@ -35,14 +35,9 @@ TEST(Texte, UndoStepsAndRunsCountedInBothLanguages) {
         {{S::lauf, 1}, "1 Generation", "1 generation"},
         {{S::lauf, 120}, "120 Generationen", "120 generations"},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(texte::schritt(Sprache::deutsch, f.name), f.de);
-        EXPECT_EQ(texte::schritt(Sprache::englisch, f.name), f.en);
-    }
-    // Every kind has a name in both languages.
-    for (int k = 1; k <= static_cast<int>(S::lauf); ++k)
-        for (Sprache s : {Sprache::deutsch, Sprache::englisch})
-            EXPECT_FALSE(texte::schritt(s, {static_cast<S>(k), 3}).empty()) << k;
+    for (const auto& f : faelle)
+        EXPECT_EQ(texte::schritt(Sprache::deutsch, f.name) + "|" + texte::schritt(Sprache::englisch, f.name),
+                  std::string(f.de) + "|" + f.en);
 }
 
 TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
@@ -74,10 +69,9 @@ TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
         {{A::sprache, "fr", 0, {}}, "Die Sprache „fr“ gibt es nicht; möglich sind de und en.",
          "There is no language “fr”; possible are de and en."},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(texte::aufruffehler(Sprache::deutsch, f.f), f.de);
-        EXPECT_EQ(texte::aufruffehler(Sprache::englisch, f.f), f.en);
-    }
+    for (const auto& f : faelle)
+        EXPECT_EQ(texte::aufruffehler(Sprache::deutsch, f.f) + "|" + texte::aufruffehler(Sprache::englisch, f.f),
+                  std::string(f.de) + "|" + f.en);
     EXPECT_EQ(texte::spracheAus("en"), Sprache::englisch);
     EXPECT_EQ(texte::spracheAus("EN"), std::nullopt);
 }
@@ -107,10 +101,9 @@ TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
         {{F::nichtKodierbar, "b.png", ""}, "Die Datei „b.png“ lässt sich nicht speichern: das Bild lässt sich nicht kodieren.",
          "The file “b.png” cannot be saved: the picture cannot be encoded."},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(texte::problemText(Sprache::deutsch, f.p), f.de);
-        EXPECT_EQ(texte::problemText(Sprache::englisch, f.p), f.en);
-    }
+    for (const auto& f : faelle)
+        EXPECT_EQ(texte::problemText(Sprache::deutsch, f.p) + "|" + texte::problemText(Sprache::englisch, f.p),
+                  std::string(f.de) + "|" + f.en);
     EXPECT_EQ(texte::problemGrund(Sprache::englisch, {F::musterAbgelehnt, "a.rle", "Zu groß."}), "“a.rle”: Zu groß.");
 }
 

@@ -556,15 +556,11 @@ private slots:
         umschalten("mnuEnglisch");
         for (const QString& t : gezeigt())
             QVERIFY2(!katalog.contains(t) || katalog.value(t) == t, qPrintable("still German: " + t));
-        QCOMPARE(finde<QMenu>("cmdRaster")->title(), katalog.value("Raster einstellen"));
-        QCOMPARE(finde<QLabel>("Label2")->text(), katalog.value("Wahl der Welt"));
-        QCOMPARE(finde<QWidget>("frmVerlauf")->windowTitle(), QStringLiteral("Course"));
+        QCOMPARE(finde<QWidget>("frmVerlauf")->windowTitle(), katalog.value("Verlauf"));
         QCOMPARE(text("txtBefund"), QStringLiteral("empty"));
         ueber(finde<QWidget>("Label2"));
         QCOMPARE(hilfe(), katalog.value("Übergangsregeln festlegen"));
-        QVERIFY(finde<QAction>("mnuEnglisch")->isChecked());
-        QCOMPARE(QSettings("MorLix", "morlix").value("sprache").toString(), QStringLiteral("en"));
-        QCOMPARE(ui::startSprache({}), texte::Sprache::englisch);
+        QCOMPARE(ui::startSprache({}), texte::Sprache::englisch);  // remembered
         QCOMPARE(ui::startSprache({"--sprache=de"}), texte::Sprache::deutsch);
 
         umschalten("mnuDeutsch");
@@ -572,15 +568,10 @@ private slots:
         for (auto i = katalog.cbegin(); i != katalog.cend(); ++i)
             if (i.key() != i.value()) englisch.insert(i.value());
         for (const QString& t : gezeigt()) QVERIFY2(!englisch.contains(t), qPrintable("still English: " + t));
-        const std::pair<const char*, const char*> entworfen[] = {
-            {"Label2", "Wahl der Welt"}, {"Label20", " Rückblende bis -99"}, {"Option1_1", "Quadrat "},
-            {"Label1_3", "sonst bleibt sie unbelebt."}, {"Label18", "Zelle alt 2"}, {"Label8", "überspringen"}};
-        for (const auto& [name, text] : entworfen) {
-            auto* w = finde<QWidget>(name);
-            auto* l = qobject_cast<QLabel*>(w);
-            QCOMPARE(l ? l->text() : qobject_cast<QAbstractButton*>(w)->text(), QString::fromUtf8(text));
-        }
-        QCOMPARE(finde<QAction>("cmdLaden")->text(), QStringLiteral("öffnen"));
+        for (const auto& [name, text] : {std::pair{"Label2", "Wahl der Welt"}, {"Label20", " Rückblende bis -99"},
+                                         {"Label1_3", "sonst bleibt sie unbelebt."}, {"Label18", "Zelle alt 2"}})
+            QCOMPARE(finde<QLabel>(name)->text(), QString::fromUtf8(text));
+        QCOMPARE(finde<QRadioButton>("Option1_1")->text(), QStringLiteral("Quadrat "));
         QCOMPARE(finde<QMenu>("cmdRaster")->title(), QStringLiteral("Raster einstellen"));
         QCOMPARE(text("txtBefund"), QStringLiteral("leer"));
     }
