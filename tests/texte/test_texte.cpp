@@ -15,12 +15,10 @@ TEST(Texte, FindingsInBothLanguagesWithTheirNumbers) {
         {{9, 4, 0, -2}, "Periode 4, wandert (0, -2)", "P4 ↑2", "period 4, moves (0, -2)", "P4 ↑2"},
         {{20, 12, -2, 1}, "Periode 12, wandert (-2, 1)", "P12 ↙2,1", "period 12, moves (-2, 1)", "P12 ↙2,1"},
     };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(texte::befund(Sprache::deutsch, f.befund), f.lang);
-        EXPECT_EQ(texte::befundKurz(Sprache::deutsch, f.befund), f.kurz);
-        EXPECT_EQ(texte::befund(Sprache::englisch, f.befund), f.long_);
-        EXPECT_EQ(texte::befundKurz(Sprache::englisch, f.befund), f.kurzEn);
-    }
+    for (const auto& f : faelle)
+        EXPECT_EQ(texte::befund(Sprache::deutsch, f.befund) + "|" + texte::befundKurz(Sprache::deutsch, f.befund) + "|" +
+                      texte::befund(Sprache::englisch, f.befund) + "|" + texte::befundKurz(Sprache::englisch, f.befund),
+                  std::string(f.lang) + "|" + f.kurz + "|" + f.long_ + "|" + f.kurzEn);
     EXPECT_EQ(texte::schlusszeile(Sprache::deutsch, 57, {1, 0, 0, 0}), "Generation 57: 1 lebende Zelle, 1 Zelle");
     EXPECT_EQ(texte::schlusszeile(Sprache::englisch, 2, {6, 2, 0, 0}), "Generation 2: 6 living cells, period 2");
 }
@@ -87,17 +85,14 @@ TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
         {{F::suchmuster, "*.vir", ""},
          "Der Name „*.vir“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens. Die Welt ist nicht gespeichert.",
          "The name “*.vir” contains “*” or “?”: these are search patterns, not characters of a file name. The world is not saved."},
-        {{F::weltNichtGespeichert, "x.vir", "voll"}, "Die Welt lässt sich nicht als „x.vir“ speichern: voll.",
-         "The world cannot be saved as “x.vir”: voll."},
         {{F::musterAbgelehnt, "", "Zu groß."},
          "Das Muster aus der Zwischenablage lässt sich nicht einfügen. Zu groß. Die Welt bleibt, wie sie war.",
          "The pattern from the clipboard cannot be inserted. Zu groß. The world stays as it was."},
         {{F::keinMusterformat, ".bmp", ""}, "Die Endung „.bmp“ sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.",
          "The ending “.bmp” names no pattern format; possible are .rle, .cells, .lif and .life."},
-        {{F::musterNichtGespeichert, "m.rle", "voll"}, "Das Muster lässt sich nicht als „m.rle“ speichern: voll.",
-         "The pattern cannot be saved as “m.rle”: voll."},
-        {{F::nichtGespeichert, "b.png", "voll"}, "Die Datei „b.png“ lässt sich nicht speichern: voll.",
-         "The file “b.png” cannot be saved: voll."},
+        {{F::weltNichtGespeichert, "x", "voll"}, "Die Welt lässt sich nicht als „x“ speichern: voll.", "The world cannot be saved as “x”: voll."},
+        {{F::musterNichtGespeichert, "m", "voll"}, "Das Muster lässt sich nicht als „m“ speichern: voll.", "The pattern cannot be saved as “m”: voll."},
+        {{F::nichtGespeichert, "b", "voll"}, "Die Datei „b“ lässt sich nicht speichern: voll.", "The file “b” cannot be saved: voll."},
         {{F::nichtKodierbar, "b.png", ""}, "Die Datei „b.png“ lässt sich nicht speichern: das Bild lässt sich nicht kodieren.",
          "The file “b.png” cannot be saved: the picture cannot be encoded."},
     };

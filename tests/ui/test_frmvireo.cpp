@@ -549,11 +549,8 @@ private slots:
             for (auto* w : f->findChildren<QWidget*>()) t << (w->isWindow() ? w->windowTitle() : QString());
             return t;
         };
-        auto umschalten = [this](const char* name) {
-            menue(name);
-            QCoreApplication::processEvents();
-        };
-        umschalten("mnuEnglisch");
+        menue("mnuEnglisch");
+        QCoreApplication::processEvents();  // the translator's LanguageChange events are posted
         for (const QString& t : gezeigt())
             QVERIFY2(!katalog.contains(t) || katalog.value(t) == t, qPrintable("still German: " + t));
         QCOMPARE(finde<QWidget>("frmVerlauf")->windowTitle(), katalog.value("Verlauf"));
@@ -563,7 +560,8 @@ private slots:
         QCOMPARE(ui::startSprache({}), texte::Sprache::englisch);  // remembered
         QCOMPARE(ui::startSprache({"--sprache=de"}), texte::Sprache::deutsch);
 
-        umschalten("mnuDeutsch");
+        menue("mnuDeutsch");
+        QCoreApplication::processEvents();
         QSet<QString> englisch;
         for (auto i = katalog.cbegin(); i != katalog.cend(); ++i)
             if (i.key() != i.value()) englisch.insert(i.value());
