@@ -1,5 +1,4 @@
 #include "ui/bausteine.h"
-#include "ui/sprache.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -9,6 +8,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "ui/sprache.h"
 #include "ui/widgets.h"
 
 namespace ui {

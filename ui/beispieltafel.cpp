@@ -7,8 +7,8 @@
 
 #include "examples/beispiele.h"
 #include "ui/bausteine.h"
-#include "ui/sprache.h"
 #include "ui/bilder.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {

@@ -9,8 +9,8 @@
 #include "edit/maus.h"
 #include "edit/scrollen.h"
 #include "ui/bausteine.h"
-#include "ui/sprache.h"
 #include "ui/bilder.h"
+#include "ui/sprache.h"
 #include "ui/widgets.h"
 #include "werkbank/werkbank.h"
 

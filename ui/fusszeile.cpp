@@ -6,8 +6,8 @@
 #include "engine/programm.h"
 #include "history/periode.h"
 #include "ui/bausteine.h"
-#include "ui/sprache.h"
 #include "ui/dialoge.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {

@@ -1,11 +1,11 @@
 #include "ui/hilfe.h"
-#include "ui/sprache.h"
 
 #include <QMouseEvent>
 #include <algorithm>
 #include <QWidget>
 #include <utility>
 
+#include "ui/sprache.h"
 #include "ui/tafel.h"
 
 namespace ui {
