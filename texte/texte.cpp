@@ -110,8 +110,10 @@ std::string problemGrund(Sprache s, const Problem& p) {
                          : "The file " + n + " is not a world: world files end in “.vir”, in small letters.";
         case F::nichtGelesen: return (de(s) ? "Die Datei " : "The file ") + n + " " + p.grund + ".";
         case F::suchmuster:
-            return de(s) ? "Der Name " + n + " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens."
-                         : "The name " + n + " contains “*” or “?”: these are search patterns, not characters of a file name.";
+            return de(s) ? "Der Name " + n +
+                               " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens."
+                         : "The name " + n +
+                               " contains “*” or “?”: these are search patterns, not characters of a file name.";
         case F::weltNichtGespeichert:
             return de(s) ? "Die Welt lässt sich nicht als " + n + " speichern: " + p.grund + "."
                          : "The world cannot be saved as " + n + ": " + p.grund + ".";
@@ -143,7 +145,8 @@ std::string problemText(Sprache s, const Problem& p) {
     switch (p.fall) {
         case F::keineWelt:
         case F::nichtGelesen: return problemGrund(s, p) + bleibt;
-        case F::suchmuster: return problemGrund(s, p) + (de(s) ? " Die Welt ist nicht gespeichert." : " The world is not saved.");
+        case F::suchmuster:
+            return problemGrund(s, p) + (de(s) ? " Die Welt ist nicht gespeichert." : " The world is not saved.");
         case F::musterAbgelehnt: {
             const std::string von =
                 p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : zitat(s, p.name, true);
@@ -190,8 +193,8 @@ std::string regelBeschreibung(Sprache s, const std::string& regel, const std::st
     if (!name.empty()) text += " (" + name + ")";
     const int gezaehlt = std::popcount(static_cast<unsigned>(maske));
     if (gezaehlt != 8)
-        text += (de(s) ? ", gezählt " : ", counting ") + ziffernText(gezaehlt) + (de(s) ? " von 8 Nachbarn (Maske " : " of 8 neighbours (mask ") +
-                ziffernText(maske) + ")";
+        text += (de(s) ? ", gezählt " : ", counting ") + ziffernText(gezaehlt) +
+                (de(s) ? " von 8 Nachbarn (Maske " : " of 8 neighbours (mask ") + ziffernText(maske) + ")";
     return text;
 }
 
@@ -201,7 +204,8 @@ std::string aufruffehler(Sprache s, const Aufruffehler& f) {
     const std::string g = ziffernText(f.grenze);
     switch (f.art) {
         case A::keineDatei:
-            return de(s) ? "Es fehlt die Datei mit der Welt oder dem Muster." : "The file with the world or pattern is missing.";
+            return de(s) ? "Es fehlt die Datei mit der Welt oder dem Muster."
+                         : "The file with the world or pattern is missing.";
         case A::zweiteDatei:
             return de(s) ? "Es geht nur eine Datei auf einmal; " + w + " ist eine zweite."
                          : "Only one file at a time; " + w + " is a second one.";
@@ -315,7 +319,8 @@ std::string stapelVersion(Sprache s) {
 
 std::string schlusszeile(Sprache s, long long generation, const history::Befund& b) {
     return "Generation " + ziffernText(generation) + ": " +
-           (de(s) ? anzahl(b.lebende, "lebende Zelle", "lebende Zellen") : anzahl(b.lebende, "living cell", "living cells")) +
+           (de(s) ? anzahl(b.lebende, "lebende Zelle", "lebende Zellen")
+                  : anzahl(b.lebende, "living cell", "living cells")) +
            ", " + befund(s, b);
 }
 

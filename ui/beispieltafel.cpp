@@ -86,8 +86,8 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
         l->setProperty(kPassend, true);
         l->adjustSize();
     };
-    QLabel* titel =
-        beschriftung(this, QStringLiteral("Label14"), QT_TRANSLATE_NOOP("MorLix", "Beispiele"), 0, 0, kPanelBreite, 300);
+    QLabel* titel = beschriftung(this, QStringLiteral("Label14"), QT_TRANSLATE_NOOP("MorLix", "Beispiele"), 0, 0,
+                                 kPanelBreite, 300);
     titel->setAlignment(Qt::AlignCenter);
     QFont gross = titel->font();
     gross.setPixelSize(14);
@@ -96,8 +96,12 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
     text(QStringLiteral("Label15"), QT_TRANSLATE_NOOP("MorLix", "Vireos Welt:"), 120, 420, true);
     text(QStringLiteral("Label9"), QT_TRANSLATE_NOOP("MorLix", "2-3 / 3 Welt"), 0, 720, true);
     text(QStringLiteral("Label10"), QT_TRANSLATE_NOOP("MorLix", "statisch"), 1080, 1920);
-    const char* ueber[7] = {QT_TRANSLATE_NOOP("MorLix", "Blinker"), QT_TRANSLATE_NOOP("MorLix", "Krabbler"), QT_TRANSLATE_NOOP("MorLix", "symmetrische Verläufe"),
-                            QT_TRANSLATE_NOOP("MorLix", "erzeugt Krabblerwelten"), QT_TRANSLATE_NOOP("MorLix", "4-Phasen Blinker"), QT_TRANSLATE_NOOP("MorLix", "Tintenfisch"),
+    const char* ueber[7] = {QT_TRANSLATE_NOOP("MorLix", "Blinker"),
+                            QT_TRANSLATE_NOOP("MorLix", "Krabbler"),
+                            QT_TRANSLATE_NOOP("MorLix", "symmetrische Verläufe"),
+                            QT_TRANSLATE_NOOP("MorLix", "erzeugt Krabblerwelten"),
+                            QT_TRANSLATE_NOOP("MorLix", "4-Phasen Blinker"),
+                            QT_TRANSLATE_NOOP("MorLix", "Tintenfisch"),
                             QT_TRANSLATE_NOOP("MorLix", "Krabbler")};
     const int ueberOrt[7][2] = {{780, 2940}, {360, 3360}, {0, 4680}, {120, 5760}, {120, 7680}, {420, 8460}, {900, 9240}};
     for (int k = 0; k < 7; ++k) text(indexName("Label11", k), ueber[k], ueberOrt[k][0], ueberOrt[k][1]);

@@ -49,8 +49,8 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
             [this](int knopf, double x, double y) { modell_.mausRunter(knopf, x, y); });
     connect(feldBild_, &FeldBild::mausBewegt, this, [this](int, double x, double y) {
         modell_.mausBewegt(x, y);
-        emit hilfe(uebersetze(
-            QT_TRANSLATE_NOOP("MorLix", "Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie")));
+        emit hilfe(uebersetze(QT_TRANSLATE_NOOP(
+            "MorLix", "Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie")));
     });
     connect(feldBild_, &FeldBild::mausHoch, this, [this] { modell_.mausHoch(); });
     baueTastenzeiger();
@@ -99,7 +99,8 @@ void FeldTafel::baueScroll() {
         auto* bild = new FeldBild(flaeche, this);
         bild->setObjectName(QString::fromLatin1(name));
         platziere(bild, links, oben, breite, hoehe);
-        connect(bild, &FeldBild::mausBewegt, this, [this] { emit hilfe(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Scrollrad"))); });
+        connect(bild, &FeldBild::mausBewegt, this,
+                [this] { emit hilfe(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Scrollrad"))); });
         connect(bild, &FeldBild::mausHoch, this, [this] { modell_.scrollLoslassen(); });
         return bild;
     };

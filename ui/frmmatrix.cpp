@@ -81,7 +81,8 @@ frmMatrix::frmMatrix(werkbank::Werkbank& modell, QWidget* eltern) : QWidget(elte
         boxen_[n]->setChecked(true);
     }
 
-    QPushButton* okKnopf = knopf(this, QStringLiteral("Command1"), QT_TRANSLATE_NOOP("MorLix", "ok"), 480, 2520, 1815, 375);
+    QPushButton* okKnopf =
+        knopf(this, QStringLiteral("Command1"), QT_TRANSLATE_NOOP("MorLix", "ok"), 480, 2520, 1815, 375);
     ui::faerbe(okKnopf, kAngekreuzt, Qt::black);
     connect(okKnopf, &QPushButton::clicked, this, &frmMatrix::ok);
 }

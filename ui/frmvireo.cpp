@@ -97,20 +97,22 @@ QMenu* frmVireo::menue(const char* name, const char* quelle, bool anhaengen) {
 void frmVireo::baueMenues() {
     QMenu* datei = menue("cmdDatei", QT_TRANSLATE_NOOP("MorLix", "Datei"));
     connect(eintrag(datei, "cmdNeu", QT_TRANSLATE_NOOP("MorLix", "neu")), &QAction::triggered, this, &frmVireo::neu);
-    connect(eintrag(datei, "cmdLaden", QT_TRANSLATE_NOOP("MorLix", "öffnen")), &QAction::triggered, this, &frmVireo::oeffnen);
+    connect(eintrag(datei, "cmdLaden", QT_TRANSLATE_NOOP("MorLix", "öffnen")), &QAction::triggered, this,
+            &frmVireo::oeffnen);
     connect(eintrag(datei, "cmdSpeichern", QT_TRANSLATE_NOOP("MorLix", "speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QT_TRANSLATE_NOOP("MorLix", "Muster importieren (ersetzt die Welt)…")), &QAction::triggered,
-            this, &frmVireo::importieren);
+    connect(eintrag(datei, "cmdImport", QT_TRANSLATE_NOOP("MorLix", "Muster importieren (ersetzt die Welt)…")),
+            &QAction::triggered, this, &frmVireo::importieren);
     connect(eintrag(datei, "cmdExport", QT_TRANSLATE_NOOP("MorLix", "Muster exportieren…")), &QAction::triggered, this,
             &frmVireo::exportieren);
     connect(eintrag(datei, "cmdBild", QT_TRANSLATE_NOOP("MorLix", "Bild speichern…")), &QAction::triggered, this,
             &frmVireo::bildSpeichern);
-    connect(eintrag(datei, "cmdAnimation", QT_TRANSLATE_NOOP("MorLix", "Animation speichern…")), &QAction::triggered, this,
-            &frmVireo::animationSpeichern);
+    connect(eintrag(datei, "cmdAnimation", QT_TRANSLATE_NOOP("MorLix", "Animation speichern…")), &QAction::triggered,
+            this, &frmVireo::animationSpeichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdEnde", QT_TRANSLATE_NOOP("MorLix", "beenden")), &QAction::triggered, this, &frmVireo::beenden);
+    connect(eintrag(datei, "cmdEnde", QT_TRANSLATE_NOOP("MorLix", "beenden")), &QAction::triggered, this,
+            &frmVireo::beenden);
     const std::pair<const char*, QKeySequence> tasten[] = {{"cmdNeu", QKeySequence::New},
                                                            {"cmdLaden", QKeySequence::Open},
                                                            {"cmdSpeichern", QKeySequence::Save},
@@ -129,7 +131,8 @@ void frmVireo::baueMenues() {
     connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
     bearbeiten->addSeparator();
     QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QT_TRANSLATE_NOOP("MorLix", "Muster kopieren"));
-    QAction* einfuegung = eintrag(bearbeiten, "cmdEinfuegen", QT_TRANSLATE_NOOP("MorLix", "Muster einfügen (zur Welt hinzu)"));
+    QAction* einfuegung =
+        eintrag(bearbeiten, "cmdEinfuegen", QT_TRANSLATE_NOOP("MorLix", "Muster einfügen (zur Welt hinzu)"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
     kopie->setShortcut(QKeySequence::Copy);
     einfuegung->setShortcut(QKeySequence::Paste);
@@ -144,7 +147,8 @@ void frmVireo::baueMenues() {
         groessen_[k]->setCheckable(true);
         connect(groessen_[k], &QAction::triggered, this, [this, k] { modell_.festeGroesse(k); });
     }
-    connect(eintrag(raster, "cmdfrei", QT_TRANSLATE_NOOP("MorLix", "frei")), &QAction::triggered, this, &frmVireo::freieGroesse);
+    connect(eintrag(raster, "cmdfrei", QT_TRANSLATE_NOOP("MorLix", "frei")), &QAction::triggered, this,
+            &frmVireo::freieGroesse);
 
     QAction* rea = menuBar()->addAction(QString());
     beschrifte(rea, QT_TRANSLATE_NOOP("MorLix", "Raster ein/aus"));
@@ -169,13 +173,14 @@ void frmVireo::baueMenues() {
             QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), QString::fromStdString(r.notation)));
         a->setCheckable(true);
         a->setData(name);
-        connect(a, &QAction::triggered, this,
-                [this, n = r.notation] { melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Regel")), modell_.setzeRegelText(n)); });
+        connect(a, &QAction::triggered, this, [this, n = r.notation] {
+            melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Regel")), modell_.setzeRegelText(n));
+        });
         regelNamen_ << a;
     }
     regel->addSeparator();
-    connect(eintrag(regel, "cmdRegelEingeben", QT_TRANSLATE_NOOP("MorLix", "Regel eingeben…")), &QAction::triggered, this,
-            &frmVireo::regelEingeben);
+    connect(eintrag(regel, "cmdRegelEingeben", QT_TRANSLATE_NOOP("MorLix", "Regel eingeben…")), &QAction::triggered,
+            this, &frmVireo::regelEingeben);
 
     QMenu* ansicht = menue("cmdAnsicht", QT_TRANSLATE_NOOP("MorLix", "Ansicht"));
     QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QT_TRANSLATE_NOOP("MorLix", "Verlauf…"));
@@ -201,7 +206,8 @@ void frmVireo::baueMenues() {
 }
 
 void frmVireo::zeigeRegel() {
-    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung(modell_.sprache())).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    regelJetzt_->setText(QString::fromStdString(modell_.regelBeschreibung(modell_.sprache()))
+                             .replace(QLatin1Char('&'), QStringLiteral("&&")));
     const QString name = QString::fromStdString(modell_.regelName());
     for (QAction* a : regelNamen_) a->setChecked(a->data().toString() == name);
 }
@@ -252,9 +258,11 @@ void frmVireo::zeigeChronik() {
 
 bool frmVireo::darfVerwerfen() {
     if (!modell_.veraendert()) return true;
-    switch (dialoge_.frage(this, QString::fromLatin1(engine::kProgrammName),
-                           uebersetze(QT_TRANSLATE_NOOP("MorLix", "Die Welt wurde geändert. Änderungen speichern?")),
-                           {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Verwerfen")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))})) {
+    switch (dialoge_.frage(
+        this, QString::fromLatin1(engine::kProgrammName),
+        uebersetze(QT_TRANSLATE_NOOP("MorLix", "Die Welt wurde geändert. Änderungen speichern?")),
+        {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Verwerfen")),
+         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))})) {
         case 0: return speichereWelt();
         case 1: return true;
         default: return false;
@@ -271,7 +279,8 @@ void frmVireo::setzeBreite(int twips) { client_->setFixedSize(tw(twips), tw(kCli
 
 void frmVireo::freieGroesse() {
     const std::optional<QString> text =
-        dialoge_.eingabe(this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Feldgröße wählen")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "gerade Zahl bis %1")).arg(engine::kMaxFeld),
+        dialoge_.eingabe(this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Feldgröße wählen")),
+                         uebersetze(QT_TRANSLATE_NOOP("MorLix", "gerade Zahl bis %1")).arg(engine::kMaxFeld),
                          QStringLiteral("60"), QPoint(tw(100), tw(100)));
     modell_.freieGroesse(text ? std::optional(text->toStdString()) : std::nullopt);
 }

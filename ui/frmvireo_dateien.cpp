@@ -16,8 +16,10 @@ namespace {
 
 // The file dialogs' filters, as German source texts of the catalogue.
 constexpr const char* kWelten = QT_TRANSLATE_NOOP("MorLix", "Welten (*.vir);;Alle Dateien (*)");
-constexpr const char* kMuster = QT_TRANSLATE_NOOP("MorLix", "Muster (*.rle *.cells *.lif *.life *.txt *.mcl *.mc *.gz);;Alle Dateien (*)");
-constexpr const char* kMusterExport = QT_TRANSLATE_NOOP("MorLix", "RLE (*.rle);;Plaintext (*.cells);;Life 1.06 (*.lif *.life);;Alle Dateien (*)");
+constexpr const char* kMuster =
+    QT_TRANSLATE_NOOP("MorLix", "Muster (*.rle *.cells *.lif *.life *.txt *.mcl *.mc *.gz);;Alle Dateien (*)");
+constexpr const char* kMusterExport =
+    QT_TRANSLATE_NOOP("MorLix", "RLE (*.rle);;Plaintext (*.cells);;Life 1.06 (*.lif *.life);;Alle Dateien (*)");
 constexpr const char* kPng = QT_TRANSLATE_NOOP("MorLix", "PNG-Bilder (*.png);;Alle Dateien (*)");
 constexpr const char* kGif = QT_TRANSLATE_NOOP("MorLix", "GIF-Animationen (*.gif);;Alle Dateien (*)");
 
@@ -46,7 +48,8 @@ void frmVireo::speichern() { speichereWelt(); }
 
 bool frmVireo::speichereWelt() {
     const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Welt speichern"));
-    const std::optional<QString> pfad = dialoge_.dateiSpeichern(this, titel, QDir::currentPath(), weltName_, uebersetze(kWelten));
+    const std::optional<QString> pfad =
+        dialoge_.dateiSpeichern(this, titel, QDir::currentPath(), weltName_, uebersetze(kWelten));
     if (!pfad) return false;
     weltName_ = *pfad;
     const werkbank::Meldung meldung = modell_.speichereWelt(pfadVon(*pfad));
@@ -80,8 +83,9 @@ void frmVireo::einfuegen() {
 
 void frmVireo::bildSpeichern() {
     const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Bild speichern"));
-    const std::optional<QString> pfad = dialoge_.dateiSpeichern(
-        this, titel, QDir::currentPath(), bildName_.isEmpty() ? QStringLiteral("MorLix.png") : bildName_, uebersetze(kPng));
+    const std::optional<QString> pfad =
+        dialoge_.dateiSpeichern(this, titel, QDir::currentPath(),
+                                bildName_.isEmpty() ? QStringLiteral("MorLix.png") : bildName_, uebersetze(kPng));
     if (!pfad) return;
     bildName_ = *pfad;
     melde(titel, modell_.speichereBild(pfadVon(*pfad), systemfarben()));
@@ -91,9 +95,11 @@ void frmVireo::animationSpeichern() {
     const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Animation speichern"));
     if (modell_.animationsBilder() < 2 &&
         dialoge_.frage(this, titel,
-                       uebersetze(QT_TRANSLATE_NOOP("MorLix", "Das Gedächtnis hält noch keine Generation: die Animation "
-                                                              "bestünde nur aus dem jetzigen Bild. Trotzdem speichern?")),
-                       {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))}) != 0)
+                       uebersetze(QT_TRANSLATE_NOOP("MorLix",
+                                                    "Das Gedächtnis hält noch keine Generation: die Animation "
+                                                    "bestünde nur aus dem jetzigen Bild. Trotzdem speichern?")),
+                       {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")),
+                        uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))}) != 0)
         return;
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(
         this, titel, QDir::currentPath(), animationName_.isEmpty() ? QStringLiteral("MorLix.gif") : animationName_,
@@ -107,7 +113,9 @@ void frmVireo::oeffneDatei(const QString& pfad) {
     if (!darfVerwerfen()) return;
     const std::filesystem::path p = pfadVon(pfad);
     const bool welt = werkbank::Werkbank::istWeltName(p);
-    melde(welt ? uebersetze(QT_TRANSLATE_NOOP("MorLix", "Welt öffnen")) : uebersetze(QT_TRANSLATE_NOOP("MorLix", "Muster öffnen")), modell_.oeffne(p));
+    melde(welt ? uebersetze(QT_TRANSLATE_NOOP("MorLix", "Welt öffnen"))
+               : uebersetze(QT_TRANSLATE_NOOP("MorLix", "Muster öffnen")),
+          modell_.oeffne(p));
 }
 
 }  // namespace ui

@@ -35,13 +35,16 @@ Fusszeile::Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* clie
     hilfeZeile_->setFocusPolicy(Qt::NoFocus);
     faerbe(hilfeZeile_, QColor(255, 255, 192), Qt::black);
 
-    QPushButton* info = knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "Info"), 11100, 10020, 1320, 375);
+    QPushButton* info =
+        knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "Info"), 11100, 10020, 1320, 375);
     connect(info, &QPushButton::clicked, this, [this, &dialoge] {
-        dialoge.information(this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Über %1")).arg(QLatin1String(engine::kProgrammName)),
-                            uebersetze(QT_TRANSLATE_NOOP("MorLix", "%1\n\nEine Werkbank für zellulare Automaten mit zwei "
-                                                                   "Zuständen: Regeln, Nachbarschaften und Ränder frei "
-                                                                   "wählbar.\n\nEntwickelt vom MorLix-Team, gebaut mit Qt."))
-                                .arg(QLatin1String(engine::kProgrammTitel)));
+        dialoge.information(
+            this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Über %1")).arg(QLatin1String(engine::kProgrammName)),
+            uebersetze(QT_TRANSLATE_NOOP("MorLix",
+                                         "%1\n\nEine Werkbank für zellulare Automaten mit zwei "
+                                         "Zuständen: Regeln, Nachbarschaften und Ränder frei "
+                                         "wählbar.\n\nEntwickelt vom MorLix-Team, gebaut mit Qt."))
+                .arg(QLatin1String(engine::kProgrammTitel)));
     });
     zeige(werkbank::kAlles);
 }
@@ -55,7 +58,8 @@ void Fusszeile::zeige(std::uint32_t was) {
     if (was & (werkbank::kBefund | werkbank::kSprache)) {
         // The whole finding where the narrow box has room for it, else its short form.
         const std::string ganz = texte::befund(modell_.sprache(), modell_.befund());
-        const bool passt = befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
+        const bool passt =
+            befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
         setzeText(befund_, passt ? ganz : texte::befundKurz(modell_.sprache(), modell_.befund()));
     }
     // The box is narrow: the whole finding and the rule it belongs to show when the pointer rests on it.

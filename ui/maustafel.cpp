@@ -21,8 +21,8 @@ constexpr int kRahmenSeite = 600;
 
 MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "mausTafel", 0, 6480, 2412, 960) {
-    QLabel* titel = balken(this, QStringLiteral("Label19"), QT_TRANSLATE_NOOP("MorLix", "Funktion rechte Maustaste"), 0, 6480,
-                           2412, 252, QColor(64, 64, 64));
+    QLabel* titel = balken(this, QStringLiteral("Label19"), QT_TRANSLATE_NOOP("MorLix", "Funktion rechte Maustaste"), 0,
+                           6480, 2412, 252, QColor(64, 64, 64));
     // The longest heading of the panel.
     passeEin(titel, titel->width() - 4);
 

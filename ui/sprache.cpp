@@ -55,10 +55,12 @@ void Uebersetzer::setze(texte::Sprache sprache) {
         QCoreApplication::removeTranslator(&qt_);
     }
     const bool deutsch = sprache == texte::Sprache::deutsch;
-    const QLocale locale = deutsch ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale locale =
+        deutsch ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedKingdom);
     QLocale::setDefault(locale);
     // German is the source language: only English needs the program's catalogue.
-    if (!deutsch && programm_.load(QStringLiteral(":/i18n/morlix_en.qm"))) QCoreApplication::installTranslator(&programm_);
+    if (!deutsch && programm_.load(QStringLiteral(":/i18n/morlix_en.qm")))
+        QCoreApplication::installTranslator(&programm_);
     if (deutsch && qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt_);

@@ -71,8 +71,8 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     tiefe_->setReadOnly(true);
     rueckblickRegler_ = regler(this, "HScroll2", 960, 1560, 1212, 0, history::kGegenwart);
     connect(rueckblickRegler_, &QScrollBar::valueChanged, this, [this](int v) { modell_.rueckblick(v); });
-    QLabel* rueckblende =
-        beschriftung(this, QStringLiteral("Label20"), QT_TRANSLATE_NOOP("MorLix", " Rückblende bis -99"), 120, 1920, 1872, 312);
+    QLabel* rueckblende = beschriftung(this, QStringLiteral("Label20"),
+                                       QT_TRANSLATE_NOOP("MorLix", " Rückblende bis -99"), 120, 1920, 1872, 312);
     // The clear button covers the label's right end: the caption has to end before it.
     passeEin(rueckblende, tw(1800 - 120));
     QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), "x", 1800, 1920, 372, 252);
