@@ -535,7 +535,9 @@ private slots:
         for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;
             if (xml.name() == QLatin1String("source")) quelle = xml.readElementText();
-            if (xml.name() == QLatin1String("translation")) katalog.insert(quelle, xml.readElementText());
+            if (xml.name() != QLatin1String("translation")) continue;
+            QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable("no English yet: " + quelle));
+            katalog.insert(quelle, xml.readElementText());
         }
         QVERIFY(katalog.size() > 100);
         QVERIFY(oeffne());
