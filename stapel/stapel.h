@@ -31,7 +31,7 @@ struct Auftrag {
     std::optional<std::filesystem::path> ausgabe;
     std::optional<int> bildrate;  // frames per second of an animation
     bool verlauf = false;
-    texte::Sprache sprache = texte::Sprache::deutsch;
+    texte::Sprache sprache = texte::Sprache::deutsch;  // of the help, the messages and the course
     bool hilfe = false;
     bool version = false;
 };

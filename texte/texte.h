@@ -10,6 +10,7 @@
 // The program's sentences, German and English, made from what the layers below report.
 namespace texte {
 
+/// The languages the program speaks; German is its own and the default.
 enum class Sprache { deutsch, englisch };
 
 /// The language of a code "de" or "en"; nothing for any other.

@@ -17,16 +17,22 @@ namespace {
 constexpr char kQuelle[] = "morlixQuelle";
 
 // Where the user's choice is kept; tests point the user scope of QSettings elsewhere.
-#define MORLIX_EINSTELLUNGEN QSettings einstellungen(QStringLiteral("MorLix"), QStringLiteral("morlix"))
+constexpr char kOrganisation[] = "MorLix";
+constexpr char kAnwendung[] = "morlix";
 
 void zeige(QObject* o, const QString& text) {
     if (auto* l = qobject_cast<QLabel*>(o)) {
         l->setText(text);
         if (l->property(kPassend).toBool()) l->adjustSize();
-    } else if (auto* k = qobject_cast<QAbstractButton*>(o)) k->setText(text);
-    else if (auto* a = qobject_cast<QAction*>(o)) a->setText(text);
-    else if (auto* m = qobject_cast<QMenu*>(o)) m->setTitle(text);
-    else if (auto* w = qobject_cast<QWidget*>(o)) w->setWindowTitle(text);
+    } else if (auto* k = qobject_cast<QAbstractButton*>(o)) {
+        k->setText(text);
+    } else if (auto* a = qobject_cast<QAction*>(o)) {
+        a->setText(text);
+    } else if (auto* m = qobject_cast<QMenu*>(o)) {
+        m->setTitle(text);
+    } else if (auto* w = qobject_cast<QWidget*>(o)) {
+        w->setWindowTitle(text);
+    }
 }
 
 }  // namespace
@@ -71,13 +77,13 @@ texte::Sprache startSprache(const QStringList& argumente) {
     for (const QString& a : argumente)
         if (a.startsWith(QStringLiteral("--sprache=")))
             if (const auto s = texte::spracheAus(a.mid(10).toStdString())) return *s;
-    MORLIX_EINSTELLUNGEN;
+    const QSettings einstellungen{QLatin1String(kOrganisation), QLatin1String(kAnwendung)};
     const auto gemerkt = texte::spracheAus(einstellungen.value(QStringLiteral("sprache")).toString().toStdString());
     return gemerkt.value_or(texte::Sprache::deutsch);
 }
 
 void merkeSprache(texte::Sprache sprache) {
-    MORLIX_EINSTELLUNGEN;
+    QSettings einstellungen{QLatin1String(kOrganisation), QLatin1String(kAnwendung)};
     einstellungen.setValue(QStringLiteral("sprache"), QString::fromLatin1(texte::kuerzel(sprache)));
 }
 
