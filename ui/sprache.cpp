@@ -56,6 +56,9 @@ void beschrifteNeu(QObject* wurzel) {
 }
 
 void Uebersetzer::setze(texte::Sprache sprache) {
+    // Every change report with all bits (undo, start-up) comes here: only a new language re-labels.
+    if (installiert_ && sprache == sprache_) return;
+    sprache_ = sprache;
     if (installiert_) {
         QCoreApplication::removeTranslator(&programm_);
         QCoreApplication::removeTranslator(&qt_);

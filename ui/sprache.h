@@ -28,13 +28,15 @@ void beschrifteNeu(QObject* wurzel);
 /// standard dialogs and buttons. Installing them sends every widget a LanguageChange event.
 class Uebersetzer {
 public:
-    /// Installs the translators of `sprache` in place of the previous ones; sets the default locale.
+    /// Installs the translators of `sprache` in place of the previous ones and sets the default
+    /// locale; nothing when that language is installed already.
     void setze(texte::Sprache sprache);
 
 private:
     QTranslator programm_;
     QTranslator qt_;
     bool installiert_ = false;
+    texte::Sprache sprache_ = texte::Sprache::deutsch;
 };
 
 /// The language to start in: "--sprache=de|en" among the arguments, else the one remembered,
