@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/welt.h"
+#include "storage/dateigrund.h"
 #include "view/farbe.h"
 
 namespace storage {
@@ -40,10 +41,12 @@ struct WeltDatei {
 };
 
 /// Why a file was refused: a German clause that follows the file's name
-/// ("enthält in Zeile 10202 keine gültige Feldgröße"); line 0 when no line is to blame.
+/// ("enthält in Zeile 10202 keine gültige Feldgröße"), or, for a file that could not be read at
+/// all, the file system's reason and no clause; line 0 when no line is to blame.
 struct Lesefehler {
     int zeile = 0;
     std::string grund;
+    Dateigrund datei = Dateigrund::keiner;
 };
 
 /// The reader's answer: a complete world, or nothing and the reason.

@@ -6,6 +6,7 @@
 #include "engine/programm.h"
 #include "engine/zahltext.h"
 #include "storage/lesehilfe.h"
+#include "storage/muster.h"
 
 namespace texte {
 
@@ -100,8 +101,52 @@ std::string schritt(Sprache s, Schrittname name) {
     return de(s) ? p.deutsch : p.englisch;
 }
 
-std::string problemGrund(Sprache s, const Problem& p) {
+std::string dateigrund(Sprache s, storage::Dateigrund g) {
+    using G = storage::Dateigrund;
+    // Indexed by Dateigrund.
+    static constexpr Paar kGruende[] = {
+        {"", ""},
+        {"lässt sich mangels Zugriffsrechten nicht lesen", "cannot be read for lack of permission"},
+        {"ist nicht vorhanden", "does not exist"},
+        {"ist ein Ordner und keine Datei", "is a folder, not a file"},
+        {"ist keine gewöhnliche Datei", "is not a regular file"},
+        {"lässt sich nicht öffnen", "cannot be opened"},
+        {"lässt sich nicht lesen", "cannot be read"},
+        {"", ""},
+        {"der Verweis unter diesem Namen liegt in einem Ordner, in den alle schreiben dürfen, und gehört weder dem "
+         "Ordner noch Ihnen",
+         "the link under this name lies in a folder everyone may write to and belongs neither to the folder's owner "
+         "nor to you"},
+        {"der Verweis unter diesem Namen führt im Kreis", "the links under this name lead in a circle"},
+        {"unter diesem Namen gibt es schon einen Ordner", "a folder has this name already"},
+        {"unter diesem Namen steht eine benannte Pipe, keine gewöhnliche Datei",
+         "this name belongs to a named pipe, not to a regular file"},
+        {"unter diesem Namen steht ein Socket, keine gewöhnliche Datei",
+         "this name belongs to a socket, not to a regular file"},
+        {"unter diesem Namen steht ein Gerät, keine gewöhnliche Datei",
+         "this name belongs to a device, not to a regular file"},
+        {"die Datei ist schreibgeschützt", "the file is write-protected"},
+        {"im Ordner lässt sich keine Datei anlegen", "no file can be made in the folder"},
+        {"beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)",
+         "an error occurred while writing (is the disk full?)"},
+        {"die neue Datei lässt sich nicht an die Stelle der alten setzen",
+         "the new file cannot take the place of the old one"},
+    };
+    static_assert(std::size(kGruende) == static_cast<std::size_t>(G::nichtErsetzen) + 1);
+    if (g == G::zuGross) {
+        const std::string mb = ziffernText(static_cast<long long>(storage::kMaxMusterText >> 20));
+        return de(s) ? "ist zu groß für eine Musterdatei (mehr als " + mb + " MB)"
+                     : "is too large for a pattern file (more than " + mb + " MB)";
+    }
+    const Paar& p = kGruende[static_cast<std::size_t>(g)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string problemGrund(Sprache s, const Problem& problem) {
     using F = Problem::Fall;
+    // The file system's reason stands where the reader's clause would.
+    Problem p = problem;
+    if (p.datei != storage::Dateigrund::keiner) p.grund = dateigrund(s, p.datei);
     const std::string n = zitat(s, p.name, true);
     switch (p.fall) {
         case F::keiner: return {};

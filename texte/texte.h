@@ -6,6 +6,7 @@
 
 #include "engine/schritt.h"
 #include "history/periode.h"
+#include "storage/dateigrund.h"
 
 // The program's sentences, German and English, made from what the layers below report.
 namespace texte {
@@ -56,9 +57,12 @@ struct Problem {
     Fall fall = Fall::keiner;
     /// A file name, ending or pattern origin, unquoted.
     std::string name;
-    /// The reason the reading or writing layer gave.
+    /// The reason the reading or writing layer gave: the file system's, else the reader's own clause.
     std::string grund;
+    storage::Dateigrund datei = storage::Dateigrund::keiner;
 };
+/// The file system's reason: a predicate for reading ("ist nicht vorhanden"), a clause for writing.
+std::string dateigrund(Sprache sprache, storage::Dateigrund grund);
 /// The problem for a message box: what went wrong and what follows for the world.
 std::string problemText(Sprache sprache, const Problem& problem);
 /// The sentence that names the problem alone.

@@ -28,6 +28,11 @@ Meldung warnung(F fall, const fs::path& name, std::string grund = {}) {
     return {Meldung::Art::warnung, {fall, name.string(), std::move(grund)}, {}};
 }
 
+/// A warning for the file system's reason.
+Meldung warnung(F fall, const fs::path& name, storage::Dateigrund grund) {
+    return {Meldung::Art::warnung, {fall, name.string(), {}, grund}, {}};
+}
+
 fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
     if (!storage::endetMit(pfad.filename().string(), endung, ohneFall)) pfad += endung;
     return pfad;
@@ -49,7 +54,9 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
-        return warnung(F::nichtGelesen, pfad, gelesen.fehler.grund);
+        return gelesen.fehler.datei != storage::Dateigrund::keiner
+                   ? warnung(F::nichtGelesen, pfad, gelesen.fehler.datei)
+                   : warnung(F::nichtGelesen, pfad, gelesen.fehler.grund);
     Vorgang v(*this, Art::Bearbeitung, S::weltOeffnen);
     const storage::WeltDatei& datei = *gelesen.welt;
     welt_->setzeZellen(datei.zelle);
@@ -89,8 +96,8 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     datei->rand[static_cast<int>(rand_)] = true;
     datei->farben = storage::Farben{anzeige_.zellFarbe[1], anzeige_.zellFarbe[2], anzeige_.zellFarbe[3],
                                     anzeige_.hintergrund};
-    const std::string fehler = storage::speichereSicher(pfad, storage::weltDateiText(*datei));
-    if (!fehler.empty())
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, storage::weltDateiText(*datei));
+    if (fehler != storage::Dateigrund::keiner)
         return warnung(F::weltNichtGespeichert, pfad, fehler);
     Vorgang v(*this);
     if (chronik_.offen() != Art::keine) schliesseSchritt();
@@ -143,8 +150,7 @@ Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft,
 
 Meldung Werkbank::importiereMuster(const fs::path& pfad, std::optional<int> feld) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
-    if (!datei.fehler.empty())
-        return warnung(F::nichtGelesen, pfad, datei.fehler);
+    if (datei.fehler != storage::Dateigrund::keiner) return warnung(F::nichtGelesen, pfad, datei.fehler);
     return fuegeEin(datei.text, pfad.string(), true, feld);
 }
 
@@ -167,17 +173,17 @@ Meldung Werkbank::exportiereMuster(fs::path pfad) {
     const std::optional<storage::MusterFormat> format = storage::formatFuerName(pfad.filename().string());
     if (!format)
         return warnung(F::keinMusterformat, pfad.extension());
-    const std::string fehler =
+    const storage::Dateigrund fehler =
         storage::speichereSicher(pfad, storage::musterText(*format, *welt_, regel(), rand_, pfad.stem().string()));
-    if (!fehler.empty())
+    if (fehler != storage::Dateigrund::keiner)
         return warnung(F::musterNichtGespeichert, pfad, fehler);
     return {};
 }
 
 Meldung Werkbank::speichereVerlauf(fs::path pfad) {
     pfad = mitEndung(std::move(pfad), ".csv", true);
-    const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
-    if (!fehler.empty()) return warnung(F::nichtGespeichert, pfad, fehler);
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 
@@ -188,8 +194,8 @@ Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system)
     view::zeichneFeld(flaeche, welt_->zellen(), anzeige_, welt_->feldGroesse);
     const std::optional<std::string> png = storage::pngBild(flaeche.breite(), flaeche.hoehe(), flaeche.pixel());
     if (!png) return warnung(F::nichtKodierbar, pfad);
-    const std::string fehler = storage::speichereSicher(pfad, *png);
-    if (!fehler.empty()) return warnung(F::nichtGespeichert, pfad, fehler);
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, *png);
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 
@@ -230,8 +236,9 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
         gif.bild(flaeche.pixel());
     }
     const std::optional<std::string> daten = gif.fertig();
-    const std::string fehler = daten ? storage::speichereSicher(pfad, *daten) : gif.fehler();
-    if (!fehler.empty()) return warnung(F::nichtGespeichert, pfad, fehler);
+    if (!daten) return warnung(F::nichtGespeichert, pfad, gif.fehler());
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, *daten);
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 

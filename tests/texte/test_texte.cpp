@@ -100,6 +100,16 @@ TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
         EXPECT_EQ(texte::problemText(Sprache::deutsch, f.p) + "|" + texte::problemText(Sprache::englisch, f.p),
                   std::string(f.de) + "|" + f.en);
     EXPECT_EQ(texte::problemGrund(Sprache::englisch, {F::musterAbgelehnt, "a.rle", "Zu groß."}), "“a.rle”: Zu groß.");
+    // The file system's reasons, each in both languages, reading ones after the name, writing ones after the colon.
+    using G = storage::Dateigrund;
+    EXPECT_EQ(texte::problemText(Sprache::deutsch, {F::nichtGelesen, "a.rle", {}, G::zuGross}),
+              "Die Datei „a.rle“ ist zu groß für eine Musterdatei (mehr als 4 MB). Die Welt bleibt, wie sie war.");
+    EXPECT_EQ(texte::problemText(Sprache::englisch, {F::nichtGespeichert, "a.png", {}, G::schreibgeschuetzt}),
+              "The file “a.png” cannot be saved: the file is write-protected.");
+    for (int g = 1; g <= static_cast<int>(G::nichtErsetzen); ++g)
+        for (Sprache sprache : {Sprache::deutsch, Sprache::englisch})
+            EXPECT_GT(texte::dateigrund(sprache, static_cast<G>(g)).size(), 8u) << g;
+    EXPECT_EQ(texte::dateigrund(Sprache::deutsch, G::verweisKreis), "der Verweis unter diesem Namen führt im Kreis");
 }
 
 TEST(Texte, WhatWasTakenOverAndTheRuleInForceInBothLanguages) {
