@@ -142,11 +142,38 @@ std::string dateigrund(Sprache s, storage::Dateigrund g) {
     return de(s) ? p.deutsch : p.englisch;
 }
 
+std::string lesefehler(Sprache s, const storage::Lesefehler& f) {
+    using L = storage::Lesegrund;
+    // Indexed by Lesegrund: what an invalid line holds not.
+    static constexpr Paar kWerte[] = {
+        {"", ""},
+        {"keinen gültigen Zellzustand (0 bis 3)", "no valid cell state (0 to 3)"},
+        {"keine gültige Feldgröße (gerade, 2 bis 90)", "no valid field size (even, 2 to 90)"},
+        {"keinen gültigen Kästchenwert (0 bis 2)", "no valid box value (0 to 2)"},
+        {"keinen gültigen Wahrheitswert für die Randoption", "no valid truth value for the edge option"},
+        {"keine gültige Farbe", "no valid colour"},
+    };
+    const std::string z = ziffernText(f.zeile);
+    switch (f.grund) {
+        case L::keiner: return f.datei != storage::Dateigrund::keiner ? dateigrund(s, f.datei) : std::string();
+        case L::nurLf:
+            return de(s) ? "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)"
+                         : "has line ends without carriage return (LF instead of CR LF)";
+        case L::leer: return de(s) ? "ist leer" : "is empty";
+        case L::vorzeitig: return (de(s) ? "endet vorzeitig nach Zeile " : "ends early after line ") + z;
+        default: {
+            const Paar& p = kWerte[static_cast<std::size_t>(f.grund)];
+            return de(s) ? "enthält in Zeile " + z + " " + p.deutsch : "holds in line " + z + " " + p.englisch;
+        }
+    }
+}
+
 std::string problemGrund(Sprache s, const Problem& problem) {
     using F = Problem::Fall;
-    // The file system's reason stands where the reader's clause would.
+    // The file system's or the world reader's reason stands where the reader's clause would.
     Problem p = problem;
     if (p.datei != storage::Dateigrund::keiner) p.grund = dateigrund(s, p.datei);
+    if (p.welt.grund != storage::Lesegrund::keiner) p.grund = lesefehler(s, p.welt);
     const std::string n = zitat(s, p.name, true);
     switch (p.fall) {
         case F::keiner: return {};

@@ -7,6 +7,7 @@
 #include "engine/schritt.h"
 #include "history/periode.h"
 #include "storage/dateigrund.h"
+#include "storage/weltdatei.h"
 
 // The program's sentences, German and English, made from what the layers below report.
 namespace texte {
@@ -60,7 +61,11 @@ struct Problem {
     /// The reason the reading or writing layer gave: the file system's, else the reader's own clause.
     std::string grund;
     storage::Dateigrund datei = storage::Dateigrund::keiner;
+    /// What is wrong inside a world file, where that was the reason.
+    storage::Lesefehler welt{};
 };
+/// What is wrong inside a world file, a predicate: "enthält in Zeile 17 keinen gültigen Zellzustand (0 bis 3)".
+std::string lesefehler(Sprache sprache, const storage::Lesefehler& fehler);
 /// The file system's reason: a predicate for reading ("ist nicht vorhanden"), a clause for writing.
 std::string dateigrund(Sprache sprache, storage::Dateigrund grund);
 /// The problem for a message box: what went wrong and what follows for the world.

@@ -54,9 +54,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
-        return gelesen.fehler.datei != storage::Dateigrund::keiner
-                   ? warnung(F::nichtGelesen, pfad, gelesen.fehler.datei)
-                   : warnung(F::nichtGelesen, pfad, gelesen.fehler.grund);
+        return {Meldung::Art::warnung, {F::nichtGelesen, pfad.string(), {}, gelesen.fehler.datei, gelesen.fehler}, {}};
     Vorgang v(*this, Art::Bearbeitung, S::weltOeffnen);
     const storage::WeltDatei& datei = *gelesen.welt;
     welt_->setzeZellen(datei.zelle);

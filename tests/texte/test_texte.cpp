@@ -110,6 +110,19 @@ TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
         for (Sprache sprache : {Sprache::deutsch, Sprache::englisch})
             EXPECT_GT(texte::dateigrund(sprache, static_cast<G>(g)).size(), 8u) << g;
     EXPECT_EQ(texte::dateigrund(Sprache::deutsch, G::verweisKreis), "der Verweis unter diesem Namen führt im Kreis");
+    using L = storage::Lesegrund;
+    const struct { storage::Lesefehler f; const char *de, *en; } welt[] = {
+        {{17, L::zelle}, "enthält in Zeile 17 keinen gültigen Zellzustand (0 bis 3)", "holds in line 17 no valid cell state (0 to 3)"},
+        {{10202, L::groesse}, "enthält in Zeile 10202 keine gültige Feldgröße (gerade, 2 bis 90)", "holds in line 10202 no valid field size (even, 2 to 90)"},
+        {{10203, L::kasten}, "enthält in Zeile 10203 keinen gültigen Kästchenwert (0 bis 2)", "holds in line 10203 no valid box value (0 to 2)"},
+        {{10221, L::rand}, "enthält in Zeile 10221 keinen gültigen Wahrheitswert für die Randoption", "holds in line 10221 no valid truth value for the edge option"},
+        {{10227, L::farbe}, "enthält in Zeile 10227 keine gültige Farbe", "holds in line 10227 no valid colour"},
+        {{1, L::nurLf}, "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)", "has line ends without carriage return (LF instead of CR LF)"},
+        {{0, L::leer}, "ist leer", "is empty"},
+        {{5000, L::vorzeitig}, "endet vorzeitig nach Zeile 5000", "ends early after line 5000"},
+    };
+    for (const auto& w : welt)
+        EXPECT_EQ(texte::lesefehler(Sprache::deutsch, w.f) + "|" + texte::lesefehler(Sprache::englisch, w.f), std::string(w.de) + "|" + w.en);
 }
 
 TEST(Texte, WhatWasTakenOverAndTheRuleInForceInBothLanguages) {
