@@ -8,6 +8,6 @@ source scripts/einrichten.sh
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/test --target morlix bildschirmpruefer -j"$(nproc)"
 QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
-  build/test/tests/ui/bildschirmpruefer build/test/app/morlix docs/morlix.png
+  build/test/tests/ui/bildschirmpruefer build/test/app/morlix docs/morlix.png --sprache=de
 QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 96' \
   build/test/tests/ui/bildschirmpruefer build/test/app/morlix docs/english.png --sprache=en
