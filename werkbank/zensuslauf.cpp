@@ -50,11 +50,9 @@ Meldung Werkbank::zensusStarten(std::uint64_t suppen, const std::string& wurzel)
     switch (zensus::pruefe(auftrag)) {
         case zensus::Einwand::keiner: break;
         case zensus::Einwand::geburtBeiNull:
-            return {Meldung::Art::warnung,
-                    "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus.",
-                    "Geburt bei 0 Nachbarn", {}};
+            return {Meldung::Art::warnung, {texte::Problem::Fall::geburtBeiNull}, {}};
         case zensus::Einwand::keineSuppen:
-            return {Meldung::Art::warnung, "Ein Zensus braucht mindestens eine Suppe.", "keine Suppen", {}};
+            return {Meldung::Art::warnung, {texte::Problem::Fall::keineSuppen}, {}};
     }
     zensus_.reset();  // joins the workers of the census before
     zensusAuftrag_ = std::move(auftrag);
@@ -89,13 +87,13 @@ std::optional<ZensusBericht> Werkbank::zensus() {
 
 Meldung Werkbank::objektEinfuegen(const std::string& code) {
     const std::optional<zensus::Entschluesselt> objekt = zensus::entschluessele(code);
-    if (!objekt) return nichtEinfuegbar("dem Zensus", "„" + code + "“ ist kein Objekt.");
+    if (!objekt) return {Meldung::Art::warnung, {texte::Problem::Fall::keinObjekt, code}, {}};
     // Added to the world like a paste, but under the census's rule: the object is what it is
     // only there. One step for both.
-    Vorgang v(*this, Art::Bearbeitung, "Objekt einfügen");
+    Vorgang v(*this, Art::Bearbeitung, texte::Schritt::objektEinfuegen);
     const std::unique_ptr<storage::Muster> muster = alsMuster(objekt->zellen, zensusAuftrag_);
-    Meldung m = setzeMusterEin(*muster, "dem Zensus", false, std::nullopt, "Objekt einfügen");
-    if (!m) m.hilfe = uebernimm(*muster);
+    Meldung m = setzeMusterEin(*muster, {}, false, std::nullopt, texte::Schritt::objektEinfuegen);
+    if (!m) m.uebernahme = uebernimm(*muster);
     return m;
 }
 
@@ -103,7 +101,7 @@ Meldung Werkbank::suppeZeigen(const std::string& code) {
     const std::optional<ZensusBericht> b = zensus();
     const auto zeile = b ? b->stand.tabelle.zeilen().find(code) : zensus::Tabelle::Zeilen::const_iterator{};
     if (!b || zeile == b->stand.tabelle.zeilen().end() || zeile->second.suppen.empty())
-        return nichtEinfuegbar("dem Zensus", "Keine Suppe brachte „" + code + "“.");
+        return {Meldung::Art::warnung, {texte::Problem::Fall::keineSuppeMit, code}, {}};
     const zensus::Suppe suppe = zensus::suppe(b->auftrag.wurzel, zeile->second.suppen.front());
     zensus::Zellen zellen;
     for (int y = 0; y < zensus::kSuppenSeite; ++y)
@@ -112,7 +110,7 @@ Meldung Werkbank::suppeZeigen(const std::string& code) {
     auto muster = alsMuster(zellen, b->auftrag);
     // The whole soup square, also where its edge rows are empty.
     muster->breite = muster->hoehe = zensus::kSuppenSeite;
-    return setzeMusterEin(*muster, "dem Zensus", true, std::nullopt, "Suppe zeigen");
+    return setzeMusterEin(*muster, {}, true, std::nullopt, texte::Schritt::suppeZeigen);
 }
 
 std::string Werkbank::objektName(std::string_view code) {
