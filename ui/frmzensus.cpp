@@ -30,8 +30,9 @@ namespace {
 enum Spalte { kBild, kObjekt, kArt, kAnzahl, kJeSuppe, kSpalten };
 constexpr int kBildSeite = 40;  // pixels of an object's picture, at most
 constexpr int kFortschrittStufen = 1000;
+constexpr int kSpracheRolle = Qt::UserRole + 1;  // of an object's name and kind as shown
 
-QString deutsch(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 /// A label of the form whose caption follows the language.
 QLabel* zeile(QWidget* eltern, const char* quelle) {
@@ -221,14 +222,17 @@ void frmZensus::aktualisiere() {
         const auto& [code, zeile] = zeilen[static_cast<std::size_t>(r)];
         const QString qcode = QString::fromStdString(code);
         QTableWidgetItem* objekt = zelle(r, kObjekt);
-        if (objekt->data(Qt::UserRole).toString() != qcode) {
+        const texte::Sprache sprache = modell_.sprache();
+        // Made anew for another object in the row, or in another language.
+        if (objekt->data(Qt::UserRole).toString() != qcode || objekt->data(kSpracheRolle).toInt() != int(sprache)) {
             objekt->setData(Qt::UserRole, qcode);
-            const std::string name = werkbank::Werkbank::objektName(code);
-            objekt->setText(name.empty() ? qcode : QStringLiteral("%1 (%2)").arg(deutsch(name), qcode));
+            objekt->setData(kSpracheRolle, int(sprache));
+            const std::string name = werkbank::Werkbank::objektName(code, sprache);
+            objekt->setText(name.empty() ? qcode : QStringLiteral("%1 (%2)").arg(utf8(name), qcode));
             zelle(r, kBild)->setData(Qt::DecorationRole, bild(qcode));
             const auto m = s.merkmale.find(code);
             zelle(r, kArt)->setText(m == s.merkmale.end() ? QString()
-                                                          : QString::fromStdString(werkbank::Werkbank::artText(m->second)));
+                                                          : QString::fromStdString(werkbank::Werkbank::artText(m->second, sprache)));
         }
         zelle(r, kAnzahl)->setText(ort.toString(qulonglong(zeile.anzahl)));
         zelle(r, kJeSuppe)->setText(s.suppen ? ort.toString(double(zeile.anzahl) / double(s.suppen), 'f', 4) : QString());

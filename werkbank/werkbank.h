@@ -334,10 +334,11 @@ public:
     /// Saves the census as CSV when the name ends in ".csv", otherwise as census text; before the
     /// first census there is nothing to save, which is said.
     Meldung speichereZensus(const std::filesystem::path& pfad);
-    /// The common name of the object a code names ("Gleiter"); empty when it has none.
-    static std::string objektName(std::string_view code);
-    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4".
-    static std::string artText(const zensus::Merkmale& merkmale);
+    /// The common name of the object a code names ("Gleiter", "glider"); empty when it has none.
+    static std::string objektName(std::string_view code, texte::Sprache sprache = texte::Sprache::deutsch);
+    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4"
+    /// ("still life", "oscillator P2", "spaceship c/4").
+    static std::string artText(const zensus::Merkmale& merkmale, texte::Sprache sprache = texte::Sprache::deutsch);
 
     // ---- Files ----
     /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).

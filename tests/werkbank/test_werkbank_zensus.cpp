@@ -152,4 +152,6 @@ TEST(Zensus, KindsNameThePeriodAndASpaceshipsSpeedInLowestTerms) {
         {{Objektart::Raumschiff, 5, 0, 2}, "Raumschiff 2c/5"}, {{Objektart::Raumschiff, 6, 1, 2}, "Raumschiff (2,1)c/6"},
     };
     for (const auto& [merkmale, text] : faelle) EXPECT_EQ(werkbank::Werkbank::artText(merkmale), text);
+    EXPECT_EQ(werkbank::Werkbank::artText({Objektart::Raumschiff, 5, 0, 2}, texte::Sprache::englisch), "spaceship 2c/5");
+    EXPECT_EQ(werkbank::Werkbank::objektName("xq4_153", texte::Sprache::englisch), "glider");
 }
