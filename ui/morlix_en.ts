@@ -167,7 +167,7 @@
     </message>
     <message>
         <location filename="starttafel.cpp" line="50"/>
-        <location filename="frmzensus.cpp" line="69"/>
+        <location filename="frmzensus.cpp" line="71"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
@@ -698,119 +698,119 @@ Developed by the MorLix team, built with Qt.</translation>
         <translation>CSV tables (*.csv);;All files (*)</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="54"/>
-        <location filename="frmzensus.cpp" line="171"/>
+        <location filename="frmzensus.cpp" line="56"/>
+        <location filename="frmzensus.cpp" line="173"/>
         <source>Zensus</source>
         <translation>Census</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="72"/>
+        <location filename="frmzensus.cpp" line="74"/>
         <source>Stopp</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="79"/>
+        <location filename="frmzensus.cpp" line="81"/>
         <source>Es gilt:</source>
         <translation>In force:</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="80"/>
+        <location filename="frmzensus.cpp" line="82"/>
         <source>Suppen:</source>
         <translation>Soups:</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="81"/>
+        <location filename="frmzensus.cpp" line="83"/>
         <source>Wurzel:</source>
         <translation>Root:</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="107"/>
-        <location filename="frmzensus.cpp" line="270"/>
+        <location filename="frmzensus.cpp" line="109"/>
+        <location filename="frmzensus.cpp" line="275"/>
         <source>Suppe zeigen</source>
         <translation>Show soup</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="110"/>
+        <location filename="frmzensus.cpp" line="112"/>
         <source>Zensus speichern…</source>
         <translation>Save census…</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="143"/>
+        <location filename="frmzensus.cpp" line="145"/>
         <source>leer: eine neue Wurzel</source>
         <translation>empty: a fresh root</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="144"/>
+        <location filename="frmzensus.cpp" line="146"/>
         <source>Objekt</source>
         <translation>Object</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="145"/>
+        <location filename="frmzensus.cpp" line="147"/>
         <source>Art</source>
         <translation>Kind</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="146"/>
+        <location filename="frmzensus.cpp" line="148"/>
         <source>Anzahl</source>
         <translation>Count</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="147"/>
+        <location filename="frmzensus.cpp" line="149"/>
         <source>je Suppe</source>
         <translation>per soup</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="148"/>
+        <location filename="frmzensus.cpp" line="150"/>
         <source>Doppelklick fügt das Objekt in die Mitte des Feldes ein</source>
         <translation>A double click inserts the object in the middle of the field</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="150"/>
+        <location filename="frmzensus.cpp" line="152"/>
         <source>Die erste Suppe, die das gewählte Objekt brachte, in die Mitte des leeren Feldes</source>
         <translation>The first soup that brought the chosen object, in the middle of the empty field</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="188"/>
+        <location filename="frmzensus.cpp" line="190"/>
         <source>Noch kein Zensus.</source>
         <translation>No census yet.</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="195"/>
+        <location filename="frmzensus.cpp" line="197"/>
         <source>Zensus %1, Wurzel %2: %3 von %4 Suppen, %5 Objekte</source>
         <translation>Census %1, root %2: %3 of %4 soups, %5 objects</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="200"/>
+        <location filename="frmzensus.cpp" line="202"/>
         <source>%1 Suppen je Sekunde</source>
         <translation>%1 soups per second</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="201"/>
+        <location filename="frmzensus.cpp" line="203"/>
         <source>, noch %1</source>
         <translation>, %1 to go</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="203"/>
+        <location filename="frmzensus.cpp" line="205"/>
         <source>, fertig</source>
         <translation>, done</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="204"/>
+        <location filename="frmzensus.cpp" line="206"/>
         <source>, angehalten</source>
         <translation>, stopped</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="264"/>
+        <location filename="frmzensus.cpp" line="269"/>
         <source>Objekt einfügen</source>
         <translation>Insert object</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="274"/>
+        <location filename="frmzensus.cpp" line="279"/>
         <source>Zensus speichern</source>
         <translation>Save census</translation>
     </message>
     <message>
-        <location filename="frmzensus.cpp" line="277"/>
+        <location filename="frmzensus.cpp" line="282"/>
         <source>Zensustext (*.txt);;CSV-Tabellen (*.csv);;Alle Dateien (*)</source>
         <translation>Census text (*.txt);;CSV tables (*.csv);;All files (*)</translation>
     </message>
