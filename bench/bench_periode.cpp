@@ -6,6 +6,7 @@
 #include "engine/schritt.h"
 #include "history/periode.h"
 #include "history/zeitreihe.h"
+#include "texte/texte.h"
 #include "suppe.h"
 
 namespace {
@@ -48,7 +49,7 @@ void laufe(benchmark::State& state, engine::Welt& w, int art, int vorlauf, const
         b.nachSchritt(w, art);
         benchmark::DoNotOptimize(w.bilanz.lebende);
     }
-    const std::string gefunden = history::befundText(b.suche->befund());
+    const std::string gefunden = texte::befund(texte::Sprache::deutsch, b.suche->befund());
     if (art == kAlles && gefunden != befund) state.SkipWithError(("found " + gefunden).c_str());
 }
 

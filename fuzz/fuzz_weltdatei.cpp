@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     std::istringstream ein(std::string(reinterpret_cast<const char*>(daten), groesse));
     const storage::Gelesen g = storage::liesWeltDatei(ein);
     if (!g.welt) {
-        if (g.fehler.grund.empty() || g.fehler.zeile < 0 || g.fehler.zeile > storage::kZeilen) std::abort();
+        if (g.fehler.grund == storage::Lesegrund::keiner || g.fehler.zeile < 0 || g.fehler.zeile > storage::kZeilen) std::abort();
         return 0;
     }
     const storage::WeltDatei& w = *g.welt;

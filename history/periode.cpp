@@ -48,33 +48,6 @@ int lebende(const engine::Welt& w) {
     return anzahl;
 }
 
-std::string befundText(const Befund& befund) {
-    if (befund.lebende == 0) return "leer";
-    if (befund.periode == 0)
-        return engine::ziffernText(befund.lebende) + (befund.lebende == 1 ? " Zelle" : " Zellen");
-    const std::string periode = "Periode " + engine::ziffernText(befund.periode);
-    if (befund.dx != 0 || befund.dy != 0)
-        return periode + ", wandert (" + engine::ziffernText(befund.dx) + ", " + engine::ziffernText(befund.dy) + ")";
-    return befund.periode == 1 ? "statisch" : periode;
-}
-
-std::string befundKurzText(const Befund& befund) {
-    const bool steht = befund.dx == 0 && befund.dy == 0;
-    if (befund.lebende == 0 || befund.periode == 0 || (steht && befund.periode == 1)) return befundText(befund);
-    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
-    std::string text = "P";
-    text += engine::ziffernText(befund.periode);
-    if (steht) return text;
-    static constexpr const char* kPfeile[3][3] = {{"↖", "↑", "↗"}, {"←", "", "→"}, {"↙", "↓", "↘"}};
-    text += ' ';
-    text += kPfeile[(befund.dy > 0) - (befund.dy < 0) + 1][(befund.dx > 0) - (befund.dx < 0) + 1];
-    const int ax = std::abs(befund.dx), ay = std::abs(befund.dy);
-    if (ax == 0 || ay == 0 || ax == ay) return text + engine::ziffernText(std::max(ax, ay));
-    text += engine::ziffernText(ax);
-    text += ',';
-    return text + engine::ziffernText(ay);
-}
-
 void Periodensuche::neuerLauf(const engine::Welt& w) {
     staende_ = 0;
     befund_ = {lebende(w)};

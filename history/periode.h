@@ -20,15 +20,6 @@ struct Befund {
     int dy = 0;
 };
 
-/// The German text of a finding: "leer", "statisch", "Periode 2", "Periode 4, wandert (1, 1)",
-/// "123 Zellen" (one: "1 Zelle").
-std::string befundText(const Befund& befund);
-
-/// The finding in at most 11 characters for a narrow status box: "leer", "statisch", "P2",
-/// "P4 ↘1" (diagonal by one cell each way), "P4 →2" (straight by two), "P12 ↗2,1" (by two to the
-/// right and one up), "123 Zellen" (one: "1 Zelle"). The arrow points where the shape goes.
-std::string befundKurzText(const Befund& befund);
-
 /// Living cells of the visible field, counted in the cell array.
 int lebende(const engine::Welt& w);
 

@@ -33,10 +33,10 @@ werkbank::Meldung schreibe(werkbank::Werkbank& w, const Auftrag& a) {
 }
 
 // The last words on standard output: what a failed write to it leaves the caller.
-int zumSchluss(std::ostream& aus, std::ostream& fehler) {
+int zumSchluss(texte::Sprache sprache, std::ostream& aus, std::ostream& fehler) {
     aus.flush();
     if (aus) return kFertig;
-    fehler << kName << "Die Standardausgabe lässt sich nicht schreiben (ist der Datenträger voll?).\n";
+    fehler << kName << texte::ausgabeVoll(sprache) << '\n';
     return kDateiFehler;
 }
 
@@ -49,10 +49,10 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     if (!feld && a.regel && a.regel->rand) feld = a.regel->feldGroesse;
     const werkbank::Meldung gelesen = w->oeffne(a.eingabe, feld);
     if (gelesen.art == werkbank::Meldung::Art::warnung) {
-        fehler << kName << gelesen.grund << '\n';
+        fehler << kName << gelesen.grund(a.sprache) << '\n';
         return kDateiFehler;
     }
-    if (gelesen) fehler << kName << gelesen.grund << '\n';  // what of the file's rule could not be taken
+    if (gelesen) fehler << kName << gelesen.grund(a.sprache) << '\n';  // what of the file's rule could not be taken
 
     if (a.regel) w->setzeAngaben(*a.regel);
     if (a.maske) w->setzeMaske(*a.maske);
@@ -61,13 +61,13 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
 
     if (a.verlauf) {
         // Lines gather in a buffer: a million generations write a million lines.
-        std::string zeilen = "Generation;Lebend;Befund\n";
+        std::string zeilen = texte::verlaufKopf(a.sprache) + '\n';
         w->generationen(a.generationen, [&](double generation, const history::Befund& b) {
             zeilen += engine::ziffernText(static_cast<long long>(generation));
             zeilen += ';';
             zeilen += engine::ziffernText(b.lebende);
             zeilen += ';';
-            zeilen += history::befundText(b);
+            zeilen += texte::befund(a.sprache, b);
             zeilen += '\n';
             if (zeilen.size() > (1u << 16)) {
                 aus << zeilen;
@@ -82,30 +82,29 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     if (a.ausgabe) {
         const werkbank::Meldung geschrieben = schreibe(*w, a);
         if (geschrieben) {
-            fehler << kName << geschrieben.grund << '\n';
+            fehler << kName << geschrieben.grund(a.sprache) << '\n';
             return kDateiFehler;
         }
     }
     if (!a.verlauf)
-        aus << "Generation " << engine::ziffernText(static_cast<long long>(engine::leseZahl(w->zaehlerText()))) << ": "
-            << engine::ziffernText(w->befund().lebende) << " lebende Zellen, " << history::befundText(w->befund())
+        aus << texte::schlusszeile(a.sprache, static_cast<long long>(engine::leseZahl(w->zaehlerText())), w->befund())
             << '\n';
-    return zumSchluss(aus, fehler);
+    return zumSchluss(a.sprache, aus, fehler);
 }
 
 int hauptprogramm(std::span<const std::string_view> argumente, std::ostream& aus, std::ostream& fehler) {
     const Befehl befehl = liesBefehl(argumente);
     if (!befehl.auftrag) {
-        fehler << kName << befehl.fehler << '\n';
+        fehler << kName << texte::aufruffehler(befehl.sprache, *befehl.fehler) << '\n';
         return kAufrufFehler;
     }
     if (befehl.auftrag->hilfe) {
-        aus << hilfeText();
-        return zumSchluss(aus, fehler);
+        aus << texte::stapelHilfe(befehl.sprache);
+        return zumSchluss(befehl.sprache, aus, fehler);
     }
     if (befehl.auftrag->version) {
-        aus << versionText();
-        return zumSchluss(aus, fehler);
+        aus << texte::stapelVersion(befehl.sprache);
+        return zumSchluss(befehl.sprache, aus, fehler);
     }
     if (befehl.auftrag->zensus || befehl.auftrag->zusammenfuehren)
         return fuehreZensusAus(*befehl.auftrag, aus, fehler, isatty(STDERR_FILENO) == 1);

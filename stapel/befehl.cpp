@@ -1,8 +1,6 @@
 // The command line of the batch program.
 #include <charconv>
 
-#include "engine/programm.h"
-#include "engine/zahltext.h"
 #include "run/uhr.h"
 #include "stapel/stapel.h"
 #include "storage/dateiart.h"
@@ -11,8 +9,6 @@
 namespace stapel {
 
 namespace {
-
-using storage::zitat;
 
 /// A whole number in [von, bis], nothing else.
 template <typename T>
@@ -33,68 +29,71 @@ constexpr Option kOptionen[] = {
     {'n', "generationen", true}, {'r', "regel", true},   {0, "maske", true},     {0, "rand", true},
     {'g', "groesse", true},      {'o', "ausgabe", true}, {0, "bildrate", true},  {0, "verlauf", false},
     {0, "zensus", true},         {0, "wurzel", true},    {'j', "threads", true}, {0, "teil", true},
-    {0, "zusammenfuehren", false}, {'h', "help", false}, {'V', "version", false}};
+    {0, "zusammenfuehren", false}, {0, "sprache", true}, {'h', "help", false},   {'V', "version", false}};
 
-/// The world, pattern and picture formats a run writes, by the file's ending.
-std::string pruefeAusgabe(const std::filesystem::path& p) {
+/// The world, pattern and picture formats a run writes, by the file's ending; what is wrong, if anything.
+std::optional<texte::Aufruffehler> pruefeAusgabe(const std::filesystem::path& p) {
     const std::string name = p.filename().string();
     if (storage::endetMit(name, ".vir", true) && !storage::istWeltName(name))
-        return "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + zitat(p.extension().string()) + ".";
+        return texte::Aufruffehler{texte::Aufruffehler::Art::grossVir, p.extension().string(), 0, {}};
     if (!storage::ausgabeFuer(name))
-        return "Die Endung von " + zitat(p.string(), true) + " sagt kein Format; möglich sind " +
-               storage::kAusgabeEndungen + ".";
-    return {};
+        return texte::Aufruffehler{texte::Aufruffehler::Art::endung, p.string(), 0, storage::kAusgabeEndungen};
+    return std::nullopt;
 }
 
-/// Takes the value of one option into the job; a sentence when it is not one.
-std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
+using A = texte::Aufruffehler::Art;
+
+/// Takes the value of one option into the job; what was wrong with it, if anything.
+std::optional<texte::Aufruffehler> setze(Auftrag& a, const Option& o, std::string_view wert) {
+    const auto falsch = [wert](A art, long long grenze = 0) {
+        return texte::Aufruffehler{art, std::string(wert), grenze, {}};
+    };
     if (o.lang == "generationen") {
         const auto n = zahl<long long>(wert, 0, run::kMaxGenerationen);
-        if (!n)
-            return "Die Zahl der Generationen " + zitat(wert) + " ist keine ganze Zahl von 0 bis " +
-                   engine::ziffernText(run::kMaxGenerationen) + ".";
+        if (!n) return falsch(A::generationen, run::kMaxGenerationen);
         a.generationen = *n;
     } else if (o.lang == "regel") {
         std::string fehler;
         a.regel = storage::liesRegelEingabe(wert, fehler);
-        if (!a.regel) return fehler;
+        if (!a.regel) return texte::Aufruffehler{A::regel, fehler, 0, {}};
     } else if (o.lang == "maske") {
         a.maske = zahl<std::uint8_t>(wert, 0, 255);
-        if (!a.maske) return "Die Maske " + zitat(wert) + " ist keine ganze Zahl von 0 bis 255.";
+        if (!a.maske) return falsch(A::maske);
     } else if (o.lang == "rand") {
         if (storage::gleichOhneFall(wert, "torus")) a.rand = engine::Rand::Torus;
         else if (storage::gleichOhneFall(wert, "quadrat")) a.rand = engine::Rand::Quadrat;
         else if (storage::gleichOhneFall(wert, "spiegel")) a.rand = engine::Rand::Spiegel;
-        else return "Den Rand " + zitat(wert) + " gibt es nicht; möglich sind torus, quadrat und spiegel.";
+        else return falsch(A::rand);
     } else if (o.lang == "groesse") {
         a.groesse = zahl<int>(wert, 2, engine::kMaxFeld);
-        if (!a.groesse || *a.groesse % 2 != 0)
-            return "Die Feldgröße " + zitat(wert) + " ist keine gerade Zahl von 2 bis " +
-                   engine::ziffernText(engine::kMaxFeld) + ".";
+        if (!a.groesse || *a.groesse % 2 != 0) return falsch(A::groesse, engine::kMaxFeld);
     } else if (o.lang == "ausgabe") {
         a.ausgabe = std::filesystem::path(wert);
     } else if (o.lang == "zensus") {
         a.zensus = zahl<std::uint64_t>(wert, 1, 1'000'000'000'000'000LL);
-        if (!a.zensus) return "Die Zahl der Suppen " + zitat(wert) + " ist keine ganze Zahl von 1 bis 10^18.";
+        if (!a.zensus) return falsch(A::suppen);
     } else if (o.lang == "wurzel") {
-        if (wert.empty() || wert.find_first_of(" \t\r\n") != std::string_view::npos)
-            return "Die Wurzel " + zitat(wert) + " ist leer oder enthält Leerraum.";
+        if (wert.empty() || wert.find_first_of(" \t\r\n") != std::string_view::npos) return falsch(A::wurzel);
         a.wurzel = std::string(wert);
     } else if (o.lang == "threads") {
         a.threads = zahl<int>(wert, 1, 1024);
-        if (!a.threads) return "Die Zahl der Threads " + zitat(wert) + " ist keine ganze Zahl von 1 bis 1024.";
+        if (!a.threads) return falsch(A::threads);
     } else if (o.lang == "teil") {
         const auto strich = wert.find('/');
         const auto k = zahl<std::uint64_t>(wert.substr(0, strich), 1, 1'000'000'000);
         const auto m = strich == std::string_view::npos ? std::nullopt
                                                         : zahl<std::uint64_t>(wert.substr(strich + 1), 1, 1'000'000'000);
-        if (!k || !m || *k > *m) return "Der Teil " + zitat(wert) + " ist nicht K/M mit 1 ≤ K ≤ M.";
+        if (!k || !m || *k > *m) return falsch(A::teil);
         a.teil = std::pair(*k, *m);
     } else if (o.lang == "zusammenfuehren") {
         a.zusammenfuehren = true;
     } else if (o.lang == "bildrate") {
         a.bildrate = zahl<int>(wert, 1, 50);
-        if (!a.bildrate) return "Die Bildrate " + zitat(wert) + " ist keine ganze Zahl von 1 bis 50.";
+        if (!a.bildrate) return falsch(A::bildrate);
+    } else if (o.lang == "sprache") {
+        const auto sprache = texte::spracheAus(wert);
+        if (!sprache) return falsch(A::sprache);
+        a.sprache = *sprache;
     } else if (o.lang == "verlauf") {
         a.verlauf = true;
     } else if (o.lang == "help") {
@@ -102,7 +101,20 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
     } else {
         a.version = true;
     }
-    return {};
+    return std::nullopt;
+}
+
+/// The language asked for anywhere on the line, so that even a fault before it is told in it.
+texte::Sprache sprache(std::span<const std::string_view> argumente) {
+    texte::Sprache s = texte::Sprache::deutsch;
+    for (std::size_t k = 0; k < argumente.size(); ++k) {
+        if (argumente[k] == "--") break;
+        std::optional<texte::Sprache> gemeint;
+        if (argumente[k].starts_with("--sprache=")) gemeint = texte::spracheAus(argumente[k].substr(10));
+        else if (argumente[k] == "--sprache" && k + 1 < argumente.size()) gemeint = texte::spracheAus(argumente[k + 1]);
+        if (gemeint) s = *gemeint;
+    }
+    return s;
 }
 
 }  // namespace
@@ -110,7 +122,10 @@ std::string setze(Auftrag& a, const Option& o, std::string_view wert) {
 Befehl liesBefehl(std::span<const std::string_view> argumente) {
     Auftrag a;
     bool optionenZuEnde = false;
-    auto fehler = [](std::string satz) { return Befehl{std::nullopt, std::move(satz)}; };
+    a.sprache = sprache(argumente);
+    auto fehler = [&a](A art, std::string_view wert = {}) {
+        return Befehl{std::nullopt, texte::Aufruffehler{art, std::string(wert), 0, {}}, a.sprache};
+    };
     for (std::size_t k = 0; k < argumente.size(); ++k) {
         const std::string_view arg = argumente[k];
         if (optionenZuEnde || arg.size() < 2 || arg[0] != '-') {
@@ -126,99 +141,39 @@ Befehl liesBefehl(std::span<const std::string_view> argumente) {
         const Option* o = nullptr;
         for (const Option& kandidat : kOptionen)
             if (lang ? kandidat.lang == name : kandidat.kurz == name[0]) o = &kandidat;
-        if (!o) return fehler("Die Option " + zitat(lang ? arg.substr(0, arg.find('=')) : arg.substr(0, 2)) + " gibt es nicht.");
+        if (!o) return fehler(A::unbekannteOption, lang ? arg.substr(0, arg.find('=')) : arg.substr(0, 2));
         std::optional<std::string_view> wert;
         if (lang && arg.find('=') != std::string_view::npos) wert = arg.substr(arg.find('=') + 1);
         if (!lang && arg.size() > 2) {
-            if (!o->mitWert) return fehler("Die Option " + zitat(arg.substr(0, 2)) + " nimmt keinen Wert.");
+            if (!o->mitWert) return fehler(A::mitWert, arg.substr(0, 2));
             wert = arg.substr(2);
         }
         if (o->mitWert && !wert) {
-            if (k + 1 == argumente.size()) return fehler("Die Option " + zitat(arg) + " braucht einen Wert.");
+            if (k + 1 == argumente.size()) return fehler(A::ohneWert, arg);
             wert = argumente[++k];
         }
-        if (!o->mitWert && wert) return fehler("Die Option " + zitat(arg.substr(0, arg.find('='))) + " nimmt keinen Wert.");
-        if (std::string satz = setze(a, *o, wert.value_or("")); !satz.empty()) return fehler(std::move(satz));
+        if (!o->mitWert && wert) return fehler(A::mitWert, arg.substr(0, arg.find('=')));
+        if (auto falsch = setze(a, *o, wert.value_or(""))) return Befehl{std::nullopt, std::move(falsch), a.sprache};
     }
-    if (a.hilfe || a.version) return {a, {}};
+    if (a.hilfe || a.version) return {a, std::nullopt, a.sprache};
     if (a.zusammenfuehren) {
-        if (a.zensus) return fehler("Ein Zensus und das Zusammenführen gehen nicht auf einmal.");
-        if (a.zusammen.empty()) return fehler("Es fehlen die Zensusdateien zum Zusammenführen.");
-        return {a, {}};
+        if (a.zensus) return fehler(A::zensusUndZusammen);
+        if (a.zusammen.empty()) return fehler(A::keineZensusdateien);
+        return {a, std::nullopt, a.sprache};
     }
     if (a.zensus) {
-        if (!a.zusammen.empty())
-            return fehler("Ein Zensus liest keine Datei; " + zitat(a.zusammen.front().string(), true) + " ist zu viel.");
-        if (a.regel && a.regel->regel && a.regel->regel->regel.geboren(0))
-            return fehler("Ein Zensus braucht eine Regel ohne Geburt bei 0 Nachbarn; bei „B0“ füllt sich die Ebene "
-                          "ohne Ende.");
-        return {a, {}};
+        if (!a.zusammen.empty()) return fehler(A::zensusMitDatei, a.zusammen.front().string());
+        if (a.regel && a.regel->regel && a.regel->regel->regel.geboren(0)) return fehler(A::zensusB0);
+        return {a, std::nullopt, a.sprache};
     }
-    if (a.wurzel || a.threads || a.teil) return fehler("--wurzel, -j und --teil gehören zu --zensus.");
-    if (a.zusammen.size() > 1)
-        return fehler("Es geht nur eine Datei auf einmal; " + zitat(a.zusammen[1].string(), true) + " ist eine zweite.");
-    if (a.zusammen.empty()) return fehler("Es fehlt die Datei mit der Welt oder dem Muster.");
+    if (a.wurzel || a.threads || a.teil) return fehler(A::nurZensus);
+    if (a.zusammen.size() > 1) return fehler(A::zweiteDatei, a.zusammen[1].string());
+    if (a.zusammen.empty()) return fehler(A::keineDatei);
     a.eingabe = a.zusammen.front();
     a.zusammen.clear();
     if (a.ausgabe)
-        if (std::string satz = pruefeAusgabe(*a.ausgabe); !satz.empty()) return fehler(std::move(satz));
-    return {a, {}};
-}
-
-std::string hilfeText() {
-    return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
-           "   oder: morlix-stapel --zensus=N [--wurzel=TEXT] [-r REGEL] [--maske=M] [-j THREADS] [--teil=K/M]\n"
-           "                       [-o DATEI]\n"
-           "   oder: morlix-stapel --zusammenfuehren DATEI... [-o DATEI]\n"
-           "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
-           "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
-           "\n"
-           "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
-           "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
-           "                         („HighLife“), auch mit Gitter („B3/S23:T30,30“)\n"
-           "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
-           "                         255: alle acht)\n"
-           "      --rand=RAND        torus, quadrat oder spiegel\n"
-           "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90; ein Muster muss hineinpassen (ohne -g wächst\n"
-           "                         das Feld, bis es passt)\n"
-           "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
-           "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
-           "                         letzten bis zu 100 Generationen)\n"
-           "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
-           "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
-           "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
-           "\n"
-           "Zensus: was aus Zufallssuppen entsteht\n"
-           "      --zensus=N         N Suppen (16 × 16 Zellen, halb gefüllt, wie beim Zensus der Gemeinschaft)\n"
-           "                         auf der unbegrenzten Ebene laufen lassen, bis sie ruhen, und ihre Objekte\n"
-           "                         zählen; Regel ohne B0, jede Maske\n"
-           "      --wurzel=TEXT      Wurzel der Suppen (sonst eine neue, sie steht auf der Fehlerausgabe)\n"
-           "  -j, --threads=N        so viele Threads (Vorgabe: alle Prozessorkerne)\n"
-           "      --teil=K/M         nur den K-ten von M gleich großen Teilen der Suppen 0 bis N-1\n"
-           "      --zusammenfuehren  die Zensusdateien DATEI... genau zu einer zusammenführen\n"
-           "  Mit -o DATEI.csv wird der Zensus CSV („Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen“), mit\n"
-           "  jedem anderen Namen und ohne -o der Zensustext der Gemeinschaft.\n"
-           "\n"
-           "  -h, --help             diese Hilfe zeigen und beenden\n"
-           "  -V, --version          die Version zeigen und beenden\n"
-           "\n"
-           "Jede Einstellung ersetzt, was die Datei sagt. Ohne --verlauf endet die Ausgabe mit einer Zeile:\n"
-           "Generation, lebende Zellen und Befund.\n"
-           "\n"
-           "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
-           "  morlix-stapel -n 1000 -o start.gif start.rle\n"
-           "Beispiel: 100000 Suppen von HighLife in zwei Hälften, dann zusammengeführt\n"
-           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=1/2 -o a.txt\n"
-           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=2/2 -o b.txt\n"
-           "  morlix-stapel --zusammenfuehren a.txt b.txt -o alle.txt\n"
-           "\n"
-           "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben (oder Zensusdateien\n"
-           "passten nicht zusammen), 2 der Aufruf war nicht zu verstehen.\n";
-}
-
-std::string versionText() {
-    return std::string("morlix-stapel (") + engine::kProgrammName + ") " + engine::kProgrammVersion +
-           "\nGeschrieben vom MorLix-Team.\n";
+        if (auto falsch = pruefeAusgabe(*a.ausgabe)) return Befehl{std::nullopt, std::move(falsch), a.sprache};
+    return {a, std::nullopt, a.sprache};
 }
 
 }  // namespace stapel

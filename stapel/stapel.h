@@ -12,6 +12,7 @@
 
 #include "engine/schritt.h"
 #include "storage/muster.h"
+#include "texte/texte.h"
 
 namespace stapel {
 
@@ -43,28 +44,25 @@ struct Auftrag {
     /// Merges the census files in `zusammen` instead of a run.
     bool zusammenfuehren = false;
     std::vector<std::filesystem::path> zusammen;
+    texte::Sprache sprache = texte::Sprache::deutsch;  // of the help, the messages and the course
     bool hilfe = false;
     bool version = false;
 };
 
-/// A command line as understood: the job, or one German sentence naming what was not.
+/// A command line as understood: the job, or what was not, to be told in the language asked for.
 struct Befehl {
     std::optional<Auftrag> auftrag;
-    std::string fehler;
+    std::optional<texte::Aufruffehler> fehler;
+    texte::Sprache sprache = texte::Sprache::deutsch;
 };
 
 /// Reads the arguments after the program's name, GNU style: long options with "=" or a separate
 /// value, short ones with the value attached or separate, "--" ending the options.
 Befehl liesBefehl(std::span<const std::string_view> argumente);
 
-/// The German help: usage, every option, an example.
-std::string hilfeText();
-/// Name, version and licence, in the usual GNU form.
-std::string versionText();
-
 /// Carries out a job: reads the input, applies the settings, runs the generations and writes
 /// the output and the course or the closing line to `aus`; problems go to `fehler` as one
-/// German sentence. Returns the exit status.
+/// sentence in the job's language. Returns the exit status.
 int fuehreAus(const Auftrag& auftrag, std::ostream& aus, std::ostream& fehler);
 
 /// Runs a soup census, or merges census files, as the job says; progress goes to `fehler` when

@@ -6,9 +6,7 @@
 #include <sstream>
 
 #include "engine/programm.h"
-#include "engine/zahltext.h"
 #include "stapel/stapel.h"
-#include "storage/lesehilfe.h"
 #include "zensus/suppe.h"
 #include "zensus/zensus.h"
 
@@ -18,7 +16,7 @@ namespace {
 
 constexpr const char* kName = "morlix-stapel: ";
 
-using storage::zitat;
+using F = texte::Zensusfehler::Art;
 
 std::string version() { return std::string(engine::kProgrammName) + "-" + engine::kProgrammVersion; }
 
@@ -31,7 +29,7 @@ bool alsCsv(const std::optional<std::filesystem::path>& ziel) {
 
 /// Writes the text to the file, or to `aus` without one; a sentence when it fails.
 int schreibe(const std::optional<std::filesystem::path>& ziel, const std::string& text, std::ostream& aus,
-             std::ostream& fehler) {
+             std::ostream& fehler, texte::Sprache sprache) {
     if (!ziel) {
         aus << text;
         aus.flush();
@@ -41,7 +39,7 @@ int schreibe(const std::optional<std::filesystem::path>& ziel, const std::string
     datei << text;
     datei.close();
     if (!datei) {
-        fehler << kName << "Die Datei " << zitat(ziel->string(), true) << " ließ sich nicht schreiben.\n";
+        fehler << kName << texte::zensusfehler(sprache, {F::nichtGeschrieben, ziel->string()}) << '\n';
         return kDateiFehler;
     }
     return kFertig;
@@ -56,20 +54,19 @@ int fuehreZusammen(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
         std::ostringstream inhalt;
         inhalt << datei.rdbuf();
         if (!datei) {
-            fehler << kName << "Die Datei " << zitat(pfad.string(), true) << " ließ sich nicht lesen.\n";
+            fehler << kName << texte::zensusfehler(a.sprache, {F::nichtGelesen, pfad.string()}) << '\n';
             return kDateiFehler;
         }
         const zensus::HaulGelesen g = zensus::liesHaul(inhalt.str());
         if (g.fehler != zensus::HaulFehler::keiner) {
-            fehler << kName << "Die Datei " << zitat(pfad.string(), true) << " ist keine Zensusdatei"
-                   << (g.zeile ? " (Zeile " + engine::ziffernText(g.zeile) + ")" : std::string()) << ".\n";
+            fehler << kName << texte::zensusfehler(a.sprache, {F::keineZensusdatei, pfad.string(), g.zeile}) << '\n';
             return kDateiFehler;
         }
         if (i > 0 && (g.kopf.wurzel != kopf.wurzel || g.kopf.regel != kopf.regel)) {
-            fehler << kName << "Die Zensusdateien passen nicht zusammen: " << zitat(pfad.string(), true) << " gilt für Wurzel "
-                   << zitat(g.kopf.wurzel) << " und Regel " << zitat(g.kopf.regel) << ", "
-                   << zitat(a.zusammen.front().string(), true) << " für Wurzel " << zitat(kopf.wurzel) << " und Regel "
-                   << zitat(kopf.regel) << ".\n";
+            fehler << kName
+                   << texte::zensusfehler(a.sprache, {F::passtNicht, pfad.string(), 0, g.kopf.wurzel, g.kopf.regel,
+                                                      a.zusammen.front().string(), kopf.wurzel, kopf.regel})
+                   << '\n';
             return kDateiFehler;
         }
         if (i == 0) kopf = g.kopf;
@@ -78,7 +75,7 @@ int fuehreZusammen(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     }
     const std::string text = alsCsv(a.ausgabe) ? zensus::csvText(kopf, tabelle, {})
                                                 : zensus::haulText(kopf, tabelle, version());
-    return schreibe(a.ausgabe, text, aus, fehler);
+    return schreibe(a.ausgabe, text, aus, fehler, a.sprache);
 }
 
 }  // namespace
@@ -98,7 +95,7 @@ int fuehreZensusAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler, b
         std::random_device zufall;
         std::mt19937_64 erzeuger((std::uint64_t{zufall()} << 32) | zufall());
         z.wurzel = zensus::neueWurzel(erzeuger);
-        fehler << kName << "Wurzel " << z.wurzel << '\n';
+        fehler << kName << texte::zensusWurzel(a.sprache, z.wurzel) << '\n';
     }
     const std::uint64_t n = *a.zensus;
     const auto [k, m] = a.teil.value_or(std::pair<std::uint64_t, std::uint64_t>{1, 1});
@@ -119,10 +116,11 @@ int fuehreZensusAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler, b
             if (stand.fertig) break;
             if (fortschritt) {
                 const double sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - beginn).count();
-                fehler << '\r' << kName << engine::ziffernText(static_cast<long long>(stand.suppen)) << " von "
-                       << engine::ziffernText(static_cast<long long>(kopf.suppen)) << " Suppen, "
-                       << engine::ziffernText(static_cast<long long>(double(stand.suppen) / std::max(sekunden, 1e-3)))
-                       << " je Sekunde   " << std::flush;
+                fehler << '\r' << kName
+                       << texte::zensusFortschritt(
+                              a.sprache, static_cast<long long>(stand.suppen), static_cast<long long>(kopf.suppen),
+                              static_cast<long long>(double(stand.suppen) / std::max(sekunden, 1e-3)))
+                       << "   " << std::flush;
             }
         }
         if (fortschritt) fehler << '\n';
@@ -130,7 +128,7 @@ int fuehreZensusAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler, b
     }
     const std::string text = alsCsv(a.ausgabe) ? zensus::csvText(kopf, stand.tabelle, stand.merkmale)
                                                 : zensus::haulText(kopf, stand.tabelle, version());
-    return schreibe(a.ausgabe, text, aus, fehler);
+    return schreibe(a.ausgabe, text, aus, fehler, a.sprache);
 }
 
 }  // namespace stapel

@@ -19,19 +19,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kKeinZugriff = "lässt sich mangels Zugriffsrechten nicht lesen";
 // Links followed before a chain counts as a loop, as the system counts them.
 constexpr int kMaxVerweise = 40;
 
-// Why the file at `pfad` cannot be read as a whole; empty when it can. Devices and pipes could
+// Why the file at `pfad` cannot be read as a whole; keiner when it can. Devices and pipes could
 // block or never end.
-std::string lesbar(const fs::path& pfad) {
+Dateigrund lesbar(const fs::path& pfad) {
     struct stat st {};
-    if (::stat(pfad.c_str(), &st) != 0) return errno == EACCES ? kKeinZugriff : "ist nicht vorhanden";
-    if (S_ISDIR(st.st_mode)) return "ist ein Ordner und keine Datei";
-    if (!S_ISREG(st.st_mode)) return "ist keine gewöhnliche Datei";
-    if (::access(pfad.c_str(), R_OK) != 0 && errno == EACCES) return kKeinZugriff;
-    return {};
+    if (::stat(pfad.c_str(), &st) != 0) return errno == EACCES ? Dateigrund::keinZugriff : Dateigrund::nichtVorhanden;
+    if (S_ISDIR(st.st_mode)) return Dateigrund::ordner;
+    if (!S_ISREG(st.st_mode)) return Dateigrund::keineDatei;
+    if (::access(pfad.c_str(), R_OK) != 0 && errno == EACCES) return Dateigrund::keinZugriff;
+    return Dateigrund::keiner;
 }
 
 // An open file descriptor, closed on every path.
@@ -55,29 +54,27 @@ bool derselbe(int fd, const fs::path& pfad) {
 // The file a chain of links ends at, whether it exists or not, or why it is not followed. A link
 // in a sticky folder that everyone may write is followed only when it belongs to the folder's
 // owner or to the user: anyone could have planted it there.
-std::string folgeVerweisen(fs::path& pfad) {
+Dateigrund folgeVerweisen(fs::path& pfad) {
     for (int k = 0; k < kMaxVerweise; ++k) {
         struct stat verweis {}, ordner {};
-        if (::lstat(pfad.c_str(), &verweis) != 0 || !S_ISLNK(verweis.st_mode)) return {};
+        if (::lstat(pfad.c_str(), &verweis) != 0 || !S_ISLNK(verweis.st_mode)) return Dateigrund::keiner;
         const fs::path oben = pfad.has_parent_path() ? pfad.parent_path() : fs::path(".");
         if (::stat(oben.c_str(), &ordner) == 0 && (ordner.st_mode & S_ISVTX) && (ordner.st_mode & S_IWOTH) &&
             verweis.st_uid != ordner.st_uid && verweis.st_uid != ::geteuid())
-            return "der Verweis unter diesem Namen liegt in einem Ordner, in den alle schreiben dürfen, und "
-                   "gehört weder dem Ordner noch Ihnen";
+            return Dateigrund::verweisFremd;
         std::error_code fehler;
         const fs::path weiter = fs::read_symlink(pfad, fehler);
-        if (fehler) return {};
+        if (fehler) return Dateigrund::keiner;
         pfad = weiter.is_absolute() ? weiter : oben / weiter;
     }
-    return "der Verweis unter diesem Namen führt im Kreis";
+    return Dateigrund::verweisKreis;
 }
 
 // Why a file of this kind is not replaced; empty for a regular file.
-std::string keineDatei(mode_t art) {
-    if (S_ISREG(art)) return {};
-    if (S_ISDIR(art)) return "unter diesem Namen gibt es schon einen Ordner";
-    const char* was = S_ISFIFO(art) ? "eine benannte Pipe" : S_ISSOCK(art) ? "ein Socket" : "ein Gerät";
-    return std::string("unter diesem Namen steht ") + was + ", keine gewöhnliche Datei";
+Dateigrund keineDatei(mode_t art) {
+    if (S_ISREG(art)) return Dateigrund::keiner;
+    if (S_ISDIR(art)) return Dateigrund::schonOrdner;
+    return S_ISFIFO(art) ? Dateigrund::pipe : S_ISSOCK(art) ? Dateigrund::socket : Dateigrund::geraet;
 }
 
 // The permissions a new file gets: 0666 less the process's umask, read where it can be read
@@ -144,13 +141,13 @@ bool schreibeAlles(int fd, const std::string& inhalt, const Systemaufrufe& syste
 
 Gelesen ladeWeltDatei(const fs::path& pfad) {
     Gelesen antwort;
-    if (std::string grund = lesbar(pfad); !grund.empty()) {
-        antwort.fehler = {0, std::move(grund)};
+    if (const Dateigrund grund = lesbar(pfad); grund != Dateigrund::keiner) {
+        antwort.fehler.datei = grund;
         return antwort;
     }
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) {
-        antwort.fehler = {0, "lässt sich nicht öffnen"};
+        antwort.fehler.datei = Dateigrund::nichtOeffnen;
         return antwort;
     }
     return liesWeltDatei(ein);
@@ -159,10 +156,10 @@ Gelesen ladeWeltDatei(const fs::path& pfad) {
 MusterText ladeMusterText(const fs::path& pfad) {
     MusterText antwort;
     antwort.fehler = lesbar(pfad);
-    if (!antwort.fehler.empty()) return antwort;
+    if (antwort.fehler != Dateigrund::keiner) return antwort;
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) {
-        antwort.fehler = "lässt sich nicht öffnen";
+        antwort.fehler = Dateigrund::nichtOeffnen;
         return antwort;
     }
     antwort.text.resize(kMaxMusterText + 1);
@@ -170,26 +167,25 @@ MusterText ladeMusterText(const fs::path& pfad) {
     antwort.text.resize(static_cast<std::size_t>(ein.gcount()));
     if (ein.bad()) {
         antwort.text.clear();
-        antwort.fehler = "lässt sich nicht lesen";
+        antwort.fehler = Dateigrund::nichtLesen;
     } else if (antwort.text.size() > kMaxMusterText) {
         antwort.text.clear();
-        antwort.fehler = "ist zu groß für eine Musterdatei (mehr als " +
-                         engine::ziffernText(static_cast<long long>(kMaxMusterText >> 20)) + " MB)";
+        antwort.fehler = Dateigrund::zuGross;
     }
     return antwort;
 }
 
-std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt, const Systemaufrufe& system) {
+Dateigrund speichereSicher(const fs::path& zielPfad, const std::string& inhalt, const Systemaufrufe& system) {
     // Through a link the linked file is written, even one that does not exist yet; the link stays.
     fs::path ziel = zielPfad;
-    if (std::string grund = folgeVerweisen(ziel); !grund.empty()) return grund;
+    if (const Dateigrund grund = folgeVerweisen(ziel); grund != Dateigrund::keiner) return grund;
     struct stat alt {};
     const bool vorhanden = ::lstat(ziel.c_str(), &alt) == 0;
     if (vorhanden) {
-        if (std::string grund = keineDatei(alt.st_mode); !grund.empty()) return grund;
+        if (const Dateigrund grund = keineDatei(alt.st_mode); grund != Dateigrund::keiner) return grund;
         // The rename would go round the protection; even root keeps a file marked read-only.
         if ((alt.st_mode & 0222) == 0 || (::access(ziel.c_str(), W_OK) != 0 && errno != ENOENT))
-            return "die Datei ist schreibgeschützt";
+            return Dateigrund::schreibgeschuetzt;
     }
     const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
     entferneReste(ordner, ziel);
@@ -214,12 +210,12 @@ std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt,
             fd = -1;
         }
     }
-    if (fd < 0) return "im Ordner lässt sich keine Datei anlegen";
+    if (fd < 0) return Dateigrund::keinAnlegen;
     const Deskriptor datei(fd);
 
     if (!schreibeAlles(fd, inhalt, system) || system.fsync(fd) != 0) {
         ::unlink(temp.c_str());
-        return "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)";
+        return Dateigrund::schreibfehler;
     }
     // The new file keeps the owner, group and permissions of the one it replaces where the
     // system lets it; set-id bits only with both owner and group.
@@ -233,12 +229,12 @@ std::string speichereSicher(const fs::path& zielPfad, const std::string& inhalt,
     }
     if (::fchmod(fd, rechte) != 0 || ::rename(temp.c_str(), ziel.c_str()) != 0) {
         ::unlink(temp.c_str());
-        return "die neue Datei lässt sich nicht an die Stelle der alten setzen";
+        return Dateigrund::nichtErsetzen;
     }
     // The rename lasts only once the folder is on disk; where that fails the file is complete anyway.
     if (const Deskriptor ordnerFd(::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); ordnerFd.fd >= 0)
         system.fsync(ordnerFd.fd);
-    return {};
+    return Dateigrund::keiner;
 }
 
 }  // namespace storage

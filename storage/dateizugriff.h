@@ -11,13 +11,13 @@
 namespace storage {
 
 /// Reads the world file at `pfad`, all or nothing; a folder or an unreadable file is refused
-/// with line 0 and a German reason.
+/// with line 0 and the file system's reason.
 Gelesen ladeWeltDatei(const std::filesystem::path& pfad);
 
-/// The bytes of a pattern file, or an empty text and a German reason that follows the file's name.
+/// The bytes of a pattern file, or an empty text and the reason.
 struct MusterText {
     std::string text;
-    std::string fehler;
+    Dateigrund fehler = Dateigrund::keiner;
 };
 
 /// Reads at most kMaxMusterText bytes of the pattern file at `pfad`; a longer file is refused.
@@ -37,9 +37,9 @@ struct Systemaufrufe {
 /// dangling one, the linked file is written, except a link in a sticky folder everyone may write
 /// that belongs neither to the folder's owner nor to the user. A folder, a device, a pipe, a
 /// socket or a write-protected file is refused and stays as it was. Temporary files of the same
-/// target that no running save holds are removed. Empty on success, otherwise a German clause
-/// ("die Datei ist schreibgeschützt"); no temporary file stays.
-std::string speichereSicher(const std::filesystem::path& ziel, const std::string& inhalt,
+/// target that no running save holds are removed. Dateigrund::keiner on success, otherwise the
+/// reason; no temporary file stays.
+Dateigrund speichereSicher(const std::filesystem::path& ziel, const std::string& inhalt,
                             const Systemaufrufe& system = {});
 
 }  // namespace storage

@@ -12,12 +12,6 @@ namespace {
 // Longer than any valid line with generous blanks; a longer line cannot hold a value.
 constexpr std::size_t kMaxZeile = 256;
 
-constexpr const char* kZelle = "keinen gültigen Zellzustand (0 bis 3)";
-constexpr const char* kGroesse = "keine gültige Feldgröße (gerade, 2 bis 90)";
-constexpr const char* kKasten = "keinen gültigen Kästchenwert (0 bis 2)";
-constexpr const char* kRand = "keinen gültigen Wahrheitswert für die Randoption";
-constexpr const char* kFarbe = "keine gültige Farbe";
-
 enum class Zeile { gelesen, ende, zuLang };
 
 // A line ends at CR LF, at a bare CR or at the end of the input; a bare LF belongs to it.
@@ -97,28 +91,26 @@ Gelesen liesWeltDatei(std::istream& ein) {
     std::string zeile;
     int nummer = 0;
 
-    auto ablehnen = [&](int zeilenNummer, std::string grund) {
-        antwort.fehler = {zeilenNummer, std::move(grund)};
+    auto ablehnen = [&](int zeilenNummer, Lesegrund grund) {
+        antwort.fehler = {zeilenNummer, grund};
         return false;
     };
-    auto ungueltig = [&](const char* was) {
+    auto ungueltig = [&](Lesegrund was) {
         // Lines ended by a bare LF run together; say so rather than blame the value.
-        if (zeile.find('\n') != std::string::npos)
-            return ablehnen(nummer, "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)");
-        return ablehnen(nummer, "enthält in Zeile " + engine::ziffernText(nummer) + " " + was);
+        return ablehnen(nummer, zeile.find('\n') != std::string::npos ? Lesegrund::nurLf : was);
     };
     // Takes the next line; an over-long line is refused as an invalid value of its kind.
-    auto naechste = [&](const char* was) {
+    auto naechste = [&](Lesegrund was) {
         ++nummer;
         switch (puffer ? liesZeile(*puffer, zeile) : Zeile::ende) {
             case Zeile::gelesen: return true;
             case Zeile::zuLang: return ungueltig(was);
             case Zeile::ende: break;
         }
-        if (nummer == 1) return ablehnen(0, "ist leer");
-        return ablehnen(nummer - 1, "endet vorzeitig nach Zeile " + engine::ziffernText(nummer - 1));
+        if (nummer == 1) return ablehnen(0, Lesegrund::leer);
+        return ablehnen(nummer - 1, Lesegrund::vorzeitig);
     };
-    auto zahlIn = [&](const char* was, std::int64_t von, std::int64_t bis, auto& ziel) {
+    auto zahlIn = [&](Lesegrund was, std::int64_t von, std::int64_t bis, auto& ziel) {
         if (!naechste(was)) return false;
         const auto wert = ganzeZahl(zeile);
         if (!wert || *wert < von || *wert > bis) return ungueltig(was);
@@ -128,20 +120,20 @@ Gelesen liesWeltDatei(std::istream& ein) {
 
     for (int x = 0; x < engine::kDim; ++x)
         for (int y = 0; y < engine::kDim; ++y)
-            if (!zahlIn(kZelle, 0, 3, datei->zelle[x][y])) return antwort;
-    if (!zahlIn(kGroesse, 2, engine::kMaxFeld, datei->feldGroesse)) return antwort;
+            if (!zahlIn(Lesegrund::zelle, 0, 3, datei->zelle[x][y])) return antwort;
+    if (!zahlIn(Lesegrund::groesse, 2, engine::kMaxFeld, datei->feldGroesse)) return antwort;
     if (datei->feldGroesse % 2 != 0) {
-        ungueltig(kGroesse);
+        ungueltig(Lesegrund::groesse);
         return antwort;
     }
     for (int k = 0; k < 9; ++k)
-        if (!zahlIn(kKasten, 0, 2, datei->ueberleben[k]) || !zahlIn(kKasten, 0, 2, datei->geburt[k]))
+        if (!zahlIn(Lesegrund::kasten, 0, 2, datei->ueberleben[k]) || !zahlIn(Lesegrund::kasten, 0, 2, datei->geburt[k]))
             return antwort;
     for (bool& gesetzt : datei->rand) {
-        if (!naechste(kRand)) return antwort;
+        if (!naechste(Lesegrund::rand)) return antwort;
         const auto wert = wahrheitswert(zeile);
         if (!wert) {
-            ungueltig(kRand);
+            ungueltig(Lesegrund::rand);
             return antwort;
         }
         gesetzt = *wert;
@@ -153,7 +145,7 @@ Gelesen liesWeltDatei(std::istream& ein) {
     if (!T::eq_int_type(weiter, T::eof()) && !T::eq_int_type(weiter, T::to_int_type('\r'))) {
         Farben farben;
         for (view::Farbe* ziel : {&farben.alt1, &farben.neu, &farben.alt2, &farben.schirm})
-            if (!zahlIn(kFarbe, INT32_MIN, 0xFFFFFF, *ziel)) return antwort;
+            if (!zahlIn(Lesegrund::farbe, INT32_MIN, 0xFFFFFF, *ziel)) return antwort;
         datei->farben = farben;
     }
     antwort.welt = std::move(datei);

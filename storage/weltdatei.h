@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/welt.h"
+#include "storage/dateigrund.h"
 #include "view/farbe.h"
 
 namespace storage {
@@ -39,11 +40,16 @@ struct WeltDatei {
     std::optional<Farben> farben;
 };
 
-/// Why a file was refused: a German clause that follows the file's name
-/// ("enthält in Zeile 10202 keine gültige Feldgröße"); line 0 when no line is to blame.
+/// What is wrong inside a world file: an invalid value of a kind in a line, lines ended by a
+/// bare LF, no line at all, or an end before the last line.
+enum class Lesegrund : std::uint8_t { keiner, zelle, groesse, kasten, rand, farbe, nurLf, leer, vorzeitig };
+
+/// Why a file was refused: what is wrong inside it, or, for a file that could not be read at
+/// all, the file system's reason; the line to blame (for vorzeitig the last one read), 0 for none.
 struct Lesefehler {
     int zeile = 0;
-    std::string grund;
+    Lesegrund grund = Lesegrund::keiner;
+    Dateigrund datei = Dateigrund::keiner;
 };
 
 /// The reader's answer: a complete world, or nothing and the reason.

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "ui/sprache.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -75,10 +76,11 @@ void faerbe(QWidget* w, QColor hintergrund, QColor text) {
     w->setAutoFillBackground(true);
 }
 
-QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, int links,
+QLabel* beschriftung(QWidget* eltern, const QString& name, const char* text, int links,
                      int oben, int breite, int hoehe) {
-    auto* l = new QLabel(text, eltern);
+    auto* l = new QLabel(eltern);
     l->setObjectName(name);
+    beschrifte(l, text);
     platziere(l, links, oben, breite, hoehe);
     return l;
 }
@@ -90,7 +92,7 @@ void passeEin(QLabel* l, int platz) {
     l->setFont(schrift);
 }
 
-QLabel* balken(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+QLabel* balken(QWidget* eltern, const QString& name, const char* text, int links, int oben,
                int breite, int hoehe, QColor farbe) {
     QLabel* l = beschriftung(eltern, name, text, links, oben, breite, hoehe);
     faerbe(l, farbe, Qt::white);
@@ -101,10 +103,11 @@ QLabel* balken(QWidget* eltern, const QString& name, const QString& text, int li
     return l;
 }
 
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+QPushButton* knopf(QWidget* eltern, const QString& name, const char* text, int links, int oben,
                    int breite, int hoehe) {
-    auto* k = new QPushButton(text, eltern);
+    auto* k = new QPushButton(eltern);
     k->setObjectName(name);
+    beschrifte(k, text);
     k->setFocusPolicy(Qt::NoFocus);
     platziere(k, links, oben, breite, hoehe);
     return k;
@@ -129,10 +132,11 @@ QCheckBox* kaestchen(QWidget* eltern, const QString& name, int links, int oben, 
     return k;
 }
 
-QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& text, int links,
+QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const char* text, int links,
                           int oben, int breite, int hoehe) {
-    auto* o = new QRadioButton(text, eltern);
+    auto* o = new QRadioButton(eltern);
     o->setObjectName(name);
+    beschrifte(o, text);
     o->setFocusPolicy(Qt::TabFocus);
     platziere(o, links, oben, breite, hoehe);
     return o;

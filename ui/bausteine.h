@@ -31,22 +31,23 @@ void setzeText(QLineEdit* feld, const std::string& text);
 /// Sets the background (and, if valid, the text colour) of a widget through its palette.
 void faerbe(QWidget* w, QColor hintergrund, QColor text = QColor());
 
-/// A label; name is its objectName.
-QLabel* beschriftung(QWidget* eltern, const QString& name, const QString& text, int links,
+/// A label; name is its objectName, text a German source text of the catalogue (see beschrifte),
+/// as for the other controls with a caption.
+QLabel* beschriftung(QWidget* eltern, const QString& name, const char* text, int links,
                      int oben, int breite, int hoehe);
 /// Makes a label's font smaller, down to 8 pixels, until its text fits in `platz` pixels.
 void passeEin(QLabel* l, int platz);
 /// A heading bar: white text on a coloured bar.
-QLabel* balken(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+QLabel* balken(QWidget* eltern, const QString& name, const char* text, int links, int oben,
                int breite, int hoehe, QColor farbe);
 /// A push button with a caption.
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
+QPushButton* knopf(QWidget* eltern, const QString& name, const char* text, int links, int oben,
                    int breite, int hoehe);
 /// A one-line text box; undo and redo keys it has nothing of its own for reach the window.
 QLineEdit* textfeld(QWidget* eltern, const QString& name, const QString& text, int links, int oben,
                     int breite, int hoehe);
 QCheckBox* kaestchen(QWidget* eltern, const QString& name, int links, int oben, int breite, int hoehe);
-QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const QString& text, int links,
+QRadioButton* optionsfeld(QWidget* eltern, const QString& name, const char* text, int links,
                           int oben, int breite, int hoehe);
 
 }  // namespace ui

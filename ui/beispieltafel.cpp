@@ -8,6 +8,7 @@
 #include "examples/beispiele.h"
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -76,36 +77,42 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
     setzeUrsprung(this, 0, 0);  // the layout inside the panel is given from its own corner
     faerbe(this, QColor(192, 192, 192), Qt::black);
 
-    auto text = [this](const QString& name, const QString& inhalt, int links, int oben, bool fett = false) {
+    auto text = [this](const QString& name, const char* inhalt, int links, int oben, bool fett = false) {
         QLabel* l = beschriftung(this, name, inhalt, links, oben, kPanelBreite - links, 240);
         QFont f = l->font();
         f.setPixelSize(fett ? 11 : 10);
         f.setBold(fett);
         l->setFont(f);
+        l->setProperty(kPassend, true);
         l->adjustSize();
     };
-    QLabel* titel =
-        beschriftung(this, QStringLiteral("Label14"), QStringLiteral("Beispiele"), 0, 0, kPanelBreite, 300);
+    QLabel* titel = beschriftung(this, QStringLiteral("Label14"), QT_TRANSLATE_NOOP("MorLix", "Beispiele"), 0, 0,
+                                 kPanelBreite, 300);
     titel->setAlignment(Qt::AlignCenter);
     QFont gross = titel->font();
     gross.setPixelSize(14);
     gross.setBold(true);
     titel->setFont(gross);
-    text(QStringLiteral("Label15"), QStringLiteral("Vireos Welt:"), 120, 420, true);
-    text(QStringLiteral("Label9"), QStringLiteral("2-3 / 3 Welt"), 0, 720, true);
-    text(QStringLiteral("Label10"), QStringLiteral("statisch"), 1080, 1920);
-    const char* ueber[7] = {"Blinker", "Krabbler", "symmetrische Verläufe", "erzeugt Krabblerwelten",
-                            "4-Phasen Blinker", "Tintenfisch", "Krabbler"};
+    text(QStringLiteral("Label15"), QT_TRANSLATE_NOOP("MorLix", "Vireos Welt:"), 120, 420, true);
+    text(QStringLiteral("Label9"), QT_TRANSLATE_NOOP("MorLix", "2-3 / 3 Welt"), 0, 720, true);
+    text(QStringLiteral("Label10"), QT_TRANSLATE_NOOP("MorLix", "statisch"), 1080, 1920);
+    const char* ueber[7] = {QT_TRANSLATE_NOOP("MorLix", "Blinker"),
+                            QT_TRANSLATE_NOOP("MorLix", "Krabbler"),
+                            QT_TRANSLATE_NOOP("MorLix", "symmetrische Verläufe"),
+                            QT_TRANSLATE_NOOP("MorLix", "erzeugt Krabblerwelten"),
+                            QT_TRANSLATE_NOOP("MorLix", "4-Phasen Blinker"),
+                            QT_TRANSLATE_NOOP("MorLix", "Tintenfisch"),
+                            QT_TRANSLATE_NOOP("MorLix", "Krabbler")};
     const int ueberOrt[7][2] = {{780, 2940}, {360, 3360}, {0, 4680}, {120, 5760}, {120, 7680}, {420, 8460}, {900, 9240}};
-    for (int k = 0; k < 7; ++k) text(indexName("Label11", k), QString::fromUtf8(ueber[k]), ueberOrt[k][0], ueberOrt[k][1]);
-    text(QStringLiteral("Label16"), QStringLiteral("weitere Welten"), 120, 6240, true);
-    text(QStringLiteral("Label12"), QStringLiteral("1-3 / 3 Welt"), 0, 6540, true);
-    text(QStringLiteral("Label13"), QStringLiteral("3-5 / 3 Welt"), 0, 8040, true);
+    for (int k = 0; k < 7; ++k) text(indexName("Label11", k), ueber[k], ueberOrt[k][0], ueberOrt[k][1]);
+    text(QStringLiteral("Label16"), QT_TRANSLATE_NOOP("MorLix", "weitere Welten"), 120, 6240, true);
+    text(QStringLiteral("Label12"), QT_TRANSLATE_NOOP("MorLix", "1-3 / 3 Welt"), 0, 6540, true);
+    text(QStringLiteral("Label13"), QT_TRANSLATE_NOOP("MorLix", "3-5 / 3 Welt"), 0, 8040, true);
 
     const QPixmap einfuegen = bild(Bild::Einfuegen, QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
     for (int i = 0; i < examples::kMusterAnzahl; ++i) {
         const Platz& pl = kPlaetze[i];
-        QPushButton* k = knopf(this, indexName("cmdEinf", i), QString(), pl.links, pl.oben, kKnopfBreite, kKnopfHoehe);
+        QPushButton* k = knopf(this, indexName("cmdEinf", i), nullptr, pl.links, pl.oben, kKnopfBreite, kKnopfHoehe);
         k->setIcon(einfuegen);
         k->setIconSize(einfuegen.size());
         connect(k, &QPushButton::clicked, this, [this, i] { modell_.beispielEinfuegen(i); });
@@ -122,14 +129,14 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
         }
         if (pl.bildLinks >= 0) links = pl.bildLinks;
         links = std::clamp(links, 15, kPanelBreite - 15 - g.width());
-        QLabel* l = beschriftung(this, indexName("musterBild", i), QString(), links, oben, g.width(), g.height());
+        QLabel* l = beschriftung(this, indexName("musterBild", i), nullptr, links, oben, g.width(), g.height());
         l->setPixmap(bild);
         l->resize(bild.size());
         // Decoration only: the pointer over it is over the panel.
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    QPushButton* zu = knopf(this, QStringLiteral("Command6"), QString(), 30, 30, 375, 255);
+    QPushButton* zu = knopf(this, QStringLiteral("Command6"), nullptr, 30, 30, 375, 255);
     zu->setIcon(bild(Bild::PanelZu, zu->size() - QSize(4, 4)));
     zu->setIconSize(zu->size() - QSize(4, 4));
     connect(zu, &QPushButton::clicked, this, &BeispielTafel::verbergen);

@@ -12,7 +12,8 @@ namespace ui {
 
 FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "farbTafel", 0, 7440, 2412, 1200), dialoge_(dialoge) {
-    balken(this, QStringLiteral("Label5"), QStringLiteral("Farbe"), 0, 7440, 2412, 252, QColor(64, 64, 64));
+    balken(this, QStringLiteral("Label5"), QT_TRANSLATE_NOOP("MorLix", "Farbe"), 0, 7440, 2412, 252,
+           QColor(64, 64, 64));
     struct Feld {
         view::FarbZiel ziel;
         const char* name;
@@ -20,11 +21,14 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
         const char* text;
         int links, oben, breite;
     };
-    const Feld felder[] = {{view::FarbZiel::Schirm, "Picture5_0", "Label7", "Schirm", 120, 7920, 672},
-                           {view::FarbZiel::Raster, "Picture13", "Label22", "Raster", 120, 8220, 672},
-                           {view::FarbZiel::ZelleNeu, "Picture9", "Label17", "Zelle neu", 1200, 7788, 732},
-                           {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", "Zelle alt 1", 1200, 8064, 792},
-                           {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", "Zelle alt 2", 1200, 8340, 732}};
+    const Feld felder[] = {
+        {view::FarbZiel::Schirm, "Picture5_0", "Label7", QT_TRANSLATE_NOOP("MorLix", "Schirm"), 120, 7920, 672},
+        {view::FarbZiel::Raster, "Picture13", "Label22", QT_TRANSLATE_NOOP("MorLix", "Raster"), 120, 8220, 672},
+        {view::FarbZiel::ZelleNeu, "Picture9", "Label17", QT_TRANSLATE_NOOP("MorLix", "Zelle neu"), 1200, 7788, 732},
+        {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", QT_TRANSLATE_NOOP("MorLix", "Zelle alt 1"), 1200, 8064,
+         792},
+        {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", QT_TRANSLATE_NOOP("MorLix", "Zelle alt 2"), 1200, 8340,
+         732}};
     QList<QLabel*> beschriftungen;
     for (const Feld& f : felder) {
         auto* feld = new Farbfeld(this);
@@ -32,7 +36,7 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
         platziere(feld, f.links, f.oben, 255, 255);
         felder_[static_cast<int>(f.ziel)] = feld;
         connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
-        QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), QString::fromUtf8(f.text), f.links + 300,
+        QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), f.text, f.links + 300,
                                  f.oben, f.breite, 252);
         beschriftungen << l;
         beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {

@@ -10,6 +10,7 @@
 #include "edit/scrollen.h"
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
+#include "ui/sprache.h"
 #include "ui/widgets.h"
 #include "werkbank/werkbank.h"
 
@@ -48,12 +49,13 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
             [this](int knopf, double x, double y) { modell_.mausRunter(knopf, x, y); });
     connect(feldBild_, &FeldBild::mausBewegt, this, [this](int, double x, double y) {
         modell_.mausBewegt(x, y);
-        emit hilfe(QStringLiteral("Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie"));
+        emit hilfe(uebersetze(QT_TRANSLATE_NOOP(
+            "MorLix", "Linke Maustaste setzt/löscht Einzelpunkt, rechte Maustaste zieht/löscht Linie")));
     });
     connect(feldBild_, &FeldBild::mausHoch, this, [this] { modell_.mausHoch(); });
     baueTastenzeiger();
 
-    QPushButton* leeren = knopf(this, QStringLiteral("Command1"), QString(), 9840, 0, 255, 240);
+    QPushButton* leeren = knopf(this, QStringLiteral("Command1"), nullptr, 9840, 0, 255, 240);
     leeren->setIcon(ui::bild(Bild::Kreuz, {tw(255), tw(240)}));
     leeren->setIconSize(QSize(tw(255), tw(240)));
     connect(leeren, &QPushButton::clicked, this, [this] { modell_.zellenLoeschen(); });
@@ -71,7 +73,7 @@ void FeldTafel::baueScroll() {
     klein.setPixelSize(10);
     klein.setBold(true);
     for (int r = 0; r < 4; ++r) {
-        QPushButton* p = knopf(this, indexName("cmdScroll", r), QString(), pfeil[r][0], pfeil[r][1], pfeil[r][2],
+        QPushButton* p = knopf(this, indexName("cmdScroll", r), nullptr, pfeil[r][0], pfeil[r][1], pfeil[r][2],
                                pfeil[r][3]);
         p->setIcon(bildScrollPfeil(r, p->size() - QSize(4, 4)));
         p->setIconSize(p->size() - QSize(4, 4));
@@ -84,7 +86,7 @@ void FeldTafel::baueScroll() {
                         pfeilRunter(r);
                 });
 
-        QPushButton* e = knopf(this, indexName("cmdScroll1", r), QStringLiteral("1"), eins[r][0], eins[r][1],
+        QPushButton* e = knopf(this, indexName("cmdScroll1", r), "1", eins[r][0], eins[r][1],
                                eins[r][2], eins[r][3]);
         e->setFont(klein);
         faerbe(e, QColor(255, 255, 0), Qt::black);
@@ -97,7 +99,8 @@ void FeldTafel::baueScroll() {
         auto* bild = new FeldBild(flaeche, this);
         bild->setObjectName(QString::fromLatin1(name));
         platziere(bild, links, oben, breite, hoehe);
-        connect(bild, &FeldBild::mausBewegt, this, [this] { emit hilfe(QStringLiteral("Scrollrad")); });
+        connect(bild, &FeldBild::mausBewegt, this,
+                [this] { emit hilfe(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Scrollrad"))); });
         connect(bild, &FeldBild::mausHoch, this, [this] { modell_.scrollLoslassen(); });
         return bild;
     };
@@ -146,7 +149,7 @@ void FeldTafel::baueRandBild() {
     bild->setObjectName(QStringLiteral("randBild"));
     bild->setGeometry(randBild_->rect());
     bild->setPixmap(ui::bild(Bild::Randoptionen, randBild_->size()));
-    QPushButton* zu = knopf(randBild_, QStringLiteral("Command3"), QStringLiteral("x"), 8715 - 375, 0, 375, 375);
+    QPushButton* zu = knopf(randBild_, QStringLiteral("Command3"), "x", 8715 - 375, 0, 375, 375);
     connect(zu, &QPushButton::clicked, randBild_, &QWidget::hide);
     randBild_->hide();
 }

@@ -7,6 +7,7 @@
 
 #include "engine/nachbarmaske.h"
 #include "ui/bausteine.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -45,7 +46,7 @@ void Figur::paintEvent(QPaintEvent*) {
 
 frmMatrix::frmMatrix(werkbank::Werkbank& modell, QWidget* eltern) : QWidget(eltern, Qt::Dialog), modell_(modell) {
     setObjectName(QStringLiteral("frmMatrix"));
-    setWindowTitle(QStringLiteral("Nachbarmatrix"));
+    beschrifte(this, QT_TRANSLATE_NOOP("MorLix", "Nachbarmatrix"));
     setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(tw(kBreite), tw(kHoehe));
@@ -80,7 +81,8 @@ frmMatrix::frmMatrix(werkbank::Werkbank& modell, QWidget* eltern) : QWidget(elte
         boxen_[n]->setChecked(true);
     }
 
-    QPushButton* okKnopf = knopf(this, QStringLiteral("Command1"), QStringLiteral("ok"), 480, 2520, 1815, 375);
+    QPushButton* okKnopf =
+        knopf(this, QStringLiteral("Command1"), QT_TRANSLATE_NOOP("MorLix", "ok"), 480, 2520, 1815, 375);
     ui::faerbe(okKnopf, kAngekreuzt, Qt::black);
     connect(okKnopf, &QPushButton::clicked, this, &frmMatrix::ok);
 }

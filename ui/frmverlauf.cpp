@@ -16,6 +16,7 @@
 
 #include "history/zeitreihe.h"
 #include "ui/dialoge.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -23,31 +24,27 @@ namespace ui {
 frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* eltern)
     : QWidget(eltern, Qt::Window), modell_(modell), dialoge_(dialoge) {
     setObjectName(QStringLiteral("frmVerlauf"));
-    setWindowTitle(QStringLiteral("Verlauf"));
+    beschrifte(this, QT_TRANSLATE_NOOP("MorLix", "Verlauf"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(720, 420);
 
     diagramm_ = new QChart;
-    auto reihe = [this](QLineSeries* s, const QString& name, QColor farbe, qreal breite) {
-        s->setName(name);
+    auto reihe = [this](QLineSeries* s, QColor farbe, qreal breite) {
         s->setPen(QPen(farbe, breite));
         diagramm_->addSeries(s);
         return s;
     };
     // Births and deaths are mostly alike: thin and half transparent, they read as one band.
-    lebende_ = reihe(new QLineSeries, QStringLiteral("Lebend"), QColor(0, 0, 150), 2);
-    geburten_ = reihe(new QLineSeries, QStringLiteral("Geburten"), QColor(0, 150, 0, 150), 1);
-    tode_ = reihe(new QLineSeries, QStringLiteral("Tode"), QColor(200, 0, 0, 150), 1);
+    lebende_ = reihe(new QLineSeries, QColor(0, 0, 150), 2);
+    geburten_ = reihe(new QLineSeries, QColor(0, 150, 0, 150), 1);
+    tode_ = reihe(new QLineSeries, QColor(200, 0, 0, 150), 1);
     periode_ = new QScatterSeries;
-    periode_->setName(QStringLiteral("Periode gefunden"));
     periode_->setMarkerSize(9);
     periode_->setColor(QColor(255, 160, 0));
     diagramm_->addSeries(periode_);
     achseX_ = new QCategoryAxis;
-    achseX_->setTitleText(QStringLiteral("Generation des Laufs, darunter der Zähler"));
     achseX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     achseY_ = new QValueAxis;
-    achseY_->setTitleText(QStringLiteral("Zellen"));
     achseY_->setLabelFormat(QStringLiteral("%.0f"));
     diagramm_->addAxis(achseX_, Qt::AlignBottom);
     diagramm_->addAxis(achseY_, Qt::AlignLeft);
@@ -56,10 +53,12 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
         s->attachAxis(achseY_);
     }
     diagramm_->legend()->setAlignment(Qt::AlignBottom);
+    beschrifteDiagramm();
 
     auto* ansicht = new QChartView(diagramm_, this);
     ansicht->setRenderHint(QPainter::Antialiasing);
-    auto* knopf = new QPushButton(QStringLiteral("Verlauf speichern…"), this);
+    auto* knopf = new QPushButton(this);
+    beschrifte(knopf, QT_TRANSLATE_NOOP("MorLix", "Verlauf speichern…"));
     knopf->setObjectName(QStringLiteral("cmdVerlaufSpeichern"));
     connect(knopf, &QPushButton::clicked, this, &frmVerlauf::speichern);
     auto* anordnung = new QVBoxLayout(this);
@@ -74,6 +73,22 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
 }
 
 void frmVerlauf::showEvent(QShowEvent*) { zeichne(); }
+
+void frmVerlauf::beschrifteDiagramm() {
+    lebende_->setName(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Lebend")));
+    geburten_->setName(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Geburten")));
+    tode_->setName(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Tode")));
+    periode_->setName(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Periode gefunden")));
+    achseX_->setTitleText(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Generation des Laufs, darunter der Zähler")));
+    achseY_->setTitleText(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zellen")));
+}
+
+void frmVerlauf::changeEvent(QEvent* ereignis) {
+    QWidget::changeEvent(ereignis);
+    if (ereignis->type() != QEvent::LanguageChange) return;
+    beschrifteDiagramm();
+    if (isVisible()) zeichne();
+}
 
 void frmVerlauf::zeige(std::uint32_t was) {
     if (!(was & (werkbank::kZellen | werkbank::kBefund)) || !isVisible() || takt_->isActive()) return;
@@ -140,24 +155,24 @@ void frmVerlauf::zeichne() {
     achseX_->setRange(von, std::max(bis, von + 1));
     achseY_->setRange(0, hoechste * 1.05);
     achseY_->applyNiceNumbers();
-    QString titel = QString::fromStdString(history::befundText(modell_.befund()));
+    QString titel = QString::fromStdString(texte::befund(modell_.sprache(), modell_.befund()));
     if (reihe.gekuerzt()) {
-        const QLocale deutsch(QLocale::German);
-        titel += QStringLiteral(" – gezeigt die letzten %1 von %2 Generationen des Laufs")
-                     .arg(deutsch.toString(history::kZeitreihenLaenge), deutsch.toString(reihe.laenge() + 1));
+        const QLocale hier;
+        titel += uebersetze(QT_TRANSLATE_NOOP("MorLix", " – gezeigt die letzten %1 von %2 Generationen des Laufs"))
+                     .arg(hier.toString(history::kZeitreihenLaenge), hier.toString(reihe.laenge() + 1));
     }
     if (titel != diagramm_->title()) diagramm_->setTitle(titel);
 }
 
 void frmVerlauf::speichern() {
-    const QString titel = QStringLiteral("Verlauf speichern");
+    const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Verlauf speichern"));
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(
         this, titel, QDir::currentPath(), dateiName_.isEmpty() ? QStringLiteral("Verlauf.csv") : dateiName_,
-        QStringLiteral("CSV-Tabellen (*.csv);;Alle Dateien (*)"));
+        uebersetze(QT_TRANSLATE_NOOP("MorLix", "CSV-Tabellen (*.csv);;Alle Dateien (*)")));
     if (!pfad) return;
     dateiName_ = *pfad;
     const werkbank::Meldung m = modell_.speichereVerlauf(QFile::encodeName(*pfad).toStdString());
-    if (m) dialoge_.warnung(this, titel, QString::fromStdString(m.text));
+    if (m) dialoge_.warnung(this, titel, QString::fromStdString(m.text(modell_.sprache())));
 }
 
 }  // namespace ui

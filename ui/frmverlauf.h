@@ -31,12 +31,17 @@ public:
 
 protected:
     void showEvent(QShowEvent*) override;
+    /// Tells the chart's texts anew in the chosen language.
+    void changeEvent(QEvent* ereignis) override;
 
 private slots:
     void zeichne();
     void speichern();
 
 private:
+    /// The names of the series and the axes' titles.
+    void beschrifteDiagramm();
+
     werkbank::Werkbank& modell_;
     Dialoge& dialoge_;
     QChart* diagramm_;

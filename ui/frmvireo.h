@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 class QAction;
@@ -37,6 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
     /// The close box ends the program like "beenden".
     void closeEvent(QCloseEvent* ereignis) override;
+    /// Tells every caption, menu and text of the window and its second windows in the chosen language.
+    void changeEvent(QEvent* ereignis) override;
 
 private slots:
     void oeffnen();
@@ -61,7 +64,10 @@ private:
     void geaendert(std::uint32_t was) override;
     void zelleGemalt(const edit::Gemalt& gemalt) override;
     void baueMenues();
-    QAction* eintrag(QMenu* menue, const char* name, const QString& text);
+    /// A menu entry captioned from a German source text of the catalogue.
+    QAction* eintrag(QMenu* menue, const char* name, const char* quelle);
+    /// A menu likewise, placed in the menu bar unless it is placed later.
+    QMenu* menue(const char* name, const char* quelle, bool anhaengen = true);
     /// Shows the width of the client area in twips: with or without the example panel.
     void setzeBreite(int twips);
     /// Tells the user what a file verb had to say.
@@ -90,6 +96,8 @@ private:
     std::array<QAction*, 3> groessen_{};
     QAction* rueckgaengig_ = nullptr;
     QAction* wiederholen_ = nullptr;
+    std::array<QAction*, 2> sprachen_{};  // "Deutsch", "English"
+    Uebersetzer uebersetzer_;
     // What each file dialog's name field held last.
     QString weltName_;
     QString musterName_;

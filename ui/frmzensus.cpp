@@ -1,6 +1,7 @@
 #include "ui/frmzensus.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,6 +20,7 @@
 #include <cmath>
 
 #include "ui/dialoge.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -28,8 +30,16 @@ namespace {
 enum Spalte { kBild, kObjekt, kArt, kAnzahl, kJeSuppe, kSpalten };
 constexpr int kBildSeite = 40;  // pixels of an object's picture, at most
 constexpr int kFortschrittStufen = 1000;
+constexpr int kSpracheRolle = Qt::UserRole + 1;  // of an object's name and kind as shown
 
-QString deutsch(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+/// A label of the form whose caption follows the language.
+QLabel* zeile(QWidget* eltern, const char* quelle) {
+    auto* l = new QLabel(eltern);
+    beschrifte(l, quelle);
+    return l;
+}
 
 /// "0:42" or "1:02:03".
 QString dauerText(double sekunden) {
@@ -43,7 +53,7 @@ QString dauerText(double sekunden) {
 frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* eltern)
     : QWidget(eltern, Qt::Window), modell_(modell), dialoge_(dialoge) {
     setObjectName(QStringLiteral("frmZensus"));
-    setWindowTitle(QStringLiteral("Zensus"));
+    beschrifte(this, QT_TRANSLATE_NOOP("MorLix", "Zensus"));
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(560, 620);
 
@@ -57,19 +67,20 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
     suppen_->setGroupSeparatorShown(true);
     wurzel_ = new QLineEdit(this);
     wurzel_->setObjectName(QStringLiteral("txtZensusWurzel"));
-    wurzel_->setPlaceholderText(QStringLiteral("leer: eine neue Wurzel"));
-    start_ = new QPushButton(QStringLiteral("Start"), this);
+    start_ = new QPushButton(this);
+    beschrifte(start_, QT_TRANSLATE_NOOP("MorLix", "Start"));
     start_->setObjectName(QStringLiteral("cmdZensusStart"));
-    stopp_ = new QPushButton(QStringLiteral("Stopp"), this);
+    stopp_ = new QPushButton(this);
+    beschrifte(stopp_, QT_TRANSLATE_NOOP("MorLix", "Stopp"));
     stopp_->setObjectName(QStringLiteral("cmdZensusStopp"));
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(start_);
     knoepfe->addWidget(stopp_);
     knoepfe->addStretch();
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Es gilt:"), regel_);
-    form->addRow(QStringLiteral("Suppen:"), suppen_);
-    form->addRow(QStringLiteral("Wurzel:"), wurzel_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Es gilt:")), regel_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Suppen:")), suppen_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Wurzel:")), wurzel_);
     form->addRow(knoepfe);
 
     kopf_ = new QLabel(this);
@@ -84,8 +95,6 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
 
     tabelle_ = new QTableWidget(0, kSpalten, this);
     tabelle_->setObjectName(QStringLiteral("tblZensus"));
-    tabelle_->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Objekt"), QStringLiteral("Art"), QStringLiteral("Anzahl"), QStringLiteral("je Suppe")});
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabelle_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -94,15 +103,16 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
     tabelle_->verticalHeader()->hide();
     tabelle_->horizontalHeader()->setSectionResizeMode(kObjekt, QHeaderView::Stretch);
     tabelle_->setColumnWidth(kBild, kBildSeite + 12);
-    tabelle_->setToolTip(QStringLiteral("Doppelklick fügt das Objekt in die Mitte des Feldes ein"));
 
-    auto* suppe = new QPushButton(QStringLiteral("Suppe zeigen"), this);
-    suppe->setObjectName(QStringLiteral("cmdSuppeZeigen"));
-    suppe->setToolTip(QStringLiteral("Die erste Suppe, die das gewählte Objekt brachte, in die Mitte des leeren Feldes"));
-    auto* speichern = new QPushButton(QStringLiteral("Zensus speichern…"), this);
+    suppe_ = new QPushButton(this);
+    suppe_->setObjectName(QStringLiteral("cmdSuppeZeigen"));
+    beschrifte(suppe_, QT_TRANSLATE_NOOP("MorLix", "Suppe zeigen"));
+    auto* speichern = new QPushButton(this);
     speichern->setObjectName(QStringLiteral("cmdZensusSpeichern"));
+    beschrifte(speichern, QT_TRANSLATE_NOOP("MorLix", "Zensus speichern…"));
+    beschrifteUebrige();
     auto* unten = new QHBoxLayout;
-    unten->addWidget(suppe);
+    unten->addWidget(suppe_);
     unten->addStretch();
     unten->addWidget(speichern);
 
@@ -117,7 +127,7 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
     connect(start_, &QPushButton::clicked, this, &frmZensus::starten);
     connect(stopp_, &QPushButton::clicked, this, &frmZensus::anhalten);
     connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &frmZensus::objektEinfuegen);
-    connect(suppe, &QPushButton::clicked, this, &frmZensus::suppeZeigen);
+    connect(suppe_, &QPushButton::clicked, this, &frmZensus::suppeZeigen);
     connect(speichern, &QPushButton::clicked, this, &frmZensus::speichern);
     takt_ = new QTimer(this);
     takt_->setInterval(250);
@@ -127,21 +137,40 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
 }
 
 void frmZensus::zeige(std::uint32_t was) {
-    if (was & (werkbank::kRegel | werkbank::kMaske)) regel_->setText(QString::fromStdString(modell_.regelBeschreibung()));
+    if (was & (werkbank::kRegel | werkbank::kMaske | werkbank::kSprache))
+        regel_->setText(QString::fromStdString(modell_.regelBeschreibung(modell_.sprache())));
+}
+
+void frmZensus::beschrifteUebrige() {
+    wurzel_->setPlaceholderText(uebersetze(QT_TRANSLATE_NOOP("MorLix", "leer: eine neue Wurzel")));
+    tabelle_->setHorizontalHeaderLabels({QString(), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Objekt")),
+                                         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Art")),
+                                         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Anzahl")),
+                                         uebersetze(QT_TRANSLATE_NOOP("MorLix", "je Suppe"))});
+    tabelle_->setToolTip(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Doppelklick fügt das Objekt in die Mitte des Feldes ein")));
+    suppe_->setToolTip(uebersetze(
+        QT_TRANSLATE_NOOP("MorLix", "Die erste Suppe, die das gewählte Objekt brachte, in die Mitte des leeren Feldes")));
+}
+
+void frmZensus::changeEvent(QEvent* ereignis) {
+    QWidget::changeEvent(ereignis);
+    if (ereignis->type() != QEvent::LanguageChange) return;
+    beschrifteUebrige();
+    aktualisiere();
 }
 
 void frmZensus::showEvent(QShowEvent*) { aktualisiere(); }
 
 void frmZensus::hideEvent(QHideEvent*) { takt_->stop(); }
 
-void frmZensus::melde(const QString& titel, const std::string& text) {
-    if (!text.empty()) dialoge_.warnung(this, titel, QString::fromStdString(text));
+void frmZensus::melde(const QString& titel, const werkbank::Meldung& meldung) {
+    if (meldung) dialoge_.warnung(this, titel, QString::fromStdString(meldung.text(modell_.sprache())));
 }
 
 void frmZensus::starten() {
     const werkbank::Meldung m =
         modell_.zensusStarten(static_cast<std::uint64_t>(suppen_->value()), wurzel_->text().trimmed().toStdString());
-    melde(QStringLiteral("Zensus"), m.text);
+    melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zensus")), m);
     aktualisiere();
 }
 
@@ -158,21 +187,23 @@ void frmZensus::aktualisiere() {
     if (laeuft && !takt_->isActive()) takt_->start();
     if (!laeuft) takt_->stop();
     if (!b) {
-        kopf_->setText(QStringLiteral("Noch kein Zensus."));
+        kopf_->setText(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Noch kein Zensus.")));
         tempo_->clear();
         return;
     }
-    const QLocale ort(QLocale::German);
+    const QLocale ort;  // the chosen language's
     const zensus::Stand& s = b->stand;
     const std::uint64_t gesamt = b->auftrag.bis - b->auftrag.von;
-    kopf_->setText(QStringLiteral("Zensus %1, Wurzel %2: %3 von %4 Suppen, %5 Objekte")
+    kopf_->setText(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zensus %1, Wurzel %2: %3 von %4 Suppen, %5 Objekte"))
                        .arg(QString::fromStdString(zensus::regelName(b->auftrag.regel, b->auftrag.nachbarMaske)),
                             QString::fromStdString(b->auftrag.wurzel), ort.toString(qulonglong(s.suppen)),
                             ort.toString(qulonglong(gesamt)), ort.toString(qulonglong(s.tabelle.objekte()))));
     fortschritt_->setValue(int(double(s.suppen) / double(gesamt) * kFortschrittStufen));
-    QString tempo = QStringLiteral("%1 Suppen je Sekunde").arg(ort.toString(b->suppenJeSekunde, 'f', 0));
-    if (b->restSekunden) tempo += QStringLiteral(", noch %1").arg(dauerText(*b->restSekunden));
-    else if (!laeuft) tempo += s.suppen == gesamt ? QStringLiteral(", fertig") : QStringLiteral(", angehalten");
+    QString tempo = uebersetze(QT_TRANSLATE_NOOP("MorLix", "%1 Suppen je Sekunde")).arg(ort.toString(b->suppenJeSekunde, 'f', 0));
+    if (b->restSekunden) tempo += uebersetze(QT_TRANSLATE_NOOP("MorLix", ", noch %1")).arg(dauerText(*b->restSekunden));
+    else if (!laeuft)
+        tempo += uebersetze(s.suppen == gesamt ? QT_TRANSLATE_NOOP("MorLix", ", fertig")
+                                               : QT_TRANSLATE_NOOP("MorLix", ", angehalten"));
     tempo_->setText(tempo);
 
     const QString gewaehlt = gewaehlterCode();
@@ -191,14 +222,17 @@ void frmZensus::aktualisiere() {
         const auto& [code, zeile] = zeilen[static_cast<std::size_t>(r)];
         const QString qcode = QString::fromStdString(code);
         QTableWidgetItem* objekt = zelle(r, kObjekt);
-        if (objekt->data(Qt::UserRole).toString() != qcode) {
+        const texte::Sprache sprache = modell_.sprache();
+        // Made anew for another object in the row, or in another language.
+        if (objekt->data(Qt::UserRole).toString() != qcode || objekt->data(kSpracheRolle).toInt() != int(sprache)) {
             objekt->setData(Qt::UserRole, qcode);
-            const std::string name = werkbank::Werkbank::objektName(code);
-            objekt->setText(name.empty() ? qcode : QStringLiteral("%1 (%2)").arg(deutsch(name), qcode));
+            objekt->setData(kSpracheRolle, int(sprache));
+            const std::string name = werkbank::Werkbank::objektName(code, sprache);
+            objekt->setText(name.empty() ? qcode : QStringLiteral("%1 (%2)").arg(utf8(name), qcode));
             zelle(r, kBild)->setData(Qt::DecorationRole, bild(qcode));
             const auto m = s.merkmale.find(code);
             zelle(r, kArt)->setText(m == s.merkmale.end() ? QString()
-                                                          : QString::fromStdString(werkbank::Werkbank::artText(m->second)));
+                                                          : QString::fromStdString(werkbank::Werkbank::artText(m->second, sprache)));
         }
         zelle(r, kAnzahl)->setText(ort.toString(qulonglong(zeile.anzahl)));
         zelle(r, kJeSuppe)->setText(s.suppen ? ort.toString(double(zeile.anzahl) / double(s.suppen), 'f', 4) : QString());
@@ -232,22 +266,23 @@ QPixmap frmZensus::bild(const QString& code) {
 
 void frmZensus::objektEinfuegen(int reihe) {
     if (const QTableWidgetItem* z = tabelle_->item(reihe, kObjekt))
-        melde(QStringLiteral("Objekt einfügen"), modell_.objektEinfuegen(z->data(Qt::UserRole).toString().toStdString()).text);
+        melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Objekt einfügen")),
+              modell_.objektEinfuegen(z->data(Qt::UserRole).toString().toStdString()));
 }
 
 void frmZensus::suppeZeigen() {
     if (const QString code = gewaehlterCode(); !code.isEmpty())
-        melde(QStringLiteral("Suppe zeigen"), modell_.suppeZeigen(code.toStdString()).text);
+        melde(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Suppe zeigen")), modell_.suppeZeigen(code.toStdString()));
 }
 
 void frmZensus::speichern() {
-    const QString titel = QStringLiteral("Zensus speichern");
+    const QString titel = uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zensus speichern"));
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(
         this, titel, QDir::currentPath(), dateiName_.isEmpty() ? QStringLiteral("Zensus.txt") : dateiName_,
-        QStringLiteral("Zensustext (*.txt);;CSV-Tabellen (*.csv);;Alle Dateien (*)"));
+        uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zensustext (*.txt);;CSV-Tabellen (*.csv);;Alle Dateien (*)")));
     if (!pfad) return;
     dateiName_ = *pfad;
-    melde(titel, modell_.speichereZensus(QFile::encodeName(*pfad).toStdString()).text);
+    melde(titel, modell_.speichereZensus(QFile::encodeName(*pfad).toStdString()));
 }
 
 }  // namespace ui

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace werkbank {
 class Werkbank;
+struct Meldung;
 }
 
 namespace ui {
@@ -36,6 +37,8 @@ protected:
     void showEvent(QShowEvent*) override;
     /// A hidden window asks for nothing; the census runs on.
     void hideEvent(QHideEvent*) override;
+    /// Tells the texts that are not captions anew in the chosen language.
+    void changeEvent(QEvent* ereignis) override;
 
 private slots:
     void starten();
@@ -50,7 +53,9 @@ private:
     QString gewaehlterCode() const;
     /// A small picture of the object a code names; a null picture when it names none.
     QPixmap bild(const QString& code);
-    void melde(const QString& titel, const std::string& text);
+    void melde(const QString& titel, const werkbank::Meldung& meldung);
+    /// The placeholder, the table's head and the tooltips in the chosen language.
+    void beschrifteUebrige();
 
     werkbank::Werkbank& modell_;
     Dialoge& dialoge_;
@@ -59,6 +64,7 @@ private:
     QLineEdit* wurzel_;
     QPushButton* start_;
     QPushButton* stopp_;
+    QPushButton* suppe_;
     QLabel* kopf_;  // what the census shown is about
     QProgressBar* fortschritt_;
     QLabel* tempo_;

@@ -7,6 +7,7 @@
 #include "history/periode.h"
 #include "ui/bausteine.h"
 #include "ui/dialoge.h"
+#include "ui/sprache.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -34,13 +35,16 @@ Fusszeile::Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* clie
     hilfeZeile_->setFocusPolicy(Qt::NoFocus);
     faerbe(hilfeZeile_, QColor(255, 255, 192), Qt::black);
 
-    QPushButton* info = knopf(this, QStringLiteral("Command7"), QStringLiteral("Info"), 11100, 10020, 1320, 375);
+    QPushButton* info =
+        knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "Info"), 11100, 10020, 1320, 375);
     connect(info, &QPushButton::clicked, this, [this, &dialoge] {
-        dialoge.information(this, QStringLiteral("Über %1").arg(QLatin1String(engine::kProgrammName)),
-                            QStringLiteral("%1\n\nEine Werkbank für zellulare Automaten mit zwei Zuständen: "
-                                           "Regeln, Nachbarschaften und Ränder frei wählbar.\n\n"
-                                           "Entwickelt vom MorLix-Team, gebaut mit Qt.")
-                                .arg(QLatin1String(engine::kProgrammTitel)));
+        dialoge.information(
+            this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Über %1")).arg(QLatin1String(engine::kProgrammName)),
+            uebersetze(QT_TRANSLATE_NOOP("MorLix",
+                                         "%1\n\nEine Werkbank für zellulare Automaten mit zwei "
+                                         "Zuständen: Regeln, Nachbarschaften und Ränder frei "
+                                         "wählbar.\n\nEntwickelt vom MorLix-Team, gebaut mit Qt."))
+                .arg(QLatin1String(engine::kProgrammTitel)));
     });
     zeige(werkbank::kAlles);
 }
@@ -51,16 +55,17 @@ void Fusszeile::zeige(std::uint32_t was) {
         setzeText(zeile_, modell_.zeileText());
     }
     if (was & werkbank::kGroesse) setzeText(groesse_, view::groessenText(modell_.feldGroesse()));
-    if (was & werkbank::kBefund) {
+    if (was & (werkbank::kBefund | werkbank::kSprache)) {
         // The whole finding where the narrow box has room for it, else its short form.
-        const std::string ganz = history::befundText(modell_.befund());
-        const bool passt = befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
-        setzeText(befund_, passt ? ganz : history::befundKurzText(modell_.befund()));
+        const std::string ganz = texte::befund(modell_.sprache(), modell_.befund());
+        const bool passt =
+            befund_->fontMetrics().horizontalAdvance(QString::fromStdString(ganz)) <= befund_->width() - 8;
+        setzeText(befund_, passt ? ganz : texte::befundKurz(modell_.sprache(), modell_.befund()));
     }
     // The box is narrow: the whole finding and the rule it belongs to show when the pointer rests on it.
-    if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske))
-        befund_->setToolTip(QString::fromStdString(history::befundText(modell_.befund()) + "\n" +
-                                                   modell_.regelBeschreibung()));
+    if (was & (werkbank::kBefund | werkbank::kRegel | werkbank::kMaske | werkbank::kSprache))
+        befund_->setToolTip(QString::fromStdString(texte::befund(modell_.sprache(), modell_.befund()) + "\n" +
+                                                   modell_.regelBeschreibung(modell_.sprache())));
 }
 
 void Fusszeile::zeigeHilfe(const QString& text) {

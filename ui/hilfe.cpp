@@ -5,57 +5,58 @@
 #include <QWidget>
 #include <utility>
 
+#include "ui/sprache.h"
 #include "ui/tafel.h"
 
 namespace ui {
 
 namespace {
 
-constexpr const char* kUeberspringen = "Nur jeder n-te Zustand wird angezeigt (dient zur Analyse von Zyklenlängen)";
-constexpr const char* kAlt1 = "Farbe der weiterlebenden, unmittelbar vorher neu hinzugekommenen Zellen";
-constexpr const char* kAlt2 = "Farbe der schon seit 2 oder mehr Generationen lebenden Zellen";
+constexpr const char* kUeberspringen = QT_TRANSLATE_NOOP("MorLix", "Nur jeder n-te Zustand wird angezeigt (dient zur Analyse von Zyklenlängen)");
+constexpr const char* kAlt1 = QT_TRANSLATE_NOOP("MorLix", "Farbe der weiterlebenden, unmittelbar vorher neu hinzugekommenen Zellen");
+constexpr const char* kAlt2 = QT_TRANSLATE_NOOP("MorLix", "Farbe der schon seit 2 oder mehr Generationen lebenden Zellen");
 
 constexpr HilfeText kTabelle[] = {
-    {"Check1", false, "Überlebensbedingung für lebende Zellen"},
-    {"Check2", false, "Bedingung für das Entstehen einer neuen lebenden Zelle"},
-    {"cmdEinf", false, "Dieses Objekt in die aktuelle Welt einfügen"},
-    {"cmdEinzelschritt", false, "Einzelschritt"},
-    {"cmdLauf", false, "Start / Stop der Uhr"},
-    {"cmdScroll", false, "Bildschirm scrollen"},
-    {"Command1", false, "Zellen löschen"},
-    {"Command10", false, "Wahl, ob Mauszeiger radiert oder schreibt"},
-    {"Command11", false, "Gedächtnis löschen"},
-    {"Command2", false, "Uhr stoppen und auf Null setzen"},
-    {"Command5", false, "Beispiele zeigen"},
+    {"Check1", false, QT_TRANSLATE_NOOP("MorLix", "Überlebensbedingung für lebende Zellen")},
+    {"Check2", false, QT_TRANSLATE_NOOP("MorLix", "Bedingung für das Entstehen einer neuen lebenden Zelle")},
+    {"cmdEinf", false, QT_TRANSLATE_NOOP("MorLix", "Dieses Objekt in die aktuelle Welt einfügen")},
+    {"cmdEinzelschritt", false, QT_TRANSLATE_NOOP("MorLix", "Einzelschritt")},
+    {"cmdLauf", false, QT_TRANSLATE_NOOP("MorLix", "Start / Stop der Uhr")},
+    {"cmdScroll", false, QT_TRANSLATE_NOOP("MorLix", "Bildschirm scrollen")},
+    {"Command1", false, QT_TRANSLATE_NOOP("MorLix", "Zellen löschen")},
+    {"Command10", false, QT_TRANSLATE_NOOP("MorLix", "Wahl, ob Mauszeiger radiert oder schreibt")},
+    {"Command11", false, QT_TRANSLATE_NOOP("MorLix", "Gedächtnis löschen")},
+    {"Command2", false, QT_TRANSLATE_NOOP("MorLix", "Uhr stoppen und auf Null setzen")},
+    {"Command5", false, QT_TRANSLATE_NOOP("MorLix", "Beispiele zeigen")},
     {"Command8", false, kUeberspringen},
     {"Command9", false, kUeberspringen},
     {"Text4", false, kUeberspringen},
     {"Label8", false, kUeberspringen},
-    {"Label11_5", false, "Der Tintenfisch lebt auch in der 1-3-5 / 3 - Welt! "},
-    {"Label11_6", false, "Der Krabbler mutiert in der 1-3-5 / 3 - Welt!"},
-    {"Label15", false, "Überleben bei 2 oder 3, Geburt bei 3 Nachbarn: die klassische Welt"},
-    {"Label17", false, "Farbe der neu hinzugekommenden Zellen"},
-    {"Picture9", false, "Farbe der hinzugekommenen Zellen"},
+    {"Label11_5", false, QT_TRANSLATE_NOOP("MorLix", "Der Tintenfisch lebt auch in der 1-3-5 / 3 - Welt! ")},
+    {"Label11_6", false, QT_TRANSLATE_NOOP("MorLix", "Der Krabbler mutiert in der 1-3-5 / 3 - Welt!")},
+    {"Label15", false, QT_TRANSLATE_NOOP("MorLix", "Überleben bei 2 oder 3, Geburt bei 3 Nachbarn: die klassische Welt")},
+    {"Label17", false, QT_TRANSLATE_NOOP("MorLix", "Farbe der neu hinzugekommenden Zellen")},
+    {"Picture9", false, QT_TRANSLATE_NOOP("MorLix", "Farbe der hinzugekommenen Zellen")},
     {"Label18", false, kAlt2},
     {"Picture10", false, kAlt2},
     {"Label6", false, kAlt1},
     {"Picture4", false, kAlt1},
-    {"Label7", false, "Farbe des Hintergrunds"},
-    {"Picture5", false, "Farbe des Hintergrunds"},
-    {"Label22", false, "Farbe des Rasters"},
-    {"Label5", false, "Zum Wählen der Farbe eines der Felder anklicken"},
-    {"Label5", true, "Zum Ändern der Farbe anklicken!"},
-    {"Label19", false, "Mit der rechten Maustaste Linie ziehen oder radieren"},
-    {"Label19", true, "Mit der rechten Maustaste Linie ziehen oder radieren"},
-    {"Label2", false, "Übergangsregeln festlegen"},
-    {"Label3", false, "Iteration starten / stoppen und Zeit dt setzen"},
-    {"Label4", false, "Bei der Wahl 'Torus' werden gegenüberliegende Kanten 'verklebt' (identifiziert)"},
-    {"Label20", false, "Wie sah es vor k Zyklen aus? (Vergangenes wieder sichtbar machen)"},
-    {"Option1", false, "Die 'Euklidische Ebene' ist auf den sichtbaren Bereich beschränkt"},
-    {"Picture8", false, "Besondere Beispielobjekte in ausgewählten Welten"},
+    {"Label7", false, QT_TRANSLATE_NOOP("MorLix", "Farbe des Hintergrunds")},
+    {"Picture5", false, QT_TRANSLATE_NOOP("MorLix", "Farbe des Hintergrunds")},
+    {"Label22", false, QT_TRANSLATE_NOOP("MorLix", "Farbe des Rasters")},
+    {"Label5", false, QT_TRANSLATE_NOOP("MorLix", "Zum Wählen der Farbe eines der Felder anklicken")},
+    {"Label5", true, QT_TRANSLATE_NOOP("MorLix", "Zum Ändern der Farbe anklicken!")},
+    {"Label19", false, QT_TRANSLATE_NOOP("MorLix", "Mit der rechten Maustaste Linie ziehen oder radieren")},
+    {"Label19", true, QT_TRANSLATE_NOOP("MorLix", "Mit der rechten Maustaste Linie ziehen oder radieren")},
+    {"Label2", false, QT_TRANSLATE_NOOP("MorLix", "Übergangsregeln festlegen")},
+    {"Label3", false, QT_TRANSLATE_NOOP("MorLix", "Iteration starten / stoppen und Zeit dt setzen")},
+    {"Label4", false, QT_TRANSLATE_NOOP("MorLix", "Bei der Wahl 'Torus' werden gegenüberliegende Kanten 'verklebt' (identifiziert)")},
+    {"Label20", false, QT_TRANSLATE_NOOP("MorLix", "Wie sah es vor k Zyklen aus? (Vergangenes wieder sichtbar machen)")},
+    {"Option1", false, QT_TRANSLATE_NOOP("MorLix", "Die 'Euklidische Ebene' ist auf den sichtbaren Bereich beschränkt")},
+    {"Picture8", false, QT_TRANSLATE_NOOP("MorLix", "Besondere Beispielobjekte in ausgewählten Welten")},
     {"Picture1", false, ""},
-    {"Text6", false, "'-k' = Vor k Generationen, '0' = Gegenwart"},
-    {"txtSchritt", false, "momentan angezeigte Generation"},
+    {"Text6", false, QT_TRANSLATE_NOOP("MorLix", "'-k' = Vor k Generationen, '0' = Gegenwart")},
+    {"txtSchritt", false, QT_TRANSLATE_NOOP("MorLix", "momentan angezeigte Generation")},
 };
 
 }  // namespace
@@ -96,7 +97,7 @@ bool Hilfe::eventFilter(QObject* objekt, QEvent* ereignis) {
     }
     for (const HilfeText& h : hilfeTexte()) {
         if (h.klick == klick && passt(w->objectName(), h.name)) {
-            zeige_(QString::fromUtf8(h.text));
+            zeige_(uebersetze(h.text));
             break;
         }
     }

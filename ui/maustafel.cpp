@@ -21,8 +21,8 @@ constexpr int kRahmenSeite = 600;
 
 MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "mausTafel", 0, 6480, 2412, 960) {
-    QLabel* titel = balken(this, QStringLiteral("Label19"), QStringLiteral("Funktion rechte Maustaste"), 0, 6480,
-                           2412, 252, QColor(64, 64, 64));
+    QLabel* titel = balken(this, QStringLiteral("Label19"), QT_TRANSLATE_NOOP("MorLix", "Funktion rechte Maustaste"), 0,
+                           6480, 2412, 252, QColor(64, 64, 64));
     // The longest heading of the panel.
     passeEin(titel, titel->width() - 4);
 
@@ -37,7 +37,7 @@ MausTafel::MausTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
                                bild(Bild::Radierer, {tw(kWahlSeite), tw(kWahlSeite)})};
     for (int k = 0; k < 2; ++k) {
         QPushButton* wahl =
-            knopf(this, indexName("Command10", k), QString(), kWahlLinks[k], kWahlOben, kWahlSeite, kWahlSeite);
+            knopf(this, indexName("Command10", k), nullptr, kWahlLinks[k], kWahlOben, kWahlSeite, kWahlSeite);
         wahl->setIcon(bilder[k]);
         wahl->setIconSize(QSize(tw(kWahlSeite) - 4, tw(kWahlSeite) - 4));
         connect(wahl, &QPushButton::clicked, this, [this, k] {

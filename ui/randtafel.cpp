@@ -13,9 +13,11 @@ namespace ui {
 
 RandTafel::RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "randTafel", 0, 8640, 2412, 1095) {
-    balken(this, QStringLiteral("Label4"), QStringLiteral("Randoptionen"), 0, 8640, 2412, 252, QColor(64, 64, 64));
+    balken(this, QStringLiteral("Label4"), QT_TRANSLATE_NOOP("MorLix", "Randoptionen"), 0, 8640, 2412, 252,
+           QColor(64, 64, 64));
     auto* gruppe = new QButtonGroup(this);
-    const QString texte[3] = {QStringLiteral("Torus"), QStringLiteral("Quadrat "), QStringLiteral("Spiegel")};
+    const char* texte[3] = {QT_TRANSLATE_NOOP("MorLix", "Torus"), QT_TRANSLATE_NOOP("MorLix", "Quadrat "),
+                            QT_TRANSLATE_NOOP("MorLix", "Spiegel")};
     for (int k = 0; k < 3; ++k) {
         knoepfe_[k] = optionsfeld(this, indexName("Option1", k), texte[k], 120, 8940 + 255 * k, 1300, 255);
         gruppe->addButton(knoepfe_[k], k);
@@ -23,7 +25,7 @@ RandTafel::RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
             if (an) modell_.setzeRand(static_cast<engine::Rand>(k));
         });
     }
-    QPushButton* erklaerung = knopf(this, QStringLiteral("Command4"), QString(), 1740, 8940, 495, 495);
+    QPushButton* erklaerung = knopf(this, QStringLiteral("Command4"), nullptr, 1740, 8940, 495, 495);
     erklaerung->setIcon(bild(Bild::Torus, {erklaerung->width() - 6, erklaerung->width() - 6}));
     erklaerung->setIconSize(erklaerung->size() - QSize(6, 6));
     connect(erklaerung, &QPushButton::clicked, this, &RandTafel::randBildZeigen);

@@ -13,7 +13,8 @@ namespace ui {
 
 RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "regelTafel", 0, 2880, 2412, 3600) {
-    balken(this, QStringLiteral("Label2"), QStringLiteral("Wahl der Welt"), 0, 2880, 2412, 252, QColor(0, 0, 128));
+    balken(this, QStringLiteral("Label2"), QT_TRANSLATE_NOOP("MorLix", "Wahl der Welt"), 0, 2880, 2412, 252,
+           QColor(0, 0, 128));
     // Two small sentences in pictures: a living cell stays alive; an empty cell comes alive.
     auto quadrat = [this](const char* name, int links, int oben, QColor farbe) {
         auto* q = new QWidget(this);
@@ -22,7 +23,8 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
         faerbe(q, farbe);
     };
     auto pfeil = [this](const char* name, int oben) {
-        beschriftung(this, QString::fromLatin1(name), QString(), 540, oben, 384, 384)->setPixmap(bild(Bild::Pfeil, {tw(384), tw(384)}));
+        beschriftung(this, QString::fromLatin1(name), nullptr, 540, oben, 384, 384)
+            ->setPixmap(bild(Bild::Pfeil, {tw(384), tw(384)}));
     };
     quadrat("Picture2_0", 120, 3300, QColor(0, 0, 255));
     pfeil("Image1_0", 3180);
@@ -32,12 +34,15 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     quadrat("Picture2_2", 1080, 4920, QColor(0, 0, 255));
 
     const std::pair<const char*, const char*> saetze[] = {
-        {"Label1_4", "Zelle lebt weiter, wenn sie"}, {"Label1_1", "lebende Nachbarn hat,"},
-        {"Label1_5", "sonst stirbt sie."},           {"Label1_6", "Zelle wird belebt, wenn sie"},
-        {"Label1_2", "lebende Nachbarn hat,"},       {"Label1_3", "sonst bleibt sie unbelebt."}};
+        {"Label1_4", QT_TRANSLATE_NOOP("MorLix", "Zelle lebt weiter, wenn sie")},
+        {"Label1_1", QT_TRANSLATE_NOOP("MorLix", "lebende Nachbarn hat,")},
+        {"Label1_5", QT_TRANSLATE_NOOP("MorLix", "sonst stirbt sie.")},
+        {"Label1_6", QT_TRANSLATE_NOOP("MorLix", "Zelle wird belebt, wenn sie")},
+        {"Label1_2", QT_TRANSLATE_NOOP("MorLix", "lebende Nachbarn hat,")},
+        {"Label1_3", QT_TRANSLATE_NOOP("MorLix", "sonst bleibt sie unbelebt.")}};
     const int oben[] = {3480, 4320, 4560, 5160, 6000, 6240};
     for (int k = 0; k < 6; ++k)
-        beschriftung(this, QString::fromLatin1(saetze[k].first), QString::fromUtf8(saetze[k].second), 120, oben[k],
+        beschriftung(this, QString::fromLatin1(saetze[k].first), saetze[k].second, 120, oben[k],
                      2280, k == 5 ? 240 : 252);
 
     // Digit rows over the boxes, in a fixed-pitch font so the digits stand over their boxes.
@@ -51,7 +56,7 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     for (int k = 0; k < 3; ++k)
         for (int zeile = 0; zeile < 2; ++zeile)
             beschriftung(this, indexName("Text1", zeile == 0 ? ueberIndex[k] : geburtIndex[k]),
-                         QString::fromLatin1(ziffern[k]), ziffernLinks[k], zeile == 0 ? 3780 : 5460, 780, 240)
+                         ziffern[k], ziffernLinks[k], zeile == 0 ? 3780 : 5460, 780, 240)
                 ->setFont(fest);
 
     const int kastenLinks[9] = {60, 300, 540, 840, 1080, 1320, 1620, 1860, 2100};

@@ -21,7 +21,7 @@ const QColor kGelb(255, 255, 0);
 const QColor kOrange(255, 128, 0);
 
 QPushButton* bildKnopf(QWidget* eltern, const char* name, int links, QColor farbe, const QPixmap& bild) {
-    QPushButton* k = knopf(eltern, QString::fromLatin1(name), QString(), links, 360, 552, 552);
+    QPushButton* k = knopf(eltern, QString::fromLatin1(name), nullptr, links, 360, 552, 552);
     faerbe(k, farbe);
     k->setIcon(bild);
     k->setIconSize(QSize(tw(552) - 8, tw(552) - 8));
@@ -47,7 +47,7 @@ void setzeWert(QScrollBar* regler, int wert) {
 
 StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     : Tafel(modell, bedienfeld, "startTafel", 0, 0, 2412, 2880) {
-    balken(this, QStringLiteral("Label3"), QStringLiteral("Start"), 0, 0, 2412, 252, QColor(200, 0, 0));
+    balken(this, QStringLiteral("Label3"), QT_TRANSLATE_NOOP("MorLix", "Start"), 0, 0, 2412, 252, QColor(200, 0, 0));
     QPushButton* einzelschritt = bildKnopf(this, "cmdEinzelschritt", 120, kRot, bild(Bild::Einzelschritt, {64, 64}));
     QPushButton* lauf = bildKnopf(this, "cmdLauf", 960, kRot, bild(Bild::Stoppuhr, {64, 64}));
     QPushButton* halt = bildKnopf(this, "Command2", 1764, kGelb, bild(Bild::HaltKreuz, {64, 64}));
@@ -65,32 +65,32 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     connect(tempoRegler_, &QScrollBar::valueChanged, this, &StartTafel::tempoGeaendert);
     tempoAnzeige_ = textfeld(this, QStringLiteral("Text5"), QString(), 1920, 960, 372, 288);
     tempoAnzeige_->setReadOnly(true);
-    beschriftung(this, QStringLiteral("Label21"), QStringLiteral("schnell"), 1488, 1200, 804, 252);
+    beschriftung(this, QStringLiteral("Label21"), QT_TRANSLATE_NOOP("MorLix", "schnell"), 1488, 1200, 804, 252);
 
     tiefe_ = textfeld(this, QStringLiteral("Text6"), QString(), 240, 1560, 612, 312);
     tiefe_->setReadOnly(true);
     rueckblickRegler_ = regler(this, "HScroll2", 960, 1560, 1212, 0, history::kGegenwart);
     connect(rueckblickRegler_, &QScrollBar::valueChanged, this, [this](int v) { modell_.rueckblick(v); });
-    QLabel* rueckblende =
-        beschriftung(this, QStringLiteral("Label20"), QStringLiteral(" Rückblende bis -99"), 120, 1920, 1872, 312);
+    QLabel* rueckblende = beschriftung(this, QStringLiteral("Label20"),
+                                       QT_TRANSLATE_NOOP("MorLix", " Rückblende bis -99"), 120, 1920, 1872, 312);
     // The clear button covers the label's right end: the caption has to end before it.
     passeEin(rueckblende, tw(1800 - 120));
-    QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), QStringLiteral("x"), 1800, 1920, 372, 252);
+    QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), "x", 1800, 1920, 372, 252);
     faerbe(vergessen, kRot, Qt::white);
     connect(vergessen, &QPushButton::clicked, this, [this] { modell_.gedaechtnisLoeschen(); });
 
     generationen_ = textfeld(this, QStringLiteral("Text4"), QString(), 600, 2400, 372, 288);
     connect(generationen_, &QLineEdit::textEdited, this,
             [this](const QString& text) { modell_.setzeGenerationenText(text.toStdString()); });
-    QPushButton* plus = knopf(this, QStringLiteral("Command8"), QStringLiteral("+1"), 240, 2400, 315, 195);
-    QPushButton* minus = knopf(this, QStringLiteral("Command9"), QStringLiteral("-1"), 240, 2640, 315, 195);
+    QPushButton* plus = knopf(this, QStringLiteral("Command8"), "+1", 240, 2400, 315, 195);
+    QPushButton* minus = knopf(this, QStringLiteral("Command9"), "-1", 240, 2640, 315, 195);
     faerbe(plus, kOrange);
     faerbe(minus, kOrange);
     connect(plus, &QPushButton::clicked, this, [this] { modell_.generationenPlus(); });
     connect(minus, &QPushButton::clicked, this, [this] { modell_.generationenMinus(); });
-    beschriftung(this, QStringLiteral("Label8"), QStringLiteral("überspringen"), 1080, 2430, 1212, 252);
+    beschriftung(this, QStringLiteral("Label8"), QT_TRANSLATE_NOOP("MorLix", "überspringen"), 1080, 2430, 1212, 252);
 
-    QPushButton* beispiele = knopf(this, QStringLiteral("Command5"), QString(), 1980, 0, 432, 252);
+    QPushButton* beispiele = knopf(this, QStringLiteral("Command5"), nullptr, 1980, 0, 432, 252);
     beispiele->setIcon(bild(Bild::PanelAuf, beispiele->size() - QSize(4, 2)));
     beispiele->setIconSize(beispiele->size() - QSize(4, 2));
     connect(beispiele, &QPushButton::clicked, this, &StartTafel::beispieleZeigen);

@@ -8,14 +8,16 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 void Werkbank::mausRunter(int knopf, double x, double y) {
-    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, "Zelle ändern");
+    Vorgang v(*this, knopf == edit::kLinkeTaste ? Art::Bearbeitung : Art::keine, S::zelleAendern);
     if (maus_.runter(*welt_, knopf, x, y)) weltGeaendert();
 }
 
 void Werkbank::mausBewegt(double x, double y) {
     Vorgang v(*this, maus_.linieAktiv ? Art::Strich : Art::keine,
-              maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+              maus_.zeichenModus == 0 ? S::linieZeichnen : S::linieRadieren);
     const edit::Zelle tip = edit::spitze(x, y, welt_->feldGroesse);
     spalteText_ = engine::zahlText(tip.i);
     zeileText_ = engine::zahlText(tip.j);
@@ -55,7 +57,7 @@ void Werkbank::zeigerAus() {
 
 void Werkbank::zeigerBewegen(int dx, int dy, bool malen) {
     if (!malen) zeigerStrichEnde();
-    Vorgang v(*this, malen ? Art::Strich : Art::keine, maus_.zeichenModus == 0 ? "Linie zeichnen" : "Linie radieren");
+    Vorgang v(*this, malen ? Art::Strich : Art::keine, maus_.zeichenModus == 0 ? S::linieZeichnen : S::linieRadieren);
     zeigerAn();
     auto male = [this] {
         const edit::Gemalt gemalt = maus_.male(*welt_, zeiger_);
@@ -70,7 +72,7 @@ void Werkbank::zeigerBewegen(int dx, int dy, bool malen) {
 }
 
 void Werkbank::zeigerSchalten() {
-    Vorgang v(*this, Art::Bearbeitung, "Zelle ändern");
+    Vorgang v(*this, Art::Bearbeitung, S::zelleAendern);
     zeigerStrichEnde();
     zeigerAn();
     maus_.schalte(*welt_, zeiger_);
@@ -94,13 +96,13 @@ void Werkbank::waehleZeichenModus(int modus) {
 }
 
 void Werkbank::zellenLoeschen() {
-    Vorgang v(*this, Art::Bearbeitung, "Zellen löschen");
+    Vorgang v(*this, Art::Bearbeitung, S::zellenLoeschen);
     welt_->loescheZellen();
     weltGeaendert();
 }
 
 void Werkbank::neu() {
-    Vorgang v(*this, Art::Bearbeitung, "neu");
+    Vorgang v(*this, Art::Bearbeitung, S::neu);
     welt_->loescheZellen();
     titel_ = "Morlix 1.0";
     weltGeaendert(kTitel);
@@ -110,13 +112,13 @@ void Werkbank::neu() {
 }
 
 void Werkbank::beispielEinfuegen(int index) {
-    Vorgang v(*this, Art::Bearbeitung, "Muster einfügen");
+    Vorgang v(*this, Art::Bearbeitung, S::musterEinfuegen);
     examples::fuegeEin(*welt_, index);
     weltGeaendert();
 }
 
 void Werkbank::zufallsregel(double anteil, bool mitNull) {
-    Vorgang v(*this, Art::Bearbeitung, "Zufallsregel");
+    Vorgang v(*this, Art::Bearbeitung, S::zufallsregel);
     std::bernoulli_distribution wurf(std::clamp(anteil, 0.0, 1.0));
     engine::Regel r;
     for (int k = 0; k < 9; ++k) {
@@ -129,7 +131,7 @@ void Werkbank::zufallsregel(double anteil, bool mitNull) {
 }
 
 void Werkbank::zufallsfeld(double dichte) {
-    Vorgang v(*this, Art::Bearbeitung, "Zufallsfeld");
+    Vorgang v(*this, Art::Bearbeitung, S::zufallsfeld);
     std::bernoulli_distribution wurf(std::clamp(dichte, 0.0, 1.0));
     welt_->loescheZellen();
     const int n = welt_->feldGroesse;
@@ -146,14 +148,14 @@ void Werkbank::gescrollt(const edit::Gescrollt& g) {
 }
 
 void Werkbank::scrollSchritt(int richtung) {
-    Vorgang v(*this, Art::Bearbeitung, "Scrollen");
+    Vorgang v(*this, Art::Bearbeitung, S::scrollen);
     gescrollt(scrollen_.einzelSchritt(*welt_, richtung));
 }
 
 void Werkbank::scrollHalten() { scrollen_.scrollGedrueckt = true; }
 
 void Werkbank::scrollWiederholung(int richtung) {
-    Vorgang v(*this, Art::Scrollen, "Scrollen");
+    Vorgang v(*this, Art::Scrollen, S::scrollen);
     gescrollt(scrollen_.wiederholSchritt(*welt_, richtung));
 }
 
@@ -166,14 +168,14 @@ void Werkbank::scrollLoslassen() {
 void Werkbank::radWaagerechtRunter(float x) { scrollen_.radWaagerechtRunter(x); }
 
 void Werkbank::radWaagerechtBewegt(float x) {
-    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, S::scrollen);
     gescrollt(scrollen_.radWaagerechtBewegt(*welt_, x));
 }
 
 void Werkbank::radSenkrechtRunter(float y) { scrollen_.radSenkrechtRunter(y); }
 
 void Werkbank::radSenkrechtBewegt(float y) {
-    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, "Scrollen");
+    Vorgang v(*this, scrollen_.scrollGedrueckt ? Art::Scrollen : Art::keine, S::scrollen);
     gescrollt(scrollen_.radSenkrechtBewegt(*welt_, y));
 }
 

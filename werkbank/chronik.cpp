@@ -9,7 +9,7 @@
 namespace werkbank {
 
 std::size_t Eintrag::bytes() const {
-    return sizeof(Eintrag) + (gedaechtnis ? sizeof(engine::Gedaechtnis) : 0) + name.capacity() + vorher.zaehlerText.capacity() + vorher.tiefeText.capacity() +
+    return sizeof(Eintrag) + (gedaechtnis ? sizeof(engine::Gedaechtnis) : 0) + vorher.zaehlerText.capacity() + vorher.tiefeText.capacity() +
            nachher.zaehlerText.capacity() + nachher.tiefeText.capacity() + zellen.capacity() * sizeof(ZellAenderung);
 }
 
@@ -37,8 +37,8 @@ MORLIX_VEKTOR void Chronik::aenderungen(const engine::Welt& welt, std::vector<Ze
     }
 }
 
-void Chronik::oeffne(Art art, std::string name, const Einstellungen& vorher) {
-    offen_ = Offen{art, std::move(name), 0, vorher, std::nullopt};
+void Chronik::oeffne(Art art, texte::Schritt schritt, const Einstellungen& vorher) {
+    offen_ = Offen{art, schritt, 0, vorher, std::nullopt};
     ++stand_;
 }
 
@@ -68,10 +68,6 @@ void Chronik::vergissGedaechtnisNachLauf() {
     bytes_ += e.bytes();
 }
 
-std::string Chronik::laufName(long long generationen) {
-    return engine::ziffernText(generationen) + (generationen == 1 ? " Generation" : " Generationen");
-}
-
 bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher, bool weiter) {
     if (!offen_) return false;
     Offen offen = std::move(*offen_);
@@ -82,7 +78,7 @@ bool Chronik::schliesse(const engine::Welt& welt, const Einstellungen& nachher, 
     if (e.zellen.empty() && offen.vorher == nachher) return false;
     e.lauf = offen.art == Art::Lauf;
     e.bearbeitung = !e.lauf && (offen.art != Art::Rueckblende || (weiter && !e.zellen.empty()));
-    e.name = e.lauf ? laufName(offen.generationen) : std::move(offen.name);
+    e.schritt = e.lauf ? texte::Schritt::lauf : offen.schritt;
     e.generationen = offen.generationen;
     if (!e.lauf) e.gedaechtnis = std::move(offen.gedaechtnis);
     e.vorher = std::move(offen.vorher);
@@ -125,16 +121,18 @@ const Eintrag* Chronik::vor() {
     return &e;
 }
 
-std::string Chronik::rueckgaengigName() const {
+texte::Schrittname Chronik::rueckgaengigName() const {
     if (offen_ && (offen_->art != Art::Lauf || offen_->generationen > 0))
-        return offen_->art == Art::Lauf ? laufName(offen_->generationen) : offen_->name;
+        return {offen_->art == Art::Lauf ? texte::Schritt::lauf : offen_->schritt, offen_->generationen};
     if (position_ == basis_) return {};
-    return eintraege_[static_cast<std::size_t>(position_ - basis_ - 1)].name;
+    const Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_ - 1)];
+    return {e.schritt, e.generationen};
 }
 
-std::string Chronik::wiederholenName() const {
+texte::Schrittname Chronik::wiederholenName() const {
     if (offen_ || position_ == basis_ + static_cast<long long>(eintraege_.size())) return {};
-    return eintraege_[static_cast<std::size_t>(position_ - basis_)].name;
+    const Eintrag& e = eintraege_[static_cast<std::size_t>(position_ - basis_)];
+    return {e.schritt, e.generationen};
 }
 
 bool Chronik::veraendert() const {

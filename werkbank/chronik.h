@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/welt.h"
+#include "texte/texte.h"
 #include "werkbank/einstellungen.h"
 
 namespace werkbank {
@@ -32,7 +33,7 @@ struct ZellAenderung {
 
 /// One step of the history: what changed, not copies of the world.
 struct Eintrag {
-    std::string name;
+    texte::Schritt schritt = texte::Schritt::keiner;
     bool lauf = false;
     /// An edit of the world: not generations, not a mere look at the past.
     bool bearbeitung = true;
@@ -60,7 +61,7 @@ public:
     /// The open step, if any, and its kind.
     Art offen() const { return offen_ ? offen_->art : Art::keine; }
     /// Opens a step of kind `art` (not keine) with the settings before it.
-    void oeffne(Art art, std::string name, const Einstellungen& vorher);
+    void oeffne(Art art, texte::Schritt schritt, const Einstellungen& vorher);
     /// Adds generations to an open run, for its name.
     void generationen(long long anzahl);
     /// Keeps the memory ring as it is before the open step, which replaces it.
@@ -78,9 +79,9 @@ public:
     const Eintrag* zurueck();
     /// The step redo would make again, or nothing.
     const Eintrag* vor();
-    /// What undo and redo would do, as the menu names it; empty when nothing. An open step counts.
-    std::string rueckgaengigName() const;
-    std::string wiederholenName() const;
+    /// What undo and redo would do; Schritt::keiner when nothing. An open step counts.
+    texte::Schrittname rueckgaengigName() const;
+    texte::Schrittname wiederholenName() const;
 
     /// The world was saved or loaded now.
     void sauber() {
@@ -100,12 +101,11 @@ public:
 private:
     struct Offen {
         Art art;
-        std::string name;
+        texte::Schritt schritt;
         long long generationen = 0;
         Einstellungen vorher;
         std::optional<engine::GedaechtnisAbzug> gedaechtnis;
     };
-    static std::string laufName(long long generationen);
     /// The cells that differ from the reference, which takes them over.
     void aenderungen(const engine::Welt& welt, std::vector<ZellAenderung>& zellen);
 

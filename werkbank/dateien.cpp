@@ -15,18 +15,23 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kBleibt = " Die Welt bleibt, wie sie war.";
+using F = texte::Problem::Fall;
 
-/// A warning: the sentence that names the problem, and what follows for the window.
-Meldung warnung(const std::string& grund, const char* folge = "") {
-    return {Meldung::Art::warnung, grund + folge, grund, {}};
+/// A warning: what went wrong with which name, and the reason the lower layer gave.
+Meldung warnung(F fall, const fs::path& name, std::string grund = {}) {
+    return {Meldung::Art::warnung, {fall, name.string(), std::move(grund)}, {}};
 }
 
-std::string inZeichen(const fs::path& pfad) { return storage::zitat(pfad.string(), true); }
+/// A warning for the file system's reason.
+Meldung warnung(F fall, const fs::path& name, storage::Dateigrund grund) {
+    return {Meldung::Art::warnung, {fall, name.string(), {}, grund}, {}};
+}
 
 fs::path mitEndung(fs::path pfad, std::string_view endung, bool ohneFall) {
     if (!storage::endetMit(pfad.filename().string(), endung, ohneFall)) pfad += endung;
@@ -39,10 +44,7 @@ std::string titelMit(const fs::path& pfad) {
     return std::string(engine::kProgrammTitel) + "  " + (fehler ? pfad : voll).string();
 }
 
-Meldung keinWeltName(const fs::path& pfad) {
-    return warnung("Die Datei " + inZeichen(pfad) + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben.",
-                   kBleibt);
-}
+Meldung keinWeltName(const fs::path& pfad) { return warnung(F::keineWelt, pfad); }
 
 }  // namespace
 
@@ -52,8 +54,8 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
     if (!istWeltName(pfad)) return keinWeltName(pfad);
     const storage::Gelesen gelesen = storage::ladeWeltDatei(pfad);
     if (!gelesen.welt)
-        return warnung("Die Datei " + inZeichen(pfad) + " " + gelesen.fehler.grund + ".", kBleibt);
-    Vorgang v(*this, Art::Bearbeitung, "Welt öffnen");
+        return {Meldung::Art::warnung, {F::nichtGelesen, pfad.string(), {}, gelesen.fehler.datei, gelesen.fehler}, {}};
+    Vorgang v(*this, Art::Bearbeitung, S::weltOeffnen);
     const storage::WeltDatei& datei = *gelesen.welt;
     welt_->setzeZellen(datei.zelle);
     welt_->feldGroesse = datei.feldGroesse;
@@ -80,9 +82,7 @@ Meldung Werkbank::ladeWelt(const fs::path& pfad) {
 Meldung Werkbank::speichereWelt(fs::path pfad) {
     const std::string name = pfad.filename().string();
     if (name.find_first_of("*?") != std::string::npos)
-        return warnung("Der Name " + storage::zitat(name, true) +
-                           " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens.",
-                       " Die Welt ist nicht gespeichert.");
+        return warnung(F::suchmuster, name);
     pfad = mitEndung(std::move(pfad), ".vir", false);
     auto datei = std::make_unique<storage::WeltDatei>();
     std::memcpy(datei->zelle, welt_->zellen(), sizeof datei->zelle);
@@ -94,9 +94,9 @@ Meldung Werkbank::speichereWelt(fs::path pfad) {
     datei->rand[static_cast<int>(rand_)] = true;
     datei->farben = storage::Farben{anzeige_.zellFarbe[1], anzeige_.zellFarbe[2], anzeige_.zellFarbe[3],
                                     anzeige_.hintergrund};
-    const std::string fehler = storage::speichereSicher(pfad, storage::weltDateiText(*datei));
-    if (!fehler.empty())
-        return warnung("Die Welt lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, storage::weltDateiText(*datei));
+    if (fehler != storage::Dateigrund::keiner)
+        return warnung(F::weltNichtGespeichert, pfad, fehler);
     Vorgang v(*this);
     if (chronik_.offen() != Art::keine) schliesseSchritt();
     chronik_.sauber();
@@ -112,54 +112,49 @@ Meldung Werkbank::fuegeMusterEin(const std::string& text, const std::string& her
 Meldung Werkbank::fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen,
                            std::optional<int> feld) {
     const storage::MusterGelesen gelesen = storage::liesMuster(text);
-    if (!gelesen.muster) return nichtEinfuegbar(herkunft, gelesen.fehler);
-    return setzeMusterEin(*gelesen.muster, herkunft, ersetzen, feld, ersetzen ? "Muster importieren" : "Muster einfügen");
-}
-
-Meldung Werkbank::nichtEinfuegbar(const std::string& herkunft, const std::string& grund) {
-    return {Meldung::Art::warnung, "Das Muster aus " + herkunft + " lässt sich nicht einfügen. " + grund + kBleibt,
-            herkunft + ": " + grund, {}};
+    if (!gelesen.muster) return warnung(F::musterAbgelehnt, herkunft, gelesen.fehler);
+    return setzeMusterEin(*gelesen.muster, herkunft, ersetzen, feld, ersetzen ? S::musterImportieren : S::musterEinfuegen);
 }
 
 Meldung Werkbank::setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool ersetzen,
-                                 std::optional<int> feld, const char* schritt) {
+                                 std::optional<int> feld, texte::Schritt schritt) {
     // A size asked for, or the pattern's own grid, is the field's; otherwise the field grows to hold it.
     const bool gitter = ersetzen && muster.rand;
     const int alt = welt_->feldGroesse;
     const int n = feld ? *feld : gitter ? muster.feldGroesse : storage::groesseFuer(muster, alt);
     std::string grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
-    if (!platz) return nichtEinfuegbar(herkunft, grund);
+    if (!platz)
+        return warnung(schritt == S::objektEinfuegen || schritt == S::suppeZeigen ? F::zensusAbgelehnt : F::musterAbgelehnt,
+                       herkunft, grund);
 
     Vorgang v(*this, Art::Bearbeitung, schritt);
     Meldung m;
     if (ersetzen) {
-        m.hilfe = uebernimm(muster);
+        m.uebernahme = uebernimm(muster);
         welt_->loescheZellen();
     } else if (muster.regel || muster.rand) {
-        m.hilfe = "Eingefügt; Regel und Rand bleiben.";
+        m.uebernahme.eingefuegt = true;
     }
     if (n != welt_->feldGroesse) groesseMitHaken(n);
     if (!feld && !gitter && n > alt) {
-        if (!m.hilfe.empty()) m.hilfe += ' ';
-        m.hilfe.append("Feld auf ").append(engine::ziffernText(n)).append(" × ").append(engine::ziffernText(n));
-        m.hilfe.append(" vergrößert (Muster ").append(engine::ziffernText(muster.breite)).append(" × ");
-        m.hilfe.append(engine::ziffernText(muster.hoehe)).append(").");
+        m.uebernahme.vergroessert = n;
+        m.uebernahme.breite = muster.breite;
+        m.uebernahme.hoehe = muster.hoehe;
     }
     storage::setzeEin(*welt_, muster, *platz);
     weltGeaendert();
     if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {
         m.art = Meldung::Art::hinweis;
-        m.text = m.grund = std::move(hinweis);
+        m.problem = {F::eigenerSatz, {}, std::move(hinweis)};
     }
     return m;
 }
 
 Meldung Werkbank::importiereMuster(const fs::path& pfad, std::optional<int> feld) {
     const storage::MusterText datei = storage::ladeMusterText(pfad);
-    if (!datei.fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " " + datei.fehler + ".", kBleibt);
-    return fuegeEin(datei.text, inZeichen(pfad), true, feld);
+    if (datei.fehler != storage::Dateigrund::keiner) return warnung(F::nichtGelesen, pfad, datei.fehler);
+    return fuegeEin(datei.text, pfad.string(), true, feld);
 }
 
 Meldung Werkbank::oeffne(const fs::path& pfad, std::optional<int> feld) {
@@ -180,29 +175,26 @@ Meldung Werkbank::exportiereMuster(fs::path pfad) {
     if (pfad.extension().empty()) pfad += storage::endungFuer(storage::MusterFormat::rle);
     const std::optional<storage::MusterFormat> format = storage::formatFuerName(pfad.filename().string());
     if (!format)
-        return warnung("Die Endung " + inZeichen(pfad.extension()) +
-                       " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.");
-    const std::string fehler =
+        return warnung(F::keinMusterformat, pfad.extension());
+    const storage::Dateigrund fehler =
         storage::speichereSicher(pfad, storage::musterText(*format, *welt_, regel(), rand_, pfad.stem().string()));
-    if (!fehler.empty())
-        return warnung("Das Muster lässt sich nicht als " + inZeichen(pfad) + " speichern: " + fehler + ".");
+    if (fehler != storage::Dateigrund::keiner)
+        return warnung(F::musterNichtGespeichert, pfad, fehler);
     return {};
 }
 
 Meldung Werkbank::speichereVerlauf(fs::path pfad) {
     pfad = mitEndung(std::move(pfad), ".csv", true);
-    const std::string fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
-    if (!fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, zeitreihe_->csv());
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 
 Meldung Werkbank::speichereZensus(const fs::path& pfad) {
-    if (!zensus_) return warnung("Es gibt noch keinen Zensus zum Speichern.");
+    if (!zensus_) return warnung(F::keinZensus, {});
     const bool csv = storage::endetMit(pfad.filename().string(), ".csv", true);
-    const std::string fehler = storage::speichereSicher(pfad, zensusText(csv));
-    if (!fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, zensusText(csv));
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 
@@ -212,9 +204,9 @@ Meldung Werkbank::speichereBild(fs::path pfad, const view::Systemfarben& system)
     flaeche.setzeSystemfarben(system);
     view::zeichneFeld(flaeche, welt_->zellen(), anzeige_, welt_->feldGroesse);
     const std::optional<std::string> png = storage::pngBild(flaeche.breite(), flaeche.hoehe(), flaeche.pixel());
-    const std::string fehler = png ? storage::speichereSicher(pfad, *png) : "das Bild lässt sich nicht kodieren";
-    if (!fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    if (!png) return warnung(F::nichtKodierbar, pfad);
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, *png);
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 
@@ -255,9 +247,9 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
         gif.bild(flaeche.pixel());
     }
     const std::optional<std::string> daten = gif.fertig();
-    const std::string fehler = daten ? storage::speichereSicher(pfad, *daten) : gif.fehler();
-    if (!fehler.empty())
-        return warnung("Die Datei " + inZeichen(pfad) + " lässt sich nicht speichern: " + fehler + ".");
+    if (!daten) return warnung(F::nichtGespeichert, pfad, gif.fehler());
+    const storage::Dateigrund fehler = storage::speichereSicher(pfad, *daten);
+    if (fehler != storage::Dateigrund::keiner) return warnung(F::nichtGespeichert, pfad, fehler);
     return {};
 }
 

@@ -10,7 +10,7 @@ namespace werkbank {
 /// history's state moved.
 class Werkbank::Vorgang {
 public:
-    explicit Vorgang(Werkbank& w, Art art = Art::keine, const char* schritt = "") : w_(w), art_(art) {
+    explicit Vorgang(Werkbank& w, Art art = Art::keine, texte::Schritt schritt = texte::Schritt::keiner) : w_(w), art_(art) {
         if (w_.tiefe_++ > 0 || art == Art::keine) return;
         const Art offen = w_.chronik_.offen();
         if (offen != Art::keine && (offen != art || art == Art::Bearbeitung)) w_.schliesseSchritt(art == Art::Lauf);

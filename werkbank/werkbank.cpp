@@ -13,6 +13,8 @@
 
 namespace werkbank {
 
+using S = texte::Schritt;
+
 Werkbank::Werkbank()
     : welt_(std::make_unique<engine::Welt>()),
       periodensuche_(std::make_unique<history::Periodensuche>()),
@@ -170,7 +172,7 @@ void Werkbank::setzeZaehlerText(std::string text) {
 
 void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
     if (anzahl < 0 || anzahl > 8) return;
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Vorgang v(*this, Art::Bearbeitung, S::regel);
     std::uint8_t& kasten = (reihe == Reihe::Ueberleben ? ueberleben_ : geburt_)[static_cast<std::size_t>(anzahl)];
     kasten = kasten == 1 ? 0 : 1;
     neuerLauf();
@@ -178,13 +180,13 @@ void Werkbank::kastenGeklickt(Reihe reihe, int anzahl) {
 }
 
 void Werkbank::setzeMaske(std::uint8_t maske) {
-    Vorgang v(*this, Art::Bearbeitung, "Nachbarmatrix");
+    Vorgang v(*this, Art::Bearbeitung, S::nachbarmatrix);
     welt_->nachbarMaske = maske;  // the run ends at the next step
     melde(kMaske);
 }
 
 void Werkbank::setzeRand(engine::Rand rand) {
-    Vorgang v(*this, Art::Bearbeitung, "Randoption");
+    Vorgang v(*this, Art::Bearbeitung, S::randoption);
     rand_ = rand;
     neuerLauf();
     melde(kRand | kBefund);
@@ -198,12 +200,12 @@ void Werkbank::waehleGroesse(const view::Groessenwahl& wahl) {
 
 void Werkbank::festeGroesse(int item) {
     if (item < 0 || item > 2) return;
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     waehleGroesse(view::festeGroesse(item));
 }
 
 void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     groessenHaken_ = -1;
     melde(kGroesse | kZellen);
     if (const auto wahl = view::freieGroesse(eingabe)) waehleGroesse(*wahl);
@@ -212,20 +214,19 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
 Meldung Werkbank::setzeRegelText(const std::string& text) {
     std::string fehler;
     const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);
-    if (!angaben) return {Meldung::Art::warnung, fehler, fehler, {}};
+    if (!angaben) return {Meldung::Art::warnung, {texte::Problem::Fall::eigenerSatz, {}, fehler}, {}};
     return setzeAngaben(*angaben);
 }
 
 Meldung Werkbank::setzeAngaben(const storage::Angaben& angaben) {
-    Vorgang v(*this, Art::Bearbeitung, "Regel");
+    Vorgang v(*this, Art::Bearbeitung, S::regel);
     Meldung m;
-    m.hilfe = uebernimm(angaben);
+    m.uebernahme = uebernimm(angaben);
     return m;
 }
 
-std::string Werkbank::uebernimm(const storage::Angaben& a) {
-    std::string teile;
-    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+texte::Uebernahme Werkbank::uebernimm(const storage::Angaben& a) {
+    texte::Uebernahme u;
     if (a.regel) {
         const engine::Regel& r = a.regel->regel;
         for (std::size_t k = 0; k < 9; ++k) {
@@ -235,20 +236,19 @@ std::string Werkbank::uebernimm(const storage::Angaben& a) {
         if (a.regel->mitNachbarn) welt_->nachbarMaske = a.regel->maske;
         // A name only where it holds: with all eight neighbours.
         const std::string_view name = storage::regelName(r, welt_->nachbarMaske);
-        teil("Regel " + storage::regelText(r, 255) + (name.empty() ? "" : " (" + std::string(name) + ")"));
-        if (a.regel->mitNachbarn)
-            teil(a.regel->maske == 255 ? std::string("alle acht Nachbarn")
-                                       : "Nachbarmaske " + engine::ziffernText(a.regel->maske));
+        u.regel = storage::regelText(r, 255);
+        u.regelName = name;
+        if (a.regel->mitNachbarn) u.maske = a.regel->maske;
     }
     if (a.rand) {
         rand_ = *a.rand;
-        teil("Rand " + std::string(storage::randName(rand_)));
         groesseMitHaken(a.feldGroesse);
-        teil("Feld " + engine::ziffernText(a.feldGroesse) + " × " + engine::ziffernText(a.feldGroesse));
+        u.rand = rand_;
+        u.feld = a.feldGroesse;
     }
     neuerLauf();
     melde(kRegel | kMaske | kRand | kBefund);
-    return teile.empty() ? teile : "Übernommen: " + teile + ".";
+    return u;
 }
 
 std::string Werkbank::regelEingabeText() const {
@@ -264,14 +264,8 @@ std::vector<BenannteRegel> Werkbank::benannteRegeln() {
 
 std::string Werkbank::regelName() const { return std::string(storage::regelName(regel(), welt_->nachbarMaske)); }
 
-std::string Werkbank::regelBeschreibung() const {
-    std::string text = "Regel " + storage::regelText(regel(), 255);
-    if (const std::string name = regelName(); !name.empty()) text += " (" + name + ")";
-    const int gezaehlt = std::popcount(welt_->nachbarMaske);
-    if (gezaehlt != 8)
-        text += ", gezählt " + engine::ziffernText(gezaehlt) + " von 8 Nachbarn (Maske " +
-                engine::ziffernText(welt_->nachbarMaske) + ")";
-    return text;
+std::string Werkbank::regelBeschreibung(texte::Sprache sprache) const {
+    return texte::regelBeschreibung(sprache, storage::regelText(regel(), 255), regelName(), welt_->nachbarMaske);
 }
 
 void Werkbank::groesseMitHaken(int n) {
@@ -283,18 +277,24 @@ void Werkbank::groesseMitHaken(int n) {
 
 void Werkbank::setzeGroesse(int n) {
     if (n < 2 || n > engine::kMaxFeld || n % 2 != 0) return;
-    Vorgang v(*this, Art::Bearbeitung, "Feldgröße");
+    Vorgang v(*this, Art::Bearbeitung, S::feldgroesse);
     waehleGroesse({n, -1});
 }
 
 void Werkbank::rasterUmschalten() {
-    Vorgang v(*this, Art::Bearbeitung, "Raster ein/aus");
+    Vorgang v(*this, Art::Bearbeitung, S::rasterEinAus);
     view::rasterUmschalten(anzeige_);
     melde(kFarben);
 }
 
+void Werkbank::setzeSprache(texte::Sprache sprache) {
+    Vorgang v(*this);
+    sprache_ = sprache;
+    melde(kSprache | kBefund | kChronik | kRegel | kMaske);
+}
+
 void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
-    Vorgang v(*this, Art::Bearbeitung, "Farbe");
+    Vorgang v(*this, Art::Bearbeitung, S::farbe);
     view::uebernimmFarbe(anzeige_, ziel, farbe);
     melde(kFarben);
 }
@@ -302,7 +302,7 @@ void Werkbank::setzeFarbe(view::FarbZiel ziel, view::Farbe farbe) {
 // ---- Generation memory ----
 
 void Werkbank::rueckblick(int v) {
-    Vorgang vorgang(*this, laeuft_ ? Art::keine : Art::Rueckblende, "Rückblende");
+    Vorgang vorgang(*this, laeuft_ ? Art::keine : Art::Rueckblende, S::rueckblende);
     if (laeuft_) {
         rueckblickWert_ = history::kGegenwart;
         melde(kRueckblick);
@@ -315,7 +315,7 @@ void Werkbank::rueckblick(int v) {
 }
 
 void Werkbank::gedaechtnisLoeschen() {
-    Vorgang v(*this, Art::Bearbeitung, "Gedächtnis löschen");
+    Vorgang v(*this, Art::Bearbeitung, S::gedaechtnisLoeschen);
     if (ringStaende_ > 0) chronik_.merkeGedaechtnisVorher(welt_->gedaechtnisAbzug());
     welt_->loescheGedaechtnis();
     ringStaende_ = 0;

@@ -52,7 +52,8 @@ enum Aenderung : std::uint32_t {
     kZeichenModus = 1u << 14,   ///< draw or erase
     kTitel = 1u << 15,          ///< the window caption
     kChronik = 1u << 16,        ///< what undo and redo would do, and whether the world was changed
-    kAlles = (1u << 17) - 1,
+    kSprache = 1u << 17,        ///< the language every text is told in
+    kAlles = (1u << 18) - 1,
 };
 
 /// Receives the model's changes, so that a window shows only what changed.
@@ -72,13 +73,16 @@ enum class Reihe { Ueberleben, Geburt };
 struct Meldung {
     enum class Art { keine, hinweis, warnung };
     Art art = Art::keine;
-    /// One or two German sentences for a message box.
-    std::string text;
+    /// What went wrong, or what of a file could not be taken.
+    texte::Problem problem;
+    /// What the verb took over or changed besides what was asked (a rule, an edge, a larger field).
+    texte::Uebernahme uebernahme;
+    /// One or two sentences for a message box.
+    std::string text(texte::Sprache s = texte::Sprache::deutsch) const { return texte::problemText(s, problem); }
     /// The sentence that names the problem alone, without what it means for the window.
-    std::string grund;
-    /// What the verb took over or changed besides what was asked (a rule, an edge, a larger
-    /// field), one German sentence for the help line; empty when nothing.
-    std::string hilfe;
+    std::string grund(texte::Sprache s = texte::Sprache::deutsch) const { return texte::problemGrund(s, problem); }
+    /// What was taken over, one sentence for the help line; empty when nothing.
+    std::string hilfe(texte::Sprache s = texte::Sprache::deutsch) const { return texte::uebernahme(s, uebernahme); }
     explicit operator bool() const { return art != Art::keine; }
 };
 
@@ -217,13 +221,17 @@ public:
     static std::vector<BenannteRegel> benannteRegeln();
     /// The rule in force as the literature writes it ("B3/S23"), with its name where it has one
     /// and the counted neighbours when not all eight count.
-    std::string regelBeschreibung() const;
+    std::string regelBeschreibung(texte::Sprache sprache = texte::Sprache::deutsch) const;
     /// The name of the rule in force with all eight neighbours ("HighLife"); empty when it has none.
     std::string regelName() const;
     /// A field size (even, 2..90) without the menu's check mark; other sizes are ignored.
     void setzeGroesse(int n);
     /// "Raster ein/aus".
     void rasterUmschalten();
+    /// The language the program speaks to the user.
+    texte::Sprache sprache() const { return sprache_; }
+    /// Chooses the language; every text that shows the model's state is told anew.
+    void setzeSprache(texte::Sprache sprache);
     /// A colour chosen for a colour field.
     void setzeFarbe(view::FarbZiel ziel, view::Farbe farbe);
 
@@ -299,9 +307,9 @@ public:
     void rueckgaengig();
     /// Makes the step undone last again.
     void wiederholen();
-    /// What undo and redo would do ("Muster einfügen", "120 Generationen"); empty when nothing.
-    std::string rueckgaengigName() const { return chronik_.rueckgaengigName(); }
-    std::string wiederholenName() const { return chronik_.wiederholenName(); }
+    /// What undo and redo would do, named by texte::schritt; Schritt::keiner when nothing.
+    texte::Schrittname rueckgaengigName() const { return chronik_.rueckgaengigName(); }
+    texte::Schrittname wiederholenName() const { return chronik_.wiederholenName(); }
     /// Everything besides the cells that undo gives back.
     Einstellungen einstellungen() const;
     /// Whether the world was edited since it was last saved, loaded or made new.
@@ -326,10 +334,11 @@ public:
     /// Saves the census as CSV when the name ends in ".csv", otherwise as census text; before the
     /// first census there is nothing to save, which is said.
     Meldung speichereZensus(const std::filesystem::path& pfad);
-    /// The common name of the object a code names ("Gleiter"); empty when it has none.
-    static std::string objektName(std::string_view code);
-    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4".
-    static std::string artText(const zensus::Merkmale& merkmale);
+    /// The common name of the object a code names ("Gleiter", "glider"); empty when it has none.
+    static std::string objektName(std::string_view code, texte::Sprache sprache = texte::Sprache::deutsch);
+    /// The kind of an object as the table shows it: "Stillleben", "Oszillator P2", "Raumschiff c/4"
+    /// ("still life", "oscillator P2", "spaceship c/4").
+    static std::string artText(const zensus::Merkmale& merkmale, texte::Sprache sprache = texte::Sprache::deutsch);
 
     // ---- Files ----
     /// Whether a name is that of a world file: it ends in ".vir", in lower case ("X.VIR" is none).
@@ -345,9 +354,10 @@ public:
     /// or a grid taken over, the field has that size and a larger pattern is refused, never cut.
     /// One undo step; the help line says what was taken over, a hint what could not be.
     Meldung importiereMuster(const std::filesystem::path& pfad, std::optional<int> feld = {});
-    /// Adds the living cells of a pattern text from `herkunft` ("der Zwischenablage") to the
-    /// world; rule and grid stay, the field grows as on import. With `ersetzen`, as an import.
-    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft, bool ersetzen = false);
+    /// Adds the living cells of a pattern text from the file named `herkunft` (empty: the
+    /// clipboard) to the world; rule and grid stay, the field grows as on import. With
+    /// `ersetzen`, as an import.
+    Meldung fuegeMusterEin(const std::string& text, const std::string& herkunft = {}, bool ersetzen = false);
     /// A file named on the command line: a world, or a pattern imported (in a field of size
     /// `feld`, if given); either is unchanged until edited.
     Meldung oeffne(const std::filesystem::path& pfad, std::optional<int> feld = {});
@@ -376,18 +386,17 @@ private:
     Meldung fuegeEin(const std::string& text, const std::string& herkunft, bool ersetzen, std::optional<int> feld);
     /// Takes over the rule (the neighbours only when named), edge and size `angaben` states;
     /// what was taken, as "Übernommen: Regel B3/S23 (Life), Rand Torus, Feld 40 × 40.", or nothing.
-    std::string uebernimm(const storage::Angaben& angaben);
+    texte::Uebernahme uebernimm(const storage::Angaben& angaben);
     /// Sets the field size, with the menu's check mark when it is a fixed size.
     void groesseMitHaken(int n);
     /// The census as census text, or as CSV; empty before the first census.
     std::string zensusText(bool csv);
-    /// The warning that a pattern from `herkunft` cannot be inserted, for `grund`.
-    static Meldung nichtEinfuegbar(const std::string& herkunft, const std::string& grund);
-    /// Puts a pattern read or made into the world as one step named `schritt`: replacing the cells
+    /// Puts a pattern read or made into the world as one step of kind `schritt`: replacing the cells
     /// and taking over what it states (`ersetzen`), or adding its cells; the field grows to hold
-    /// it unless `feld` fixes the size.
+    /// it unless `feld` fixes the size. A pattern from `herkunft` (a census step: from the census)
+    /// that does not fit is refused.
     Meldung setzeMusterEin(const storage::Muster& muster, const std::string& herkunft, bool ersetzen,
-                           std::optional<int> feld, const char* schritt);
+                           std::optional<int> feld, texte::Schritt schritt);
     /// Adds change bits to report when the outermost verb ends.
     void melde(std::uint32_t was) { anstehend_ |= was; }
     /// The cells changed outside a step: a new run starts and the field is drawn anew.
@@ -438,6 +447,7 @@ private:
     edit::Scrollen scrollen_;
 
     std::string titel_;
+    texte::Sprache sprache_ = texte::Sprache::deutsch;
     Chronik chronik_;
     std::mt19937_64 zufall_{std::random_device{}()};
 

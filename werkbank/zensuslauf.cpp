@@ -16,15 +16,22 @@ namespace {
 
 using Uhr = std::chrono::steady_clock;
 
-/// Common names of objects that soups of Conway's rule leave often, by code.
-constexpr std::pair<std::string_view, std::string_view> kNamen[] = {
-    {"xs4_33", "Block"},        {"xp2_7", "Blinker"},
-    {"xs6_696", "Bienenstock"}, {"xq4_153", "Gleiter"},
-    {"xs7_2596", "Laib"},       {"xs5_253", "Boot"},
-    {"xs6_356", "Schiff"},      {"xs8_6996", "Teich"},
-    {"xs4_252", "Wanne"},       {"xp2_7e", "Kröte"},
-    {"xp2_318c", "Bake"},       {"xq4_6frc", "leichtes Raumschiff"},
-    {"xq4_27dee6", "mittleres Raumschiff"}, {"xq4_27deee6", "schweres Raumschiff"},
+/// Common names of objects that soups of Conway's rule leave often, by code: German, English.
+constexpr std::string_view kNamen[][3] = {
+    {"xs4_33", "Block", "block"},
+    {"xp2_7", "Blinker", "blinker"},
+    {"xs6_696", "Bienenstock", "beehive"},
+    {"xq4_153", "Gleiter", "glider"},
+    {"xs7_2596", "Laib", "loaf"},
+    {"xs5_253", "Boot", "boat"},
+    {"xs6_356", "Schiff", "ship"},
+    {"xs8_6996", "Teich", "pond"},
+    {"xs4_252", "Wanne", "tub"},
+    {"xp2_7e", "Kröte", "toad"},
+    {"xp2_318c", "Bake", "beacon"},
+    {"xq4_6frc", "leichtes Raumschiff", "lightweight spaceship"},
+    {"xq4_27dee6", "mittleres Raumschiff", "middleweight spaceship"},
+    {"xq4_27deee6", "schweres Raumschiff", "heavyweight spaceship"},
 };
 
 /// A pattern of the given cells under the census's rule, with no edge of its own.
@@ -50,11 +57,9 @@ Meldung Werkbank::zensusStarten(std::uint64_t suppen, const std::string& wurzel)
     switch (zensus::pruefe(auftrag)) {
         case zensus::Einwand::keiner: break;
         case zensus::Einwand::geburtBeiNull:
-            return {Meldung::Art::warnung,
-                    "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus.",
-                    "Geburt bei 0 Nachbarn", {}};
+            return {Meldung::Art::warnung, {texte::Problem::Fall::geburtBeiNull}, {}};
         case zensus::Einwand::keineSuppen:
-            return {Meldung::Art::warnung, "Ein Zensus braucht mindestens eine Suppe.", "keine Suppen", {}};
+            return {Meldung::Art::warnung, {texte::Problem::Fall::keineSuppen}, {}};
     }
     zensus_.reset();  // joins the workers of the census before
     zensusAuftrag_ = std::move(auftrag);
@@ -89,13 +94,13 @@ std::optional<ZensusBericht> Werkbank::zensus() {
 
 Meldung Werkbank::objektEinfuegen(const std::string& code) {
     const std::optional<zensus::Entschluesselt> objekt = zensus::entschluessele(code);
-    if (!objekt) return nichtEinfuegbar("dem Zensus", "„" + code + "“ ist kein Objekt.");
+    if (!objekt) return {Meldung::Art::warnung, {texte::Problem::Fall::keinObjekt, code}, {}};
     // Added to the world like a paste, but under the census's rule: the object is what it is
     // only there. One step for both.
-    Vorgang v(*this, Art::Bearbeitung, "Objekt einfügen");
+    Vorgang v(*this, Art::Bearbeitung, texte::Schritt::objektEinfuegen);
     const std::unique_ptr<storage::Muster> muster = alsMuster(objekt->zellen, zensusAuftrag_);
-    Meldung m = setzeMusterEin(*muster, "dem Zensus", false, std::nullopt, "Objekt einfügen");
-    if (!m) m.hilfe = uebernimm(*muster);
+    Meldung m = setzeMusterEin(*muster, {}, false, std::nullopt, texte::Schritt::objektEinfuegen);
+    if (!m) m.uebernahme = uebernimm(*muster);
     return m;
 }
 
@@ -103,7 +108,7 @@ Meldung Werkbank::suppeZeigen(const std::string& code) {
     const std::optional<ZensusBericht> b = zensus();
     const auto zeile = b ? b->stand.tabelle.zeilen().find(code) : zensus::Tabelle::Zeilen::const_iterator{};
     if (!b || zeile == b->stand.tabelle.zeilen().end() || zeile->second.suppen.empty())
-        return nichtEinfuegbar("dem Zensus", "Keine Suppe brachte „" + code + "“.");
+        return {Meldung::Art::warnung, {texte::Problem::Fall::keineSuppeMit, code}, {}};
     const zensus::Suppe suppe = zensus::suppe(b->auftrag.wurzel, zeile->second.suppen.front());
     zensus::Zellen zellen;
     for (int y = 0; y < zensus::kSuppenSeite; ++y)
@@ -112,27 +117,28 @@ Meldung Werkbank::suppeZeigen(const std::string& code) {
     auto muster = alsMuster(zellen, b->auftrag);
     // The whole soup square, also where its edge rows are empty.
     muster->breite = muster->hoehe = zensus::kSuppenSeite;
-    return setzeMusterEin(*muster, "dem Zensus", true, std::nullopt, "Suppe zeigen");
+    return setzeMusterEin(*muster, {}, true, std::nullopt, texte::Schritt::suppeZeigen);
 }
 
-std::string Werkbank::objektName(std::string_view code) {
-    for (const auto& [c, name] : kNamen)
-        if (c == code) return std::string(name);
+std::string Werkbank::objektName(std::string_view code, texte::Sprache sprache) {
+    for (const auto& namen : kNamen)
+        if (namen[0] == code) return std::string(namen[sprache == texte::Sprache::deutsch ? 1 : 2]);
     return {};
 }
 
-std::string Werkbank::artText(const zensus::Merkmale& m) {
+std::string Werkbank::artText(const zensus::Merkmale& m, texte::Sprache sprache) {
+    const bool de = sprache == texte::Sprache::deutsch;
     switch (m.art) {
-        case zensus::Objektart::Stillleben: return "Stillleben";
-        case zensus::Objektart::Oszillator: return "Oszillator P" + engine::ziffernText(m.periode);
-        case zensus::Objektart::Wachstum: return "Wachstum";
+        case zensus::Objektart::Stillleben: return de ? "Stillleben" : "still life";
+        case zensus::Objektart::Oszillator: return (de ? "Oszillator P" : "oscillator P") + engine::ziffernText(m.periode);
+        case zensus::Objektart::Wachstum: return de ? "Wachstum" : "growth";
         case zensus::Objektart::Raumschiff: break;
     }
     // The speed in cells per generation as the literature writes it: c/4, 2c/5, (2,1)c/6.
     const int dx = std::abs(m.dx), dy = std::abs(m.dy);
     const int weg = std::max(dx, dy);
     const int teiler = std::gcd(weg, m.periode);
-    std::string text = "Raumschiff ";
+    std::string text = de ? "Raumschiff " : "spaceship ";
     if (dx != dy && dx != 0 && dy != 0) {
         // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
         text += '(';

@@ -10,6 +10,7 @@
 
 #include "engine/schritt.h"
 #include "history/periode.h"
+#include "texte/texte.h"
 #include "testhilfe/bild.h"
 
 using engine::Rand;
@@ -91,7 +92,7 @@ struct Lauf {
     }
     /// Steps on; the first step whose finding differs from the slow search's, or "".
     std::string abweichung(int schritte) {
-        const auto text = [](const Befund& b) { return history::befundText(b) + ", " + std::to_string(b.lebende); };
+        const auto text = [](const Befund& b) { return texte::befund(texte::Sprache::deutsch, b) + ", " + std::to_string(b.lebende); };
         for (int k = 1; k <= schritte; ++k) {
             schritt();
             const std::string schnell = text(suche.befund()), richtig = text(langsam(verlauf, w->feldGroesse, rand));
@@ -99,27 +100,10 @@ struct Lauf {
         }
         return "";
     }
-    std::string text() const { return history::befundText(suche.befund()); }
+    std::string text() const { return texte::befund(texte::Sprache::deutsch, suche.befund()); }
 };
 
 }  // namespace
-
-TEST(Periode, TexteDesBefunds) {
-    const struct { Befund befund; const char *lang, *kurz; } faelle[] = {
-        {{0, 0, 0, 0}, "leer", "leer"},
-        {{4, 1, 0, 0}, "statisch", "statisch"},
-        {{3, 2, 0, 0}, "Periode 2", "P2"},
-        {{123, 0, 0, 0}, "123 Zellen", "123 Zellen"},
-        {{1, 0, 0, 0}, "1 Zelle", "1 Zelle"},
-        {{5, 4, 1, 1}, "Periode 4, wandert (1, 1)", "P4 ↘1"},
-        {{9, 4, 0, -2}, "Periode 4, wandert (0, -2)", "P4 ↑2"},
-        {{20, 12, -2, 1}, "Periode 12, wandert (-2, 1)", "P12 ↙2,1"},
-    };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(history::befundText(f.befund), f.lang);
-        EXPECT_EQ(history::befundKurzText(f.befund), f.kurz);
-    }
-}
 
 // Gliders move one cell each way in four generations, the spaceships two cells straight. On the
 // torus the glider crosses the corner of every field size: columns are kept as two words.

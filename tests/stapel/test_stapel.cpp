@@ -60,7 +60,7 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
     const std::vector<std::string_view> gut = {"-n1000", "--regel=highlife", "--maske", "85", "--rand=Spiegel", "-g",
                                                "40",     "-o",               "x.gif",   "--verlauf", "--", "-name.rle"};
     const stapel::Befehl b = stapel::liesBefehl(gut);
-    ASSERT_TRUE(b.auftrag) << b.fehler;
+    ASSERT_TRUE(b.auftrag);
     const stapel::Auftrag& a = *b.auftrag;
     ASSERT_TRUE(a.regel && a.regel->regel);
     EXPECT_EQ(std::tuple(a.generationen, a.regel->regel->regel.geburt, a.maske, a.rand, a.groesse, a.ausgabe, a.verlauf,
@@ -71,6 +71,11 @@ TEST(Stapel, CommandLinesAreUnderstoodOrRefusedWithOneSentenceAndStatusTwo) {
     EXPECT_EQ(rufe({"--help"}).status, stapel::kFertig);
     EXPECT_NE(rufe({"--help"}).aus.find("Aufruf: morlix-stapel [OPTION]... DATEI"), std::string::npos);
     EXPECT_EQ(rufe({"-V"}).aus.rfind("morlix-stapel (MorLix) 2.2\n", 0), 0u);
+    // English on request, before or after a fault, with the same statuses.
+    EXPECT_EQ(rufe({"--sprache=en", "--help"}).aus.rfind("Usage: morlix-stapel [OPTION]... FILE\n", 0), 0u);
+    const Lauf englisch = rufe({"-g", "31", "--sprache", "en", "a.rle"});
+    EXPECT_EQ(std::pair(englisch.status, englisch.fehler),
+              std::pair(stapel::kAufrufFehler, std::string("morlix-stapel: The field size “31” is not an even number from 2 to 90.\n")));
 }
 
 TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
@@ -103,7 +108,7 @@ TEST(Stapel, TheProgramWritesTheWorldTheModelWritesAfterTheSameStepsAndTellsTheC
         ASSERT_FALSE(w.speichereWelt(o / "start.vir"));
         for (int k = 0; k < 57; ++k) w.einzelschritt();
         ASSERT_FALSE(w.speichereWelt(o / "erwartet.vir"));
-        erwartet = "57;" + std::to_string(w.befund().lebende) + ";" + history::befundText(w.befund());
+        erwartet = "57;" + std::to_string(w.befund().lebende) + ";" + texte::befund(texte::Sprache::deutsch, w.befund());
     }
     const std::string befehl = std::string(MORLIX_STAPEL) + " -n 57 --verlauf -o " + (o / "ergebnis.vir") + " " +
                                (o / "start.vir") + " > " + (o / "verlauf.csv");

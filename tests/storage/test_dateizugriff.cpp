@@ -12,6 +12,7 @@
 #include "storage/dateizugriff.h"
 
 namespace fs = std::filesystem;
+using G = storage::Dateigrund;
 
 namespace {
 
@@ -24,9 +25,9 @@ void schreibe(const fs::path& p, const std::string& inhalt) { std::ofstream(p, s
 
 // The answer of `frage` with the rights of "nobody", so that permissions count for root too.
 template <typename F>
-std::string ohneRoot(F frage) {
+auto ohneRoot(F frage) {
     const bool root = ::geteuid() == 0 && ::setresgid(65534, 65534, 0) == 0 && ::setresuid(65534, 65534, 0) == 0;
-    std::string antwort = frage();
+    const auto antwort = frage();
     if (root && (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0)) ADD_FAILURE() << "root's rights not back";
     return antwort;
 }
@@ -51,7 +52,7 @@ TEST_F(DateiZugriff, SavingThroughLinksWritesTheLinkedFileButNotOverSpecialFiles
     fs::create_symlink(ordner / "echt.vir", ordner / "link.vir");
     fs::create_symlink("neu.vir", ordner / "haengt.vir");
     for (const auto& [link, datei] : {std::pair{"link.vir", "echt.vir"}, {"haengt.vir", "neu.vir"}}) {
-        EXPECT_EQ(storage::speichereSicher(ordner / link, "neu"), "");
+        EXPECT_EQ(storage::speichereSicher(ordner / link, "neu"), G::keiner);
         EXPECT_TRUE(fs::is_symlink(ordner / link));
         EXPECT_EQ(inhaltVon(ordner / datei), "neu");
     }
@@ -59,11 +60,8 @@ TEST_F(DateiZugriff, SavingThroughLinksWritesTheLinkedFileButNotOverSpecialFiles
     ASSERT_EQ(::mkfifo((ordner / "pipe.vir").c_str(), 0644), 0);
     fs::create_symlink("/dev/null", ordner / "null.vir");
     fs::create_directory(ordner / "ordner.vir");
-    const std::pair<const char*, const char*> faelle[] = {
-        {"kreis.vir", "der Verweis unter diesem Namen führt im Kreis"},
-        {"pipe.vir", "unter diesem Namen steht eine benannte Pipe, keine gewöhnliche Datei"},
-        {"null.vir", "unter diesem Namen steht ein Gerät, keine gewöhnliche Datei"},
-        {"ordner.vir", "unter diesem Namen gibt es schon einen Ordner"},
+    const std::pair<const char*, G> faelle[] = {
+        {"kreis.vir", G::verweisKreis}, {"pipe.vir", G::pipe}, {"null.vir", G::geraet}, {"ordner.vir", G::schonOrdner},
     };
     for (const auto& [name, grund] : faelle) EXPECT_EQ(storage::speichereSicher(ordner / name, "x"), grund);
     EXPECT_TRUE(fs::is_fifo(ordner / "pipe.vir") && fs::is_character_file("/dev/null"));
@@ -74,12 +72,11 @@ TEST_F(DateiZugriff, SavingThroughLinksWritesTheLinkedFileButNotOverSpecialFiles
     fs::permissions(geteilt, fs::perms::all | fs::perms::sticky_bit);
     fs::create_symlink(ordner / "echt.vir", falle);
     if (::lchown(falle.c_str(), 65534, 65534) != 0) GTEST_SKIP() << "a link of another user takes root";
-    EXPECT_EQ(storage::speichereSicher(falle, "x"), "der Verweis unter diesem Namen liegt in einem Ordner, in den "
-                                                     "alle schreiben dürfen, und gehört weder dem Ordner noch Ihnen");
+    EXPECT_EQ(storage::speichereSicher(falle, "x"), G::verweisFremd);
     EXPECT_EQ(inhaltVon(ordner / "echt.vir"), "neu");
     // The folder's owner may put links there.
     ASSERT_EQ(::chown(geteilt.c_str(), 65534, 65534), 0);
-    EXPECT_EQ(storage::speichereSicher(falle, "x"), "");
+    EXPECT_EQ(storage::speichereSicher(falle, "x"), G::keiner);
     EXPECT_EQ(inhaltVon(ordner / "echt.vir"), "x");
 }
 
@@ -87,7 +84,7 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndMod
     const fs::path ziel = ordner / "welt.vir";
     schreibe(ziel, "alt");
     fs::permissions(ziel, fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "die Datei ist schreibgeschützt");
+    EXPECT_EQ(storage::speichereSicher(ziel, "neu"), G::schreibgeschuetzt);
     fs::permissions(ziel, fs::perms::owner_write, fs::perm_options::add);
     // A disk that fills up half-way, and one that cannot keep what it was given. Until the end
     // nobody else may read the new contents.
@@ -102,8 +99,7 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndMod
         return errno = EIO, -1;
     };
     for (const storage::Systemaufrufe& kaputt : {halb, ohneSync}) {
-        EXPECT_EQ(storage::speichereSicher(ziel, std::string(8192, 'x'), kaputt),
-                  "beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)");
+        EXPECT_EQ(storage::speichereSicher(ziel, std::string(8192, 'x'), kaputt), G::schreibfehler);
         EXPECT_EQ(inhaltVon(ziel), "alt");
         EXPECT_EQ(namen(), std::set<std::string>{"welt.vir"});
     }
@@ -115,7 +111,7 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndMod
     ASSERT_EQ(::flock(laufend, LOCK_EX), 0);
     ASSERT_EQ(::chmod(ziel.c_str(), 0664), 0);
     const bool root = ::chown(ziel.c_str(), 65534, 65534) == 0;
-    EXPECT_EQ(storage::speichereSicher(ziel, "neu"), "");
+    EXPECT_EQ(storage::speichereSicher(ziel, "neu"), G::keiner);
     ::close(laufend);
     EXPECT_EQ(inhaltVon(ziel), "neu");
     EXPECT_EQ(namen(), (std::set<std::string>{".welt.vir.654321.tmp", ".x.vir.111111.tmp", "welt.vir"}));
@@ -125,7 +121,7 @@ TEST_F(DateiZugriff, RefusedOrFailedSavesLeaveTheOldFileAndASaveKeepsOwnerAndMod
     EXPECT_EQ(st.st_mode & 07777, 0664u);
     EXPECT_TRUE(!root || (st.st_uid == 65534 && st.st_gid == 65534)) << st.st_uid << ':' << st.st_gid;
     const mode_t umask = ::umask(027);
-    EXPECT_EQ(storage::speichereSicher(ordner / "neu.vir", "x"), "");
+    EXPECT_EQ(storage::speichereSicher(ordner / "neu.vir", "x"), G::keiner);
     ::umask(umask);
     using enum fs::perms;
     EXPECT_EQ(fs::status(ordner / "neu.vir").permissions(), owner_read | owner_write | group_read);
@@ -139,21 +135,19 @@ TEST_F(DateiZugriff, LoadingRefusesFoldersMissingUnreadableHugeFilesAndDevices) 
     schreibe(ordner / "geheim.rle", "o!");
     fs::permissions(ordner / "zu", fs::perms::owner_all);
     fs::permissions(ordner / "geheim.rle", fs::perms::owner_read);
-    const std::pair<fs::path, std::string> faelle[] = {
-        {ordner / "x.vir", "ist ein Ordner und keine Datei"},
-        {ordner / "fehlt.vir", "ist nicht vorhanden"},
-        {"/dev/zero", "ist keine gewöhnliche Datei"},
-        {ordner / "zu" / "welt.vir", "lässt sich mangels Zugriffsrechten nicht lesen"},
-        {ordner / "geheim.rle", "lässt sich mangels Zugriffsrechten nicht lesen"},
+    const std::pair<fs::path, G> faelle[] = {
+        {ordner / "x.vir", G::ordner},           {ordner / "fehlt.vir", G::nichtVorhanden},
+        {"/dev/zero", G::keineDatei},            {ordner / "zu" / "welt.vir", G::keinZugriff},
+        {ordner / "geheim.rle", G::keinZugriff},
     };
     for (const auto& [pfad, grund] : faelle) {
-        EXPECT_EQ(ohneRoot([&] { return storage::ladeWeltDatei(pfad).fehler.grund; }), grund) << pfad;
+        EXPECT_EQ(ohneRoot([&] { return storage::ladeWeltDatei(pfad).fehler.datei; }), grund) << pfad;
         EXPECT_EQ(ohneRoot([&] { return storage::ladeMusterText(pfad).fehler; }), grund) << pfad;
     }
     // 1 GB of nothing on disk (a sparse file), read only as far as a pattern may be long.
     schreibe(ordner / "gross.rle", "");
     fs::resize_file(ordner / "gross.rle", 1u << 30);
-    EXPECT_EQ(storage::ladeMusterText(ordner / "gross.rle").fehler, "ist zu groß für eine Musterdatei (mehr als 4 MB)");
+    EXPECT_EQ(storage::ladeMusterText(ordner / "gross.rle").fehler, G::zuGross);
 }
 
 TEST(Dateiart, TheEndingSaysWhatIsWrittenAndOnlyALowerCaseVirIsAWorld) {

@@ -51,9 +51,9 @@ bool zeigtMuster3(const Befund& b) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc < 2) return std::fprintf(stderr, "Aufruf: bildschirmpruefer <morlix> [bild.png]\n"), 2;
+    if (argc < 2) return std::fprintf(stderr, "Aufruf: bildschirmpruefer <morlix> [bild.png [argument...]]\n"), 2;
     QProcess programm;
-    programm.start(QString::fromLocal8Bit(argv[1]), {});
+    programm.start(QString::fromLocal8Bit(argv[1]), QCoreApplication::arguments().mid(3));
     if (!programm.waitForStarted(5000)) return std::fprintf(stderr, "Programm startet nicht\n"), 1;
     Befund b;
     QImage letztes;

@@ -6,6 +6,8 @@
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QSettings>
+#include <QXmlStreamReader>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +27,8 @@
 #include "ui/frmvireo.h"
 #include "ui/bausteine.h"
 #include "ui/bilder.h"
-#include "ui/deutsch.h"
 #include "ui/hilfe.h"
+#include "ui/sprache.h"
 
 namespace {
 
@@ -179,7 +181,7 @@ private slots:
         QStringList menues;  // the designed ones first
         for (const QAction* a : f->menuBar()->actions()) menues << a->text();
         QCOMPARE(menues, QStringList({"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix", "Bearbeiten",
-                                      "Regel", "Ansicht"}));
+                                      "Regel", "Ansicht", "Sprache"}));
         QVERIFY(finde<QCheckBox>("Check1_2")->isChecked() && !finde<QCheckBox>("Check2_2")->isChecked());
         QVERIFY(finde<QRadioButton>("Option1_0")->isChecked());
         QCOMPARE(zellPixel(-2, -2), 0x000096u);  // pattern 3 in the colour of state 1
@@ -542,7 +544,7 @@ private slots:
         menue("cmdZufallsfeld");
         QCOMPARE(zellPixel(-15, 14), 0x000096u);
         menue("cmdZufallsfeld");  // cancelled
-        QCOMPARE(m().rueckgaengigName(), std::string("Zufallsfeld"));
+        QCOMPARE(m().rueckgaengigName().art, texte::Schritt::zufallsfeld);
 
         m().setzeRegelText("B3/S23");
         m().zellenLoeschen();
@@ -559,13 +561,65 @@ private slots:
         const QPoint zeile = tabelle->visualItemRect(tabelle->item(0, 1)).center();
         QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);  // a double click's first press
         QTest::mouseDClick(tabelle->viewport(), Qt::LeftButton, {}, zeile);
-        QCOMPARE(m().rueckgaengigName(), std::string("Objekt einfügen"));
+        QCOMPARE(m().rueckgaengigName().art, texte::Schritt::objektEinfuegen);
+    }
+
+    void theLanguageSwitchesAtRunTimeInEveryWindowAndIsRemembered() {
+        const QTemporaryDir ordner;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
+        QMap<QString, QString> katalog;  // German source -> English, where they differ
+        QFile ts(QStringLiteral(MORLIX_TS));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QString quelle;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("source")) quelle = xml.readElementText();
+            if (xml.name() != QLatin1String("translation")) continue;
+            QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable("no English yet: " + quelle));
+            katalog.insert(quelle, xml.readElementText());
+        }
+        QVERIFY(katalog.size() > 100);
+        QVERIFY(oeffne());
+        menue("cmdVerlauf");
+        menue("cmdZensus");
+        auto gezeigt = [this] {  // every caption of the main window and its second windows
+            QStringList t;
+            for (auto* l : f->findChildren<QLabel*>()) t << l->text();
+            for (auto* k : f->findChildren<QAbstractButton*>()) t << k->text();
+            for (auto* a : f->findChildren<QAction*>()) t << a->text();
+            for (auto* m : f->findChildren<QMenu*>()) t << m->title();
+            for (auto* w : f->findChildren<QWidget*>()) t << (w->isWindow() ? w->windowTitle() : QString());
+            return t;
+        };
+        menue("mnuEnglisch");
+        QCoreApplication::processEvents();  // the translator's LanguageChange events are posted
+        for (const QString& t : gezeigt())
+            QVERIFY2(!katalog.contains(t) || katalog.value(t) == t, qPrintable("still German: " + t));
+        QCOMPARE(finde<QWidget>("frmVerlauf")->windowTitle(), katalog.value("Verlauf"));
+        QCOMPARE(text("txtBefund"), QStringLiteral("empty"));
+        ueber(finde<QWidget>("Label2"));
+        QCOMPARE(hilfe(), katalog.value("Übergangsregeln festlegen"));
+        QCOMPARE(ui::startSprache({}), texte::Sprache::englisch);  // remembered
+        QCOMPARE(ui::startSprache({"--sprache=de"}), texte::Sprache::deutsch);
+
+        menue("mnuDeutsch");
+        QCoreApplication::processEvents();
+        QSet<QString> englisch;
+        for (auto i = katalog.cbegin(); i != katalog.cend(); ++i)
+            if (i.key() != i.value()) englisch.insert(i.value());
+        for (const QString& t : gezeigt()) QVERIFY2(!englisch.contains(t), qPrintable("still English: " + t));
+        for (const auto& [name, text] : {std::pair{"Label2", "Wahl der Welt"}, {"Label20", " Rückblende bis -99"},
+                                         {"Label1_3", "sonst bleibt sie unbelebt."}, {"Label18", "Zelle alt 2"}})
+            QCOMPARE(finde<QLabel>(name)->text(), QString::fromUtf8(text));
+        QCOMPARE(finde<QRadioButton>("Option1_1")->text(), QStringLiteral("Quadrat "));
+        QCOMPARE(finde<QMenu>("cmdRaster")->title(), QStringLiteral("Raster einstellen"));
+        QCOMPARE(text("txtBefund"), QStringLiteral("leer"));
     }
 
     void dialogsSpeakGermanWhateverTheSystemLocale() {
         QLocale::setDefault(QLocale::c());
-        QTranslator uebersetzer;
-        QVERIFY(ui::ladeQtDeutsch(*qApp, uebersetzer));
+        ui::Uebersetzer uebersetzer;
+        uebersetzer.setze(texte::Sprache::deutsch);
         QCOMPARE(QLocale().language(), QLocale::German);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
     }

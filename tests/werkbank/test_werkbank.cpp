@@ -3,6 +3,7 @@
 #include "werkbank_hilfe.h"
 
 using testhilfe::Bank;
+using testhilfe::de;
 using werkbank::Reihe;
 using Bild = std::vector<std::string>;
 
@@ -160,7 +161,7 @@ TEST(Werkbank, RulesByNameOrTextSetTheBoxesAndAreNamedBack) {
     ASSERT_FALSE(b.w->setzeRegelText("highlife"));
     EXPECT_EQ(b.w->regel().geburt, (1 << 3) | (1 << 6));
     EXPECT_EQ(b.w->regelName(), "HighLife");
-    EXPECT_EQ(b.w->rueckgaengigName(), "Regel");
+    EXPECT_EQ(de(b.w->rueckgaengigName()), "Regel");
     EXPECT_EQ(b.w->setzeRegelText("B3/X").art, werkbank::Meldung::Art::warnung);
     EXPECT_EQ(b.w->regelName(), "HighLife");
     b.w->setzeMaske(85);

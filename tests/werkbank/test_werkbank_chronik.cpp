@@ -7,6 +7,7 @@
 #include "werkbank_hilfe.h"
 
 using testhilfe::Bank;
+using testhilfe::de;
 using werkbank::Reihe;
 
 namespace {
@@ -90,12 +91,12 @@ TEST(Chronik, UndoingEverythingAndRedoingItGivesBackEveryStateOnTheWay) {
             b.w->rueckgaengig();
             ASSERT_TRUE(stand(*b.w) == staende[k - 1]) << "undo to state " << k - 1;
         }
-        EXPECT_TRUE(b.w->rueckgaengigName().empty());
+        EXPECT_TRUE(de(b.w->rueckgaengigName()).empty());
         for (std::size_t k = 1; k < staende.size(); ++k) {
             b.w->wiederholen();
             ASSERT_TRUE(stand(*b.w) == staende[k]) << "redo to state " << k;
         }
-        EXPECT_TRUE(b.w->wiederholenName().empty());
+        EXPECT_TRUE(de(b.w->wiederholenName()).empty());
     }
 }
 
@@ -120,9 +121,9 @@ TEST(Chronik, ARunIsOneStepWhoseUndoKeepsThePastOfTheWorldItRestores) {
 
     // Undoing a short run steps the ring back: the generations before it show again.
     lauf("5", 1);
-    EXPECT_EQ(b.w->rueckgaengigName(), "5 Generationen");
+    EXPECT_EQ(de(b.w->rueckgaengigName()), "5 Generationen");
     b.w->rueckgaengig();
-    EXPECT_EQ(b.w->wiederholenName(), "5 Generationen");
+    EXPECT_EQ(de(b.w->wiederholenName()), "5 Generationen");
     ASSERT_EQ(b.w->zaehlerText(), " 2");
     EXPECT_EQ(rueckblick(98), (Bild{".2.", ".1.", ".2."}));
     EXPECT_EQ(rueckblick(97), (Bild{"...", "222", "..."}));
@@ -147,7 +148,7 @@ TEST(Chronik, ARunIsOneStepWhoseUndoKeepsThePastOfTheWorldItRestores) {
 
     // A run round the whole ring leaves nothing of the past.
     lauf("121", 1);
-    EXPECT_EQ(b.w->rueckgaengigName(), "121 Generationen");
+    EXPECT_EQ(de(b.w->rueckgaengigName()), "121 Generationen");
     b.w->rueckgaengig();
     EXPECT_FALSE(b.w->laeuft());
     EXPECT_EQ(b.w->zaehlerText(), " 2");
@@ -201,7 +202,8 @@ TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
     constexpr int kSchritte = 2000;
     engine::Zellen z;
     for (int k = 1; k <= kSchritte; ++k) {
-        chronik.oeffne(werkbank::Art::Bearbeitung, std::to_string(k), {});
+        chronik.oeffne(werkbank::Art::Lauf, texte::Schritt::lauf, {});
+        chronik.generationen(k);
         std::fill(&z[0][0], &z[0][0] + engine::kDim * engine::kDim, k % 3 + 1);
         welt->setzeZellen(z);
         ASSERT_TRUE(chronik.schliesse(*welt, {}));
@@ -210,7 +212,7 @@ TEST(Chronik, BeyondItsBoundTheHistoryForgetsItsOldestStepsAndKeepsAThousand) {
     const int behalten = static_cast<int>(chronik.schritte());
     ASSERT_TRUE(behalten >= 1000 && behalten < kSchritte) << behalten;  // the bound was reached
     for (int k = kSchritte; k > kSchritte - behalten; --k) {
-        ASSERT_EQ(chronik.rueckgaengigName(), std::to_string(k));
+        ASSERT_EQ(chronik.rueckgaengigName().generationen, k);
         ASSERT_NE(chronik.zurueck(), nullptr);
     }
     EXPECT_EQ(chronik.zurueck(), nullptr);

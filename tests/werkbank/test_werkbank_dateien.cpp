@@ -78,7 +78,7 @@ TEST(WerkbankDateien, RefusedFilesAndNamesChangeNothingAndSaySo) {
     };
     for (const auto& [meldung, teil] : faelle) {
         EXPECT_EQ(meldung.art, Meldung::Art::warnung) << teil;
-        EXPECT_NE(meldung.text.find(teil), std::string::npos) << meldung.text;
+        EXPECT_NE(meldung.text().find(teil), std::string::npos) << meldung.text();
     }
     EXPECT_FALSE(fs::exists(o / "*vir.vir"));
     EXPECT_EQ(b.w->titel(), titel);
@@ -104,20 +104,20 @@ TEST(WerkbankDateien, ImportTakesWhatThePatternStatesAndPasteOnlyAddsCellsBothGr
               std::tuple(46, 1 << 3, engine::Rand::Quadrat, 85));
     EXPECT_EQ(b.lies(-23, -1, 46, 1), std::vector<std::string>{std::string(45, '1') + "."});
     EXPECT_EQ(b.lies(10, 10, 1, 1), std::vector<std::string>{"2"});
-    EXPECT_EQ(m.hilfe, "Eingefügt; Regel und Rand bleiben. Feld auf 46 × 46 vergrößert (Muster 45 × 1).");
+    EXPECT_EQ(m.hilfe(), "Eingefügt; Regel und Rand bleiben. Feld auf 46 × 46 vergrößert (Muster 45 × 1).");
     b.w->rueckgaengig();
     EXPECT_EQ(std::pair(b.w->feldGroesse(), testhilfe::lebende(b.w->welt())), std::pair(30, 1));
 
     std::ofstream(o / "h.rle") << "x = 3, y = 1, rule = B36/S23:T40,40\n3o!\n";
-    EXPECT_EQ(b.w->importiereMuster(o / "h.rle").hilfe,
+    EXPECT_EQ(b.w->importiereMuster(o / "h.rle").hilfe(),
               "Übernommen: Regel B36/S23, Rand Torus, Feld 40 × 40.");
     EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->regel().geburt, b.w->rand(), int{b.w->maske()},
                          testhilfe::lebende(b.w->welt())),
               std::tuple(40, (1 << 3) | (1 << 6), engine::Rand::Torus, 85, 3));
     std::ofstream(o / "breit.rle") << "x = 25, y = 1\n25o!\n";
-    EXPECT_NE(b.w->importiereMuster(o / "breit.rle", 20).text.find("passt nicht in das Feld von 20 × 20"),
+    EXPECT_NE(b.w->importiereMuster(o / "breit.rle", 20).text().find("passt nicht in das Feld von 20 × 20"),
               std::string::npos);
-    EXPECT_EQ(b.w->importiereMuster(o / "breit.rle").hilfe, "");  // fits the field of 40
+    EXPECT_EQ(b.w->importiereMuster(o / "breit.rle").hilfe(), "");  // fits the field of 40
 
     const Meldung fremd = b.w->fuegeMusterEin("x = 1, y = 1, rule = B3/S23/5\no!\n", "dem Test", true);
     EXPECT_EQ(fremd.art, Meldung::Art::hinweis);
@@ -128,12 +128,12 @@ TEST(WerkbankDateien, ImportTakesWhatThePatternStatesAndPasteOnlyAddsCellsBothGr
 TEST(WerkbankDateien, ATypedRuleSetsTheBoxesAndTheNeighboursOrGridOnlyWhereItNamesThem) {
     Bank b;
     b.w->setzeMaske(85);
-    EXPECT_EQ(b.w->setzeRegelText(" B36 / S23 : T60,60").hilfe,
+    EXPECT_EQ(b.w->setzeRegelText(" B36 / S23 : T60,60").hilfe(),
               "Übernommen: Regel B36/S23, Rand Torus, Feld 60 × 60.");
     EXPECT_EQ(std::tuple(b.w->feldGroesse(), b.w->groessenHaken(), int{b.w->maske()}), std::tuple(60, 1, 85));
     b.w->setzeRegelText("B2/S013V");
     EXPECT_EQ(std::pair(int{b.w->maske()}, b.w->regelEingabeText()), std::pair(0x55, std::string("B2/S013V")));
-    EXPECT_NE(b.w->setzeRegelText("B3/S23:T72,48").text.find("ein Rechteck aus 72 × 48"), std::string::npos);
+    EXPECT_NE(b.w->setzeRegelText("B3/S23:T72,48").text().find("ein Rechteck aus 72 × 48"), std::string::npos);
 }
 
 TEST(WerkbankDateien, AnAnimationShowsWhatTheMemoryHoldsAndAnEditedPresent) {

@@ -31,7 +31,7 @@ TEST(Wuerfel, ARandomRuleTicksEachCountWithTheChanceAndBirthOnZeroOnlyWhenAskedI
     const engine::Regel vorher = b.w->regel();
     b.w->zufallsregel(1.0, true);
     EXPECT_EQ(b.w->regel().geburt, 0x1FF);
-    EXPECT_EQ(b.w->rueckgaengigName(), "Zufallsregel");
+    EXPECT_EQ(b.w->rueckgaengigName().art, texte::Schritt::zufallsregel);
     b.w->rueckgaengig();
     EXPECT_EQ(b.w->regel().geburt, vorher.geburt);
     EXPECT_EQ(b.w->regel().ueberleben, vorher.ueberleben);
@@ -53,7 +53,7 @@ TEST(Wuerfel, ARandomFieldFillsOnlyTheVisibleFieldAtTheDensityInOneUndoStep) {
     b.w->festeGroesse(0);
     b.w->zufallsfeld(1.0);
     EXPECT_EQ(lebende(32), 900);  // the whole field and nothing beyond it
-    EXPECT_EQ(b.w->rueckgaengigName(), "Zufallsfeld");
+    EXPECT_EQ(b.w->rueckgaengigName().art, texte::Schritt::zufallsfeld);
     b.w->rueckgaengig();
     EXPECT_EQ(b.lies(-45, -45, 90, 90), vorher);
 }
@@ -100,7 +100,7 @@ TEST(Zensus, AnObjectOrItsFirstSoupGoesToTheFieldsMiddleUnderTheCensusRuleAsOneU
     ASSERT_FALSE(b.w->objektEinfuegen("xq4_153"));
     EXPECT_EQ(b.lies(-2, -2, 3, 3), (Bild{"111", "..1", ".1."}));
     EXPECT_EQ(b.w->regelName(), "Life");
-    EXPECT_EQ(b.w->rueckgaengigName(), "Objekt einfügen");
+    EXPECT_EQ(b.w->rueckgaengigName().art, texte::Schritt::objektEinfuegen);
     EXPECT_EQ(b.w->objektEinfuegen("xq4_").art, werkbank::Meldung::Art::warnung);
 
     const auto [code, zeile] = z->stand.tabelle.nachHaeufigkeit().front();
@@ -152,4 +152,6 @@ TEST(Zensus, KindsNameThePeriodAndASpaceshipsSpeedInLowestTerms) {
         {{Objektart::Raumschiff, 5, 0, 2}, "Raumschiff 2c/5"}, {{Objektart::Raumschiff, 6, 1, 2}, "Raumschiff (2,1)c/6"},
     };
     for (const auto& [merkmale, text] : faelle) EXPECT_EQ(werkbank::Werkbank::artText(merkmale), text);
+    EXPECT_EQ(werkbank::Werkbank::artText({Objektart::Raumschiff, 5, 0, 2}, texte::Sprache::englisch), "spaceship 2c/5");
+    EXPECT_EQ(werkbank::Werkbank::objektName("xq4_153", texte::Sprache::englisch), "glider");
 }

@@ -13,6 +13,9 @@
 
 namespace testhilfe {
 
+/// A step of the history named in German.
+inline std::string de(texte::Schrittname name) { return texte::schritt(texte::Sprache::deutsch, name); }
+
 /// A temporary folder for one test, removed with its contents.
 struct Ordner {
     std::filesystem::path pfad = std::filesystem::temp_directory_path() / ("morlix_test_" + std::to_string(::getpid()));

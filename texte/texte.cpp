@@ -1,0 +1,536 @@
+#include "texte/texte.h"
+
+#include <bit>
+#include <cassert>
+
+#include "engine/programm.h"
+#include "engine/zahltext.h"
+#include "storage/lesehilfe.h"
+#include "storage/muster.h"
+
+namespace texte {
+
+namespace {
+
+using engine::ziffernText;
+
+bool de(Sprache s) { return s == Sprache::deutsch; }
+
+/// A quoted name: „name“ in German, “name” in English, cut as storage::zitat cuts it.
+std::string zitat(Sprache s, std::string_view wert, bool ende = false) {
+    std::string text = storage::zitat(wert, ende);
+    if (de(s)) return text;
+    // „ and “ are three bytes each in UTF-8.
+    return "“" + text.substr(3, text.size() - 6) + "”";
+}
+
+/// "1 Zelle", "2 Zellen": a counted noun in its singular or plural.
+std::string anzahl(long long n, const char* einzahl, const char* mehrzahl) {
+    return ziffernText(n) + " " + (n == 1 ? einzahl : mehrzahl);
+}
+
+struct Paar {
+    const char* deutsch;
+    const char* englisch;
+};
+
+// Indexed by Schritt.
+constexpr Paar kSchritte[] = {
+    {"", ""},
+    {"Zelle ändern", "Change cell"},
+    {"Linie zeichnen", "Draw line"},
+    {"Linie radieren", "Erase line"},
+    {"Zellen löschen", "Clear cells"},
+    {"neu", "New"},
+    {"Muster einfügen", "Paste pattern"},
+    {"Muster importieren", "Import pattern"},
+    {"Welt öffnen", "Open world"},
+    {"Scrollen", "Scroll"},
+    {"Feldgröße", "Field size"},
+    {"Farbe", "Colour"},
+    {"Randoption", "Edge option"},
+    {"Regel", "Rule"},
+    {"Nachbarmatrix", "Neighbour matrix"},
+    {"Raster ein/aus", "Grid on/off"},
+    {"Gedächtnis löschen", "Clear memory"},
+    {"Rückblende", "Look back"},
+    {"Zufallsregel", "Random rule"},
+    {"Zufallsfeld", "Random field"},
+    {"Objekt einfügen", "Insert object"},
+    {"Suppe zeigen", "Show soup"},
+    {"", ""},
+};
+static_assert(std::size(kSchritte) == static_cast<std::size_t>(Schritt::lauf) + 1);
+
+/// Why a pattern from the census cannot be inserted: the reader's clause, or "„xq4_x“ ist kein Objekt.",
+/// "Keine Suppe brachte „xs4_33“."
+std::string zensusGrund(Sprache s, const Problem& p) {
+    if (p.fall == Problem::Fall::zensusAbgelehnt) return p.grund;
+    const std::string code = zitat(s, p.name);
+    if (p.fall == Problem::Fall::keinObjekt) return code + (de(s) ? " ist kein Objekt." : " is no object.");
+    return de(s) ? "Keine Suppe brachte " + code + "." : "No soup brought " + code + ".";
+}
+
+}  // namespace
+
+std::optional<Sprache> spracheAus(std::string_view k) {
+    if (k == "de") return Sprache::deutsch;
+    if (k == "en") return Sprache::englisch;
+    return std::nullopt;
+}
+
+const char* kuerzel(Sprache sprache) { return de(sprache) ? "de" : "en"; }
+
+std::string befund(Sprache s, const history::Befund& b) {
+    if (b.lebende == 0) return de(s) ? "leer" : "empty";
+    if (b.periode == 0) return de(s) ? anzahl(b.lebende, "Zelle", "Zellen") : anzahl(b.lebende, "cell", "cells");
+    const std::string periode = (de(s) ? "Periode " : "period ") + ziffernText(b.periode);
+    if (b.dx != 0 || b.dy != 0)
+        return periode + (de(s) ? ", wandert (" : ", moves (") + ziffernText(b.dx) + ", " + ziffernText(b.dy) + ")";
+    if (b.periode == 1) return de(s) ? "statisch" : "still";
+    return periode;
+}
+
+std::string befundKurz(Sprache s, const history::Befund& b) {
+    const bool steht = b.dx == 0 && b.dy == 0;
+    if (b.lebende == 0 || b.periode == 0 || (steht && b.periode == 1)) return befund(s, b);
+    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+    std::string text = "P";
+    text += ziffernText(b.periode);
+    if (steht) return text;
+    static constexpr const char* kPfeile[3][3] = {{"↖", "↑", "↗"}, {"←", "", "→"}, {"↙", "↓", "↘"}};
+    text += ' ';
+    text += kPfeile[(b.dy > 0) - (b.dy < 0) + 1][(b.dx > 0) - (b.dx < 0) + 1];
+    const int ax = b.dx < 0 ? -b.dx : b.dx, ay = b.dy < 0 ? -b.dy : b.dy;
+    if (ax == 0 || ay == 0 || ax == ay) return text + ziffernText(ax > ay ? ax : ay);
+    return text + ziffernText(ax) + "," + ziffernText(ay);
+}
+
+std::string schritt(Sprache s, Schrittname name) {
+    if (name.art == Schritt::lauf)
+        return de(s) ? anzahl(name.generationen, "Generation", "Generationen")
+                     : anzahl(name.generationen, "generation", "generations");
+    const Paar& p = kSchritte[static_cast<std::size_t>(name.art)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string dateigrund(Sprache s, storage::Dateigrund g) {
+    using G = storage::Dateigrund;
+    // Indexed by Dateigrund.
+    static constexpr Paar kGruende[] = {
+        {"", ""},
+        {"lässt sich mangels Zugriffsrechten nicht lesen", "cannot be read for lack of permission"},
+        {"ist nicht vorhanden", "does not exist"},
+        {"ist ein Ordner und keine Datei", "is a folder, not a file"},
+        {"ist keine gewöhnliche Datei", "is not a regular file"},
+        {"lässt sich nicht öffnen", "cannot be opened"},
+        {"lässt sich nicht lesen", "cannot be read"},
+        {"", ""},
+        {"der Verweis unter diesem Namen liegt in einem Ordner, in den alle schreiben dürfen, und gehört weder dem "
+         "Ordner noch Ihnen",
+         "the link under this name lies in a folder everyone may write to and belongs neither to the folder's owner "
+         "nor to you"},
+        {"der Verweis unter diesem Namen führt im Kreis", "the links under this name lead in a circle"},
+        {"unter diesem Namen gibt es schon einen Ordner", "a folder has this name already"},
+        {"unter diesem Namen steht eine benannte Pipe, keine gewöhnliche Datei",
+         "this name belongs to a named pipe, not to a regular file"},
+        {"unter diesem Namen steht ein Socket, keine gewöhnliche Datei",
+         "this name belongs to a socket, not to a regular file"},
+        {"unter diesem Namen steht ein Gerät, keine gewöhnliche Datei",
+         "this name belongs to a device, not to a regular file"},
+        {"die Datei ist schreibgeschützt", "the file is write-protected"},
+        {"im Ordner lässt sich keine Datei anlegen", "no file can be made in the folder"},
+        {"beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?)",
+         "an error occurred while writing (is the disk full?)"},
+        {"die neue Datei lässt sich nicht an die Stelle der alten setzen",
+         "the new file cannot take the place of the old one"},
+    };
+    static_assert(std::size(kGruende) == static_cast<std::size_t>(G::nichtErsetzen) + 1);
+    if (g == G::zuGross) {
+        const std::string mb = ziffernText(static_cast<long long>(storage::kMaxMusterText >> 20));
+        return de(s) ? "ist zu groß für eine Musterdatei (mehr als " + mb + " MB)"
+                     : "is too large for a pattern file (more than " + mb + " MB)";
+    }
+    const Paar& p = kGruende[static_cast<std::size_t>(g)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string lesefehler(Sprache s, const storage::Lesefehler& f) {
+    using L = storage::Lesegrund;
+    // Indexed by Lesegrund: what an invalid line holds not.
+    static constexpr Paar kWerte[] = {
+        {"", ""},
+        {"keinen gültigen Zellzustand (0 bis 3)", "no valid cell state (0 to 3)"},
+        {"keine gültige Feldgröße (gerade, 2 bis 90)", "no valid field size (even, 2 to 90)"},
+        {"keinen gültigen Kästchenwert (0 bis 2)", "no valid box value (0 to 2)"},
+        {"keinen gültigen Wahrheitswert für die Randoption", "no valid truth value for the edge option"},
+        {"keine gültige Farbe", "no valid colour"},
+    };
+    const std::string z = ziffernText(f.zeile);
+    switch (f.grund) {
+        case L::keiner: return f.datei != storage::Dateigrund::keiner ? dateigrund(s, f.datei) : std::string();
+        case L::nurLf:
+            return de(s) ? "hat Zeilenenden ohne Wagenrücklauf (LF statt CR LF)"
+                         : "has line ends without carriage return (LF instead of CR LF)";
+        case L::leer: return de(s) ? "ist leer" : "is empty";
+        case L::vorzeitig: return (de(s) ? "endet vorzeitig nach Zeile " : "ends early after line ") + z;
+        default: {
+            const Paar& p = kWerte[static_cast<std::size_t>(f.grund)];
+            return de(s) ? "enthält in Zeile " + z + " " + p.deutsch : "holds in line " + z + " " + p.englisch;
+        }
+    }
+}
+
+std::string problemGrund(Sprache s, const Problem& problem) {
+    using F = Problem::Fall;
+    // The file system's or the world reader's reason stands where the reader's clause would.
+    Problem p = problem;
+    if (p.datei != storage::Dateigrund::keiner) p.grund = dateigrund(s, p.datei);
+    if (p.welt.grund != storage::Lesegrund::keiner) p.grund = lesefehler(s, p.welt);
+    const std::string n = zitat(s, p.name, true);
+    switch (p.fall) {
+        case F::keiner: return {};
+        case F::keineWelt:
+            return de(s) ? "Die Datei " + n + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben."
+                         : "The file " + n + " is not a world: world files end in “.vir”, in small letters.";
+        case F::nichtGelesen: return (de(s) ? "Die Datei " : "The file ") + n + " " + p.grund + ".";
+        case F::suchmuster:
+            return de(s) ? "Der Name " + n +
+                               " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens."
+                         : "The name " + n +
+                               " contains “*” or “?”: these are search patterns, not characters of a file name.";
+        case F::weltNichtGespeichert:
+            return de(s) ? "Die Welt lässt sich nicht als " + n + " speichern: " + p.grund + "."
+                         : "The world cannot be saved as " + n + ": " + p.grund + ".";
+        case F::musterAbgelehnt: {
+            const std::string von = p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : n;
+            return von + ": " + p.grund;
+        }
+        case F::keinMusterformat:
+            return de(s) ? "Die Endung " + n + " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life."
+                         : "The ending " + n + " names no pattern format; possible are .rle, .cells, .lif and .life.";
+        case F::musterNichtGespeichert:
+            return de(s) ? "Das Muster lässt sich nicht als " + n + " speichern: " + p.grund + "."
+                         : "The pattern cannot be saved as " + n + ": " + p.grund + ".";
+        case F::nichtGespeichert:
+            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: " + p.grund + "."
+                         : "The file " + n + " cannot be saved: " + p.grund + ".";
+        case F::nichtKodierbar:
+            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: das Bild lässt sich nicht kodieren."
+                         : "The file " + n + " cannot be saved: the picture cannot be encoded.";
+        case F::eigenerSatz: return p.grund;
+        case F::geburtBeiNull: return de(s) ? "Geburt bei 0 Nachbarn" : "birth on 0 neighbours";
+        case F::keineSuppen: return de(s) ? "keine Suppen" : "no soups";
+        case F::zensusAbgelehnt:
+        case F::keinObjekt:
+        case F::keineSuppeMit:
+            return (de(s) ? "dem Zensus: " : "the census: ") + zensusGrund(s, p);
+        case F::keinZensus:
+            return de(s) ? "Es gibt noch keinen Zensus zum Speichern." : "There is no census to save yet.";
+    }
+    assert(false);
+    return p.grund;
+}
+
+std::string problemText(Sprache s, const Problem& p) {
+    using F = Problem::Fall;
+    const char* bleibt = de(s) ? " Die Welt bleibt, wie sie war." : " The world stays as it was.";
+    switch (p.fall) {
+        case F::keineWelt:
+        case F::nichtGelesen: return problemGrund(s, p) + bleibt;
+        case F::suchmuster:
+            return problemGrund(s, p) + (de(s) ? " Die Welt ist nicht gespeichert." : " The world is not saved.");
+        case F::musterAbgelehnt: {
+            const std::string von =
+                p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : zitat(s, p.name, true);
+            return (de(s) ? "Das Muster aus " + von + " lässt sich nicht einfügen. "
+                          : "The pattern from " + von + " cannot be inserted. ") +
+                   p.grund + bleibt;
+        }
+        case F::geburtBeiNull:
+            return de(s) ? "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus."
+                         : "A rule with birth on 0 neighbours fills the unbounded plane; there is no census for it.";
+        case F::keineSuppen: return de(s) ? "Ein Zensus braucht mindestens eine Suppe." : "A census needs at least one soup.";
+        case F::zensusAbgelehnt:
+        case F::keinObjekt:
+        case F::keineSuppeMit:
+            return (de(s) ? "Das Muster aus dem Zensus lässt sich nicht einfügen. "
+                          : "The pattern from the census cannot be inserted. ") +
+                   zensusGrund(s, p) + bleibt;
+        default: return problemGrund(s, p);
+    }
+}
+
+std::string randName(Sprache s, engine::Rand rand) {
+    static constexpr Paar kNamen[] = {{"Torus", "Torus"}, {"Quadrat", "Square"}, {"Spiegel", "Mirror"}};
+    const Paar& p = kNamen[static_cast<int>(rand)];
+    return de(s) ? p.deutsch : p.englisch;
+}
+
+std::string uebernahme(Sprache s, const Uebernahme& u) {
+    std::string teile;
+    auto teil = [&](const std::string& t) { teile += (teile.empty() ? "" : ", ") + t; };
+    if (!u.regel.empty()) {
+        teil((de(s) ? "Regel " : "rule ") + u.regel + (u.regelName.empty() ? "" : " (" + u.regelName + ")"));
+        if (u.maske)
+            teil(*u.maske == 255 ? (de(s) ? "alle acht Nachbarn" : "all eight neighbours")
+                                 : (de(s) ? "Nachbarmaske " : "neighbour mask ") + ziffernText(*u.maske));
+    }
+    if (u.rand) {
+        teil((de(s) ? "Rand " : "edge ") + randName(s, *u.rand));
+        teil((de(s) ? "Feld " : "field ") + ziffernText(u.feld) + " × " + ziffernText(u.feld));
+    }
+    std::string text = teile.empty() ? teile : (de(s) ? "Übernommen: " : "Taken over: ") + teile + ".";
+    if (u.eingefuegt) text = de(s) ? "Eingefügt; Regel und Rand bleiben." : "Inserted; rule and edge stay.";
+    if (u.vergroessert > 0) {
+        if (!text.empty()) text += ' ';
+        text += (de(s) ? "Feld auf " : "Field grown to ") + ziffernText(u.vergroessert) + " × " +
+                ziffernText(u.vergroessert) + (de(s) ? " vergrößert (Muster " : " (pattern ") + ziffernText(u.breite) +
+                " × " + ziffernText(u.hoehe) + ").";
+    }
+    return text;
+}
+
+std::string regelBeschreibung(Sprache s, const std::string& regel, const std::string& name, int maske) {
+    std::string text = (de(s) ? "Regel " : "Rule ") + regel;
+    if (!name.empty()) text += " (" + name + ")";
+    const int gezaehlt = std::popcount(static_cast<unsigned>(maske));
+    if (gezaehlt != 8)
+        text += (de(s) ? ", gezählt " : ", counting ") + ziffernText(gezaehlt) +
+                (de(s) ? " von 8 Nachbarn (Maske " : " of 8 neighbours (mask ") + ziffernText(maske) + ")";
+    return text;
+}
+
+std::string aufruffehler(Sprache s, const Aufruffehler& f) {
+    using A = Aufruffehler::Art;
+    const std::string w =
+        zitat(s, f.wert, f.art == A::zweiteDatei || f.art == A::endung || f.art == A::zensusMitDatei);
+    const std::string g = ziffernText(f.grenze);
+    switch (f.art) {
+        case A::keineDatei:
+            return de(s) ? "Es fehlt die Datei mit der Welt oder dem Muster."
+                         : "The file with the world or pattern is missing.";
+        case A::zweiteDatei:
+            return de(s) ? "Es geht nur eine Datei auf einmal; " + w + " ist eine zweite."
+                         : "Only one file at a time; " + w + " is a second one.";
+        case A::unbekannteOption:
+            return de(s) ? "Die Option " + w + " gibt es nicht." : "There is no option " + w + ".";
+        case A::ohneWert:
+            return de(s) ? "Die Option " + w + " braucht einen Wert." : "The option " + w + " needs a value.";
+        case A::mitWert:
+            return de(s) ? "Die Option " + w + " nimmt keinen Wert." : "The option " + w + " takes no value.";
+        case A::generationen:
+            return de(s) ? "Die Zahl der Generationen " + w + " ist keine ganze Zahl von 0 bis " + g + "."
+                         : "The number of generations " + w + " is not a whole number from 0 to " + g + ".";
+        case A::maske:
+            return de(s) ? "Die Maske " + w + " ist keine ganze Zahl von 0 bis 255."
+                         : "The mask " + w + " is not a whole number from 0 to 255.";
+        case A::rand:
+            return de(s) ? "Den Rand " + w + " gibt es nicht; möglich sind torus, quadrat und spiegel."
+                         : "There is no edge " + w + "; possible are torus, quadrat and spiegel.";
+        case A::groesse:
+            return de(s) ? "Die Feldgröße " + w + " ist keine gerade Zahl von 2 bis " + g + "."
+                         : "The field size " + w + " is not an even number from 2 to " + g + ".";
+        case A::grossVir:
+            return de(s) ? "Weltdateien enden auf „.vir“, kleingeschrieben, nicht auf " + w + "."
+                         : "World files end in “.vir”, in small letters, not in " + w + ".";
+        case A::endung: {
+            if (de(s)) return "Die Endung von " + w + " sagt kein Format; möglich sind " + f.endungen + ".";
+            std::string endungen = f.endungen;
+            if (const auto und = endungen.rfind(" und "); und != std::string::npos) endungen.replace(und, 5, " and ");
+            return "The ending of " + w + " names no format; possible are " + endungen + ".";
+        }
+        case A::bildrate:
+            return de(s) ? "Die Bildrate " + w + " ist keine ganze Zahl von 1 bis 50."
+                         : "The frame rate " + w + " is not a whole number from 1 to 50.";
+        case A::sprache:
+            return de(s) ? "Die Sprache " + w + " gibt es nicht; möglich sind de und en."
+                         : "There is no language " + w + "; possible are de and en.";
+        case A::regel: return f.wert;
+        case A::suppen:
+            return de(s) ? "Die Zahl der Suppen " + w + " ist keine ganze Zahl von 1 bis 10^18."
+                         : "The number of soups " + w + " is not a whole number from 1 to 10^18.";
+        case A::wurzel:
+            return de(s) ? "Die Wurzel " + w + " ist leer oder enthält Leerraum."
+                         : "The root " + w + " is empty or contains white space.";
+        case A::threads:
+            return de(s) ? "Die Zahl der Threads " + w + " ist keine ganze Zahl von 1 bis 1024."
+                         : "The number of threads " + w + " is not a whole number from 1 to 1024.";
+        case A::teil:
+            return de(s) ? "Der Teil " + w + " ist nicht K/M mit 1 ≤ K ≤ M." : "The share " + w + " is not K/M with 1 ≤ K ≤ M.";
+        case A::zensusUndZusammen:
+            return de(s) ? "Ein Zensus und das Zusammenführen gehen nicht auf einmal."
+                         : "A census and a merge cannot run at once.";
+        case A::keineZensusdateien:
+            return de(s) ? "Es fehlen die Zensusdateien zum Zusammenführen." : "The census files to merge are missing.";
+        case A::zensusMitDatei:
+            return de(s) ? "Ein Zensus liest keine Datei; " + w + " ist zu viel."
+                         : "A census reads no file; " + w + " is one too many.";
+        case A::zensusB0:
+            return de(s) ? "Ein Zensus braucht eine Regel ohne Geburt bei 0 Nachbarn; bei „B0“ füllt sich die Ebene "
+                           "ohne Ende."
+                         : "A census needs a rule without birth on 0 neighbours; with “B0” the plane fills without end.";
+        case A::nurZensus:
+            return de(s) ? "--wurzel, -j und --teil gehören zu --zensus." : "--wurzel, -j and --teil belong to --zensus.";
+    }
+    assert(false);
+    return f.wert;
+}
+
+std::string stapelHilfe(Sprache s) {
+    if (de(s))
+        return "Aufruf: morlix-stapel [OPTION]... DATEI\n"
+               "   oder: morlix-stapel --zensus=N [--wurzel=TEXT] [-r REGEL] [--maske=M] [-j THREADS] [--teil=K/M]\n"
+               "                       [-o DATEI]\n"
+               "   oder: morlix-stapel --zusammenfuehren DATEI... [-o DATEI]\n"
+               "Lässt eine Welt (.vir) oder ein Muster (RLE, Plaintext, Life 1.05, Life 1.06, MCell, Makrozellen, auch\n"
+               "gzip-gepackt) ohne Fenster Generationen weiterlaufen, genau wie im Fenster, und schreibt das Ergebnis.\n"
+               "\n"
+               "  -n, --generationen=N   so viele Generationen rechnen (Vorgabe: 1)\n"
+               "  -r, --regel=REGEL      Regel in B/S-Form („B36/S23“), alter S/B-Form („23/3“) oder mit Namen\n"
+               "                         („HighLife“), auch mit Gitter („B3/S23:T30,30“)\n"
+               "      --maske=M          die gezählten Nachbarn, 0 bis 255 (Bit 0 links, dann im Uhrzeigersinn;\n"
+               "                         255: alle acht)\n"
+               "      --rand=RAND        torus, quadrat oder spiegel\n"
+               "  -g, --groesse=N        Feldgröße, gerade, 2 bis 90; ein Muster muss hineinpassen (ohne -g wächst\n"
+               "                         das Feld, bis es passt)\n"
+               "  -o, --ausgabe=DATEI    das Ergebnis schreiben; die Endung wählt das Format: .vir (Welt), .rle,\n"
+               "                         .cells, .lif, .life (Muster), .png (Bild des Feldes), .gif (Animation der\n"
+               "                         letzten bis zu 100 Generationen)\n"
+               "      --bildrate=B       Bilder je Sekunde der Animation, 1 bis 50 (Vorgabe: das Tempo,\n"
+               "                         mit dem der Regler der Uhr beginnt, 4 Bilder je Sekunde)\n"
+               "      --verlauf          je Generation eine Zeile „Generation;Lebend;Befund“\n"
+               "      --sprache=de|en    Sprache der Ausgabe: de Deutsch (Vorgabe), en Englisch\n"
+               "\n"
+               "Zensus: was aus Zufallssuppen entsteht\n"
+               "      --zensus=N         N Suppen (16 × 16 Zellen, halb gefüllt, wie beim Zensus der Gemeinschaft)\n"
+               "                         auf der unbegrenzten Ebene laufen lassen, bis sie ruhen, und ihre Objekte\n"
+               "                         zählen; Regel ohne B0, jede Maske\n"
+               "      --wurzel=TEXT      Wurzel der Suppen (sonst eine neue, sie steht auf der Fehlerausgabe)\n"
+               "  -j, --threads=N        so viele Threads (Vorgabe: alle Prozessorkerne)\n"
+               "      --teil=K/M         nur den K-ten von M gleich großen Teilen der Suppen 0 bis N-1\n"
+               "      --zusammenfuehren  die Zensusdateien DATEI... genau zu einer zusammenführen\n"
+               "  Mit -o DATEI.csv wird der Zensus CSV („Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen“), mit\n"
+               "  jedem anderen Namen und ohne -o der Zensustext der Gemeinschaft.\n"
+               "\n"
+               "  -h, --help             diese Hilfe zeigen und beenden\n"
+               "  -V, --version          die Version zeigen und beenden\n"
+               "\n"
+               "Jede Einstellung ersetzt, was die Datei sagt. Ohne --verlauf endet die Ausgabe mit einer Zeile:\n"
+               "Generation, lebende Zellen und Befund.\n"
+               "\n"
+               "Beispiel: das Startmuster 1000 Generationen lang als Animation\n"
+               "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+               "Beispiel: 100000 Suppen von HighLife in zwei Hälften, dann zusammengeführt\n"
+               "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=1/2 -o a.txt\n"
+               "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=2/2 -o b.txt\n"
+               "  morlix-stapel --zusammenfuehren a.txt b.txt -o alle.txt\n"
+               "\n"
+               "Rückgabewert: 0 fertig, 1 eine Datei war nicht zu lesen oder zu schreiben (oder Zensusdateien\n"
+               "passten nicht zusammen), 2 der Aufruf war nicht zu verstehen.\n";
+    return "Usage: morlix-stapel [OPTION]... FILE\n"
+           "   or: morlix-stapel --zensus=N [--wurzel=TEXT] [-r RULE] [--maske=M] [-j THREADS] [--teil=K/M]\n"
+           "                     [-o FILE]\n"
+           "   or: morlix-stapel --zusammenfuehren FILE... [-o FILE]\n"
+           "Runs a world (.vir) or a pattern (RLE, plaintext, Life 1.05, Life 1.06, MCell, macrocell, also\n"
+           "gzip-packed) for generations without a window, exactly as in the window, and writes the result.\n"
+           "\n"
+           "  -n, --generationen=N   compute this many generations (default: 1)\n"
+           "  -r, --regel=RULE       rule in B/S form (“B36/S23”), older S/B form (“23/3”) or by name\n"
+           "                         (“HighLife”), also with a grid (“B3/S23:T30,30”)\n"
+           "      --maske=M          the counted neighbours, 0 to 255 (bit 0 left, then clockwise;\n"
+           "                         255: all eight)\n"
+           "      --rand=EDGE        torus, quadrat (bounded) or spiegel (mirror)\n"
+           "  -g, --groesse=N        field size, even, 2 to 90; a pattern must fit (without -g the field\n"
+           "                         grows until it fits)\n"
+           "  -o, --ausgabe=FILE     write the result; the ending chooses the format: .vir (world), .rle,\n"
+           "                         .cells, .lif, .life (pattern), .png (picture of the field), .gif (animation\n"
+           "                         of the last up to 100 generations)\n"
+           "      --bildrate=F       frames per second of the animation, 1 to 50 (default: the pace the\n"
+           "                         clock's slider starts at, 4 frames per second)\n"
+           "      --verlauf          one line “Generation;Living;Finding” per generation\n"
+           "      --sprache=de|en    language of the output: de German (default), en English\n"
+           "\n"
+           "Census: what comes of random soups\n"
+           "      --zensus=N         run N soups (16 × 16 cells, half filled, as in the community's census)\n"
+           "                         on the unbounded plane until they settle, and count their objects;\n"
+           "                         a rule without B0, any mask\n"
+           "      --wurzel=TEXT      root of the soups (else a fresh one, written to standard error)\n"
+           "  -j, --threads=N        this many threads (default: all processor cores)\n"
+           "      --teil=K/M         only the K-th of M equal shares of the soups 0 to N-1\n"
+           "      --zusammenfuehren  merge the census files FILE... into exactly one\n"
+           "  With -o FILE.csv the census is CSV (“Code;Anzahl;JeSuppe;Art;Periode;dx;dy;Suppen”), with\n"
+           "  any other name and without -o the community's census text.\n"
+           "\n"
+           "  -h, --help             show this help and end\n"
+           "  -V, --version          show the version and end\n"
+           "\n"
+           "Every setting replaces what the file says. Without --verlauf the output ends with one line:\n"
+           "generation, living cells and finding.\n"
+           "\n"
+           "Example: the start pattern for 1000 generations as an animation\n"
+           "  morlix-stapel -n 1000 -o start.gif start.rle\n"
+           "Example: 100000 soups of HighLife in two halves, then merged\n"
+           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=1/2 -o a.txt\n"
+           "  morlix-stapel --zensus=100000 --wurzel=probe -r b36s23 --teil=2/2 -o b.txt\n"
+           "  morlix-stapel --zusammenfuehren a.txt b.txt -o alle.txt\n"
+           "\n"
+           "Exit status: 0 done, 1 a file could not be read or written (or census files did not fit\n"
+           "together), 2 the command line was not understood.\n";
+}
+
+std::string stapelVersion(Sprache s) {
+    return std::string("morlix-stapel (") + engine::kProgrammName + ") " + engine::kProgrammVersion +
+           (de(s) ? "\nGeschrieben vom MorLix-Team.\n" : "\nWritten by the MorLix team.\n");
+}
+
+std::string schlusszeile(Sprache s, long long generation, const history::Befund& b) {
+    return "Generation " + ziffernText(generation) + ": " +
+           (de(s) ? anzahl(b.lebende, "lebende Zelle", "lebende Zellen")
+                  : anzahl(b.lebende, "living cell", "living cells")) +
+           ", " + befund(s, b);
+}
+
+std::string verlaufKopf(Sprache s) { return de(s) ? "Generation;Lebend;Befund" : "Generation;Living;Finding"; }
+
+std::string ausgabeVoll(Sprache s) {
+    return de(s) ? "Die Standardausgabe lässt sich nicht schreiben (ist der Datenträger voll?)."
+                 : "Standard output cannot be written (is the disk full?).";
+}
+
+std::string zensusfehler(Sprache s, const Zensusfehler& f) {
+    using A = Zensusfehler::Art;
+    const std::string d = zitat(s, f.datei, true);
+    switch (f.art) {
+        case A::nichtGeschrieben:
+            return de(s) ? "Die Datei " + d + " ließ sich nicht schreiben." : "The file " + d + " could not be written.";
+        case A::nichtGelesen:
+            return de(s) ? "Die Datei " + d + " ließ sich nicht lesen." : "The file " + d + " could not be read.";
+        case A::keineZensusdatei: {
+            const std::string zeile = f.zeile ? (de(s) ? " (Zeile " : " (line ") + ziffernText(f.zeile) + ")" : "";
+            return (de(s) ? "Die Datei " + d + " ist keine Zensusdatei" : "The file " + d + " is not a census file") +
+                   zeile + ".";
+        }
+        case A::passtNicht: {
+            const auto fuer = [s](const std::string& wurzel, const std::string& regel) {
+                return (de(s) ? "Wurzel " : "root ") + zitat(s, wurzel) + (de(s) ? " und Regel " : " and rule ") +
+                       zitat(s, regel);
+            };
+            return (de(s) ? "Die Zensusdateien passen nicht zusammen: " + d + " gilt für "
+                          : "The census files do not fit together: " + d + " holds for ") +
+                   fuer(f.wurzel, f.regel) + ", " + zitat(s, f.ersteDatei, true) + (de(s) ? " für " : " for ") +
+                   fuer(f.ersteWurzel, f.ersteRegel) + ".";
+        }
+    }
+    assert(false);
+    return {};
+}
+
+std::string zensusWurzel(Sprache s, const std::string& wurzel) { return (de(s) ? "Wurzel " : "Root ") + wurzel; }
+
+std::string zensusFortschritt(Sprache s, long long suppen, long long gesamt, long long jeSekunde) {
+    return ziffernText(suppen) + (de(s) ? " von " : " of ") + ziffernText(gesamt) + (de(s) ? " Suppen, " : " soups, ") +
+           ziffernText(jeSekunde) + (de(s) ? " je Sekunde" : " per second");
+}
+
+}  // namespace texte
