@@ -232,7 +232,12 @@ std::string mapText(const engine::Regel& regel, std::uint8_t maske) {
 
 std::string regelText(const engine::Regel& regel, std::uint8_t maske) {
     if (maske != 255) return mapText(regel, maske);
-    return "B" + engine::anzahlenText(regel.geburt) + "/S" + engine::anzahlenText(regel.ueberleben);
+    // Appended piece by piece: g++ 12 at -O3 warns falsely about "literal" + string.
+    std::string text = "B";
+    text += engine::anzahlenText(regel.geburt);
+    text += "/S";
+    text += engine::anzahlenText(regel.ueberleben);
+    return text;
 }
 
 std::string_view regelName(const engine::Regel& regel, std::uint8_t maske) {

@@ -430,7 +430,10 @@ Einwand pruefe(const Auftrag& auftrag) {
 }
 
 std::string regelName(const engine::Regel& regel, std::uint8_t nachbarMaske) {
-    std::string name = "b" + engine::anzahlenText(regel.geburt) + "s" + engine::anzahlenText(regel.ueberleben);
+    std::string name = "b";
+    name += engine::anzahlenText(regel.geburt);
+    name += 's';
+    name += engine::anzahlenText(regel.ueberleben);
     if (nachbarMaske != 255) {
         char ziffern[4];
         name += "_m";
