@@ -48,9 +48,15 @@ std::string zahlText(double wert) {
 }
 
 std::string ziffernText(long long wert) {
+    std::string text;
+    haengeZiffernAn(text, wert);
+    return text;
+}
+
+void haengeZiffernAn(std::string& text, long long wert) {
     char puffer[24];
     const auto r = std::to_chars(puffer, puffer + sizeof puffer, wert);
-    return std::string(puffer, r.ptr);
+    text.append(puffer, r.ptr);
 }
 
 std::string anzahlenText(std::uint16_t menge) {

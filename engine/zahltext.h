@@ -28,6 +28,9 @@ std::string zahlTextOhneBlank(double wert);
 /// A number as plain digits, without the leading blank ("75", "-3").
 std::string ziffernText(long long wert);
 
+/// Appends the digits of `wert` to `text`, as ziffernText() writes them, building no string.
+void haengeZiffernAn(std::string& text, long long wert);
+
 /// The neighbour counts 0..8 of a rule's set (bit k for k neighbours) as digits, ascending ("23").
 std::string anzahlenText(std::uint16_t menge);
 

@@ -58,23 +58,11 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
     Spalte* bits = bits_[s];
     std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
     std::uint64_t alleA = 0, alleB = 0;
-    // Each column as two words, and turned down by one cell: the last cell comes round to the top.
-    const std::uint64_t maskeA = n >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
-    const std::uint64_t maskeB = n > 64 ? (std::uint64_t{1} << (n - 64)) - 1 : 0;
-    const int wortUnten = n > 64 ? 1 : 0, bitUnten = (n - 1) % 64;
-    std::uint64_t vorA = spalten[0][n - 1], vorB = spalten[1][n - 1];  // the column before, round the field
-    int paare = 0, schraeg = 0;
     for (int x = 0; x < n; ++x) {
         const std::uint64_t a = spalten[0][x], b = spalten[1][x];
         bits[x] = a | Spalte{b} << 64;
         alleA |= a;
         alleB |= b;
-        const std::uint64_t runterA = ((a << 1) & maskeA) | ((spalten[wortUnten][x] >> bitUnten) & 1);
-        const std::uint64_t runterB = ((b << 1) | (a >> 63)) & maskeB;
-        paare += std::popcount(a & vorA) + std::popcount(b & vorB);
-        schraeg += std::popcount(vorA & runterA) + std::popcount(vorB & runterB);
-        vorA = a;
-        vorB = b;
     }
     const Spalte alle = alleA | Spalte{alleB} << 64;
     // The counts again after the last column, so that the sums go round without a test; a loop
@@ -93,17 +81,36 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
     int xMin = 0, xMax = n - 1;
     while (xMin < n && rund[xMin] == 0) ++xMin;
     while (xMax >= 0 && rund[xMax] == 0) --xMax;
-    // What no cyclic shift changes: how the column counts follow each other round the field,
-    // and how many living cells have a living neighbour to the right and up to the right; the
-    // second also tells a shape from its mirror image.
+    // What no cyclic shift changes: how the column counts follow each other round the field.
     Stand& stand = stand_[s];
-    std::uint64_t gestalt = gemischt(static_cast<std::uint64_t>(lebend) << 32 ^ static_cast<std::uint64_t>(quadrate));
-    gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
-    stand.gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(paare) << 32 ^ static_cast<std::uint64_t>(schraeg));
+    const std::uint64_t gestalt =
+        gemischt(static_cast<std::uint64_t>(lebend) << 32 ^ static_cast<std::uint64_t>(quadrate));
+    stand.gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
+    stand.feinBekannt = false;
     stand.lebende = lebend;
     stand.xMin = xMin;
     stand.yMin = alle == 0 ? n : ersteZelle(alle);
     stand.amRand = xMin == 0 || xMax == n - 1 || (alle & 1) != 0 || ((alle >> (n - 1)) & 1) != 0;
+}
+
+MORLIX_VEKTOR std::uint64_t Periodensuche::feineGestalt(int s) {
+    Stand& stand = stand_[s];
+    if (stand.feinBekannt) return stand.fein;
+    // How many living cells have a living neighbour to the right and down to the right; the
+    // second also tells a shape from its mirror image. Neither changes under a cyclic shift.
+    const int n = feldGroesse_;
+    const Spalte* bits = bits_[s];
+    const Spalte maske = feldMaske(n);
+    int paare = 0, schraeg = 0;
+    for (int x = 0, vor = n - 1; x < n; vor = x++) {
+        const Spalte v = bits[vor], runter = ((bits[x] << 1) & maske) | ((bits[x] >> (n - 1)) & 1);
+        const Spalte p = v & bits[x], q = v & runter;
+        paare += std::popcount(static_cast<std::uint64_t>(p)) + std::popcount(static_cast<std::uint64_t>(p >> 64));
+        schraeg += std::popcount(static_cast<std::uint64_t>(q)) + std::popcount(static_cast<std::uint64_t>(q >> 64));
+    }
+    stand.fein = gemischt(static_cast<std::uint64_t>(paare) << 32 ^ static_cast<std::uint64_t>(schraeg));
+    stand.feinBekannt = true;
+    return stand.fein;
 }
 
 bool Periodensuche::gleichVersetzt(int alt, int neu, int dx, int dy) const {
@@ -225,7 +232,8 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
         if (stand_[s].gestalt != jetzt.gestalt) continue;
         // The shapes match: cell by cell where they stand, or moved.
         int dx = 0, dy = 0;
-        if (std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0 || wandert(s, g, dx, dy)) {
+        if (std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0 ||
+            (feineGestalt(s) == feineGestalt(g) && wandert(s, g, dx, dy))) {
             befund_ = {bilanz.lebende, k, dx, dy};
             break;
         }

@@ -18,6 +18,8 @@ struct Befund {
     /// standing oscillator, which is preferred when both fit.
     int dx = 0;
     int dy = 0;
+
+    bool operator==(const Befund&) const = default;
 };
 
 /// Living cells of the visible field, counted in the cell array.
@@ -48,8 +50,12 @@ private:
 
     /// What one state of the ring looks like, beyond its cells.
     struct Stand {
-        /// Hash of quantities that no shift changes; equal for a state and its moved copy.
+        /// Hash of the column counts, which no shift changes; equal for a state and its moved copy.
         std::uint64_t gestalt;
+        /// A finer such hash (neighbouring pairs of cells), worked out only when a moved copy is
+        /// sought; valid while `feinBekannt`.
+        std::uint64_t fein;
+        bool feinBekannt;
         /// Living cells.
         int lebende;
         /// First living column and row, for a move on the plane.
@@ -66,6 +72,7 @@ private:
     };
 
     void erfasse(int s, int n, const std::uint64_t (&spalten)[2][engine::kMaxFeld + 4], const std::uint8_t* spaltenLebende);
+    std::uint64_t feineGestalt(int s);
     bool wandert(int alt, int neu, int& dx, int& dy);
     bool gleichVersetzt(int alt, int neu, int dx, int dy) const;
 

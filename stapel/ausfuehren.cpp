@@ -62,12 +62,19 @@ int fuehreAus(const Auftrag& a, std::ostream& aus, std::ostream& fehler) {
     if (a.verlauf) {
         // Lines gather in a buffer: a million generations write a million lines.
         std::string zeilen = texte::verlaufKopf(a.sprache) + '\n';
+        // A settled world says the same for many generations: its finding is told once.
+        history::Befund gesagt{-1};
+        std::string befund;
         w->generationen(a.generationen, [&](double generation, const history::Befund& b) {
-            zeilen += engine::ziffernText(static_cast<long long>(generation));
+            if (b != gesagt) {
+                gesagt = b;
+                befund = texte::befund(a.sprache, b);
+            }
+            engine::haengeZiffernAn(zeilen, static_cast<long long>(generation));
             zeilen += ';';
-            zeilen += engine::ziffernText(b.lebende);
+            engine::haengeZiffernAn(zeilen, b.lebende);
             zeilen += ';';
-            zeilen += texte::befund(a.sprache, b);
+            zeilen += befund;
             zeilen += '\n';
             if (zeilen.size() > (1u << 16)) {
                 aus << zeilen;
