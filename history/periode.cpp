@@ -55,16 +55,8 @@ void Periodensuche::neuerLauf(const engine::Welt& w) {
 
 MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&spalten)[2][engine::kMaxFeld + 4],
                                           const std::uint8_t* spaltenLebende) {
-    Spalte* bits = bits_[s];
     std::memcpy(spaltenLebende_[s], spaltenLebende, static_cast<std::size_t>(n));
-    std::uint64_t alleA = 0, alleB = 0;
-    for (int x = 0; x < n; ++x) {
-        const std::uint64_t a = spalten[0][x], b = spalten[1][x];
-        bits[x] = a | Spalte{b} << 64;
-        alleA |= a;
-        alleB |= b;
-    }
-    const Spalte alle = alleA | Spalte{alleB} << 64;
+    for (int w = 0; w < 2; ++w) std::memcpy(woerter_[s][w], spalten[w], sizeof spalten[w][0] * static_cast<std::size_t>(n));
     // The counts again after the last column, so that the sums go round without a test; a loop
     // without branches, which the compiler turns into vector code.
     std::int32_t rund[engine::kMaxFeld + 2] = {};
@@ -78,9 +70,6 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
         folge1 += rund[x] * rund[x + 1];
         folge2 += rund[x] * rund[x + 2];
     }
-    int xMin = 0, xMax = n - 1;
-    while (xMin < n && rund[xMin] == 0) ++xMin;
-    while (xMax >= 0 && rund[xMax] == 0) --xMax;
     // What no cyclic shift changes: how the column counts follow each other round the field.
     Stand& stand = stand_[s];
     const std::uint64_t gestalt =
@@ -88,6 +77,17 @@ MORLIX_VEKTOR void Periodensuche::erfasse(int s, int n, const std::uint64_t (&sp
     stand.gestalt = gemischt(gestalt ^ static_cast<std::uint64_t>(folge1) << 32 ^ static_cast<std::uint64_t>(folge2));
     stand.feinBekannt = false;
     stand.lebende = lebend;
+    if (rand_ == engine::Rand::Torus) return;  // a move round the torus is found without the corner
+
+    std::uint64_t alleA = 0, alleB = 0;
+    for (int x = 0; x < n; ++x) {
+        alleA |= spalten[0][x];
+        alleB |= spalten[1][x];
+    }
+    const Spalte alle = alleA | Spalte{alleB} << 64;
+    int xMin = 0, xMax = n - 1;
+    while (xMin < n && rund[xMin] == 0) ++xMin;
+    while (xMax >= 0 && rund[xMax] == 0) --xMax;
     stand.xMin = xMin;
     stand.yMin = alle == 0 ? n : ersteZelle(alle);
     stand.amRand = xMin == 0 || xMax == n - 1 || (alle & 1) != 0 || ((alle >> (n - 1)) & 1) != 0;
@@ -99,12 +99,11 @@ MORLIX_VEKTOR std::uint64_t Periodensuche::feineGestalt(int s) {
     // How many living cells have a living neighbour to the right and down to the right; the
     // second also tells a shape from its mirror image. Neither changes under a cyclic shift.
     const int n = feldGroesse_;
-    const Spalte* bits = bits_[s];
     const Spalte maske = feldMaske(n);
     int paare = 0, schraeg = 0;
     for (int x = 0, vor = n - 1; x < n; vor = x++) {
-        const Spalte v = bits[vor], runter = ((bits[x] << 1) & maske) | ((bits[x] >> (n - 1)) & 1);
-        const Spalte p = v & bits[x], q = v & runter;
+        const Spalte v = spalte(s, vor), hier = spalte(s, x), runter = ((hier << 1) & maske) | ((hier >> (n - 1)) & 1);
+        const Spalte p = v & hier, q = v & runter;
         paare += std::popcount(static_cast<std::uint64_t>(p)) + std::popcount(static_cast<std::uint64_t>(p >> 64));
         schraeg += std::popcount(static_cast<std::uint64_t>(q)) + std::popcount(static_cast<std::uint64_t>(q >> 64));
     }
@@ -115,20 +114,18 @@ MORLIX_VEKTOR std::uint64_t Periodensuche::feineGestalt(int s) {
 
 bool Periodensuche::gleichVersetzt(int alt, int neu, int dx, int dy) const {
     const int n = feldGroesse_;
-    const Spalte* von = bits_[alt];
-    const Spalte* nach = bits_[neu];
     if (rand_ == engine::Rand::Torus) {
         const int unten = (dy + n) % n;
         for (int x = 0, q = (n - dx) % n; x < n; ++x, q = q + 1 == n ? 0 : q + 1)
-            if (gedreht(von[q], unten, n) != nach[x]) return false;
+            if (gedreht(spalte(alt, q), unten, n) != spalte(neu, x)) return false;
         return true;
     }
     // Both states keep clear of the edges and hold as many cells, so no cell can be pushed out.
     const Spalte maske = feldMaske(n);
     for (int x = 0; x < n; ++x) {
         const int q = x - dx;
-        const Spalte v = q >= 0 && q < n ? von[q] : 0;
-        if ((dy >= 0 ? (v << dy) & maske : v >> -dy) != nach[x]) return false;
+        const Spalte v = q >= 0 && q < n ? spalte(alt, q) : 0;
+        if ((dy >= 0 ? (v << dy) & maske : v >> -dy) != spalte(neu, x)) return false;
     }
     return true;
 }
@@ -154,7 +151,7 @@ bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
     int anker = -1;
     for (int x = 0; x < n; ++x)
         if (jetzt[x] != 0 && (anker < 0 || haeufigkeit[jetzt[x]] < haeufigkeit[jetzt[anker]])) anker = x;
-    const Spalte ziel = bits_[neu][anker];
+    const Spalte ziel = spalte(neu, anker);
     const int zielZelle = ersteZelle(ziel);
     // Row shifts that turn the old column into the anchor; a field that repeats itself offers
     // the same old column again and again, so they are kept for the next one.
@@ -166,7 +163,7 @@ bool Periodensuche::wandert(int alt, int neu, int& dx, int& dy) {
         if (vorher[q] != jetzt[anker]) continue;
         const int d = (anker - q + n) % n;
         if (!std::equal(jetzt + d, jetzt + n, vorher) || !std::equal(jetzt, jetzt + d, vorher + n - d)) continue;
-        const Spalte quelle = bits_[alt][q];
+        const Spalte quelle = spalte(alt, q);
         if (zahlDrehungen < 0 || quelle != gedrehteQuelle) {
             zahlDrehungen = 0;
             gedrehteQuelle = quelle;
@@ -232,7 +229,9 @@ void Periodensuche::nachSchritt(const engine::Welt& w) {
         if (stand_[s].gestalt != jetzt.gestalt) continue;
         // The shapes match: cell by cell where they stand, or moved.
         int dx = 0, dy = 0;
-        if (std::memcmp(bits_[s], bits_[g], sizeof bits_[g][0] * n) == 0 ||
+        const std::size_t laenge = sizeof woerter_[g][0][0] * static_cast<std::size_t>(n);
+        if ((std::memcmp(woerter_[s][0], woerter_[g][0], laenge) == 0 &&
+             std::memcmp(woerter_[s][1], woerter_[g][1], laenge) == 0) ||
             (feineGestalt(s) == feineGestalt(g) && wandert(s, g, dx, dy))) {
             befund_ = {bilanz.lebende, k, dx, dy};
             break;

@@ -58,10 +58,10 @@ private:
         bool feinBekannt;
         /// Living cells.
         int lebende;
-        /// First living column and row, for a move on the plane.
+        /// First living column and row, for a move on the plane (not kept on the torus).
         int xMin;
         int yMin;
-        /// Whether a living cell lies in an edge row or column.
+        /// Whether a living cell lies in an edge row or column (not kept on the torus).
         bool amRand;
     };
     /// A cyclic shift to be checked, with its rank: smaller first.
@@ -76,8 +76,12 @@ private:
     bool wandert(int alt, int neu, int& dx, int& dy);
     bool gleichVersetzt(int alt, int neu, int dx, int dy) const;
 
-    /// The living cells of every slot's field, one column per entry, cell y in bit y.
-    Spalte bits_[engine::kRing][engine::kMaxFeld] = {};
+    /// Column x of slot s's living cells, cell y in bit y.
+    Spalte spalte(int s, int x) const { return woerter_[s][0][x] | Spalte{woerter_[s][1][x]} << 64; }
+
+    /// The living cells of every slot's field as the step counted them: cells 0..63 of each
+    /// column in the first word, the rest in the second; copied whole, compared whole.
+    std::uint64_t woerter_[engine::kRing][2][engine::kMaxFeld] = {};
     std::uint8_t spaltenLebende_[engine::kRing][engine::kMaxFeld] = {};
     Stand stand_[engine::kRing] = {};
     Versatz versaetze_[engine::kMaxFeld * engine::kMaxFeld] = {};
