@@ -70,6 +70,7 @@ TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
         {{A::teil, "3/2", 0, {}}, "Der Teil „3/2“ ist nicht K/M mit 1 ≤ K ≤ M.", "The share “3/2” is not K/M with 1 ≤ K ≤ M."},
         {{A::zensusMitDatei, "a.rle", 0, {}}, "Ein Zensus liest keine Datei; „a.rle“ ist zu viel.",
          "A census reads no file; “a.rle” is one too many."},
+        {{A::regel, "", 0, {}, {.art = storage::Ablehnung::Art::keineRegel}}, "Es ist keine Regel angegeben.", "No rule is given."},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(texte::aufruffehler(Sprache::deutsch, f.f) + "|" + texte::aufruffehler(Sprache::englisch, f.f),
@@ -81,35 +82,46 @@ TEST(Texte, CommandLineFaultsInBothLanguagesWithTheirValues) {
 TEST(Texte, FileProblemsInBothLanguagesWithTheirNamesAndWhatFollows) {
     using F = texte::Problem::Fall;
     const struct { texte::Problem p; const char *de, *en; } faelle[] = {
-        {{F::keineWelt, "a.VIR", ""},
+        {{F::keineWelt, "a.VIR"},
          "Die Datei „a.VIR“ ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben. Die Welt bleibt, wie sie war.",
          "The file “a.VIR” is not a world: world files end in “.vir”, in small letters. The world stays as it was."},
-        {{F::nichtGelesen, "a.vir", "ist leer"}, "Die Datei „a.vir“ ist leer. Die Welt bleibt, wie sie war.",
-         "The file “a.vir” ist leer. The world stays as it was."},
-        {{F::suchmuster, "*.vir", ""},
+        {{F::nichtGelesen, "a.vir", {}, {}, {0, storage::Lesegrund::leer}},
+         "Die Datei „a.vir“ ist leer. Die Welt bleibt, wie sie war.", "The file “a.vir” is empty. The world stays as it was."},
+        {{F::suchmuster, "*.vir"},
          "Der Name „*.vir“ enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens. Die Welt ist nicht gespeichert.",
          "The name “*.vir” contains “*” or “?”: these are search patterns, not characters of a file name. The world is not saved."},
-        {{F::musterAbgelehnt, "", "Zu groß."},
-         "Das Muster aus der Zwischenablage lässt sich nicht einfügen. Zu groß. Die Welt bleibt, wie sie war.",
-         "The pattern from the clipboard cannot be inserted. Zu groß. The world stays as it was."},
-        {{F::keinMusterformat, ".bmp", ""}, "Die Endung „.bmp“ sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.",
+        {{F::musterAbgelehnt, "", {.art = storage::Ablehnung::Art::keinMuster}},
+         "Das Muster aus der Zwischenablage lässt sich nicht einfügen. Der Text enthält kein Muster. Die Welt bleibt, wie sie war.",
+         "The pattern from the clipboard cannot be inserted. The text holds no pattern. The world stays as it was."},
+        {{F::keinMusterformat, ".bmp"}, "Die Endung „.bmp“ sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life.",
          "The ending “.bmp” names no pattern format; possible are .rle, .cells, .lif and .life."},
-        {{F::weltNichtGespeichert, "x", "voll"}, "Die Welt lässt sich nicht als „x“ speichern: voll.", "The world cannot be saved as “x”: voll."},
-        {{F::musterNichtGespeichert, "m", "voll"}, "Das Muster lässt sich nicht als „m“ speichern: voll.", "The pattern cannot be saved as “m”: voll."},
-        {{F::nichtGespeichert, "b", "voll"}, "Die Datei „b“ lässt sich nicht speichern: voll.", "The file “b” cannot be saved: voll."},
-        {{F::nichtKodierbar, "b.png", ""}, "Die Datei „b.png“ lässt sich nicht speichern: das Bild lässt sich nicht kodieren.",
+        {{F::weltNichtGespeichert, "x", {}, storage::Dateigrund::pipe},
+         "Die Welt lässt sich nicht als „x“ speichern: unter diesem Namen steht eine benannte Pipe, keine gewöhnliche Datei.",
+         "The world cannot be saved as “x”: this name belongs to a named pipe, not to a regular file."},
+        {{F::musterNichtGespeichert, "m", {}, storage::Dateigrund::schreibfehler},
+         "Das Muster lässt sich nicht als „m“ speichern: beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?).",
+         "The pattern cannot be saved as “m”: an error occurred while writing (is the disk full?)."},
+        {{F::nichtGespeichert, "b.gif", {.art = storage::Ablehnung::Art::gifUngeeignet}},
+         "Die Datei „b.gif“ lässt sich nicht speichern: das Bild hat eine Größe oder Farbzahl, die GIF nicht kennt.",
+         "The file “b.gif” cannot be saved: the picture has a size or number of colours that GIF does not know."},
+        {{F::nichtKodierbar, "b.png"}, "Die Datei „b.png“ lässt sich nicht speichern: das Bild lässt sich nicht kodieren.",
          "The file “b.png” cannot be saved: the picture cannot be encoded."},
-        {{F::keinObjekt, "xq4_", ""},
+        {{F::keinObjekt, "xq4_"},
          "Das Muster aus dem Zensus lässt sich nicht einfügen. „xq4_“ ist kein Objekt. Die Welt bleibt, wie sie war.",
          "The pattern from the census cannot be inserted. “xq4_” is no object. The world stays as it was."},
-        {{F::geburtBeiNull, "", ""},
+        {{F::eigenerSatz, "", {.art = storage::Ablehnung::Art::regelNichtHier, .klausel = storage::Ablehnung::Klausel::sechseck, .name = "B3/S23H"},
+          {}, {}, {.art = storage::Ablehnung::Art::randUnbekannt, .zeile = 1, .name = ":Q"}},
+         "Die Regel „B3/S23H“ lässt sich hier nicht einstellen: sie gilt im Sechseckgitter. Der Rand „:Q“ in Zeile 1 ist unbekannt.",
+         "The rule “B3/S23H” cannot be set here: it holds on the hexagonal grid. The edge “:Q” in line 1 is unknown."},
+        {{F::geburtBeiNull, ""},
          "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus.",
          "A rule with birth on 0 neighbours fills the unbounded plane; there is no census for it."},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(texte::problemText(Sprache::deutsch, f.p) + "|" + texte::problemText(Sprache::englisch, f.p),
                   std::string(f.de) + "|" + f.en);
-    EXPECT_EQ(texte::problemGrund(Sprache::englisch, {F::musterAbgelehnt, "a.rle", "Zu groß."}), "“a.rle”: Zu groß.");
+    EXPECT_EQ(texte::problemGrund(Sprache::englisch, {F::musterAbgelehnt, "a.rle", {.art = storage::Ablehnung::Art::keinMuster}}),
+              "“a.rle”: The text holds no pattern.");
     // The file system's reasons, each in both languages, reading ones after the name, writing ones after the colon.
     using G = storage::Dateigrund;
     EXPECT_EQ(texte::problemText(Sprache::deutsch, {F::nichtGelesen, "a.rle", {}, G::zuGross}),
