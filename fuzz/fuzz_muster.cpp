@@ -15,7 +15,7 @@ namespace {
 bool setze(const storage::Muster& m, engine::Welt& welt) {
     welt.loescheZellen();
     welt.feldGroesse = engine::kMaxFeld;
-    std::string grund;
+    storage::Ablehnung grund;
     const auto platz = storage::platzFuer(m, engine::kMaxFeld, grund);
     if (platz) storage::setzeEin(welt, m, *platz);
     return platz.has_value();
@@ -27,11 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string_view text(reinterpret_cast<const char*>(daten), groesse);
     const storage::MusterGelesen g = storage::MUSTER_LESER(text);
     if (!g.muster) {
-        if (g.fehler.empty()) std::abort();
+        if (!g.fehler) std::abort();
         return 0;
     }
     const storage::Muster& m = *g.muster;
-    if (!g.fehler.empty() || m.breite < 0 || m.hoehe < 0 || m.breite > engine::kMaxFeld || m.hoehe > engine::kMaxFeld)
+    if (g.fehler || m.breite < 0 || m.hoehe < 0 || m.breite > engine::kMaxFeld || m.hoehe > engine::kMaxFeld)
         std::abort();
     // Two worlds of 2 MB each, made once for every run.
     static engine::Welt* const vorher = new engine::Welt;

@@ -53,9 +53,9 @@ std::optional<texte::Aufruffehler> setze(Auftrag& a, const Option& o, std::strin
         if (!n) return falsch(A::generationen, run::kMaxGenerationen);
         a.generationen = *n;
     } else if (o.lang == "regel") {
-        std::string fehler;
+        storage::Ablehnung fehler;
         a.regel = storage::liesRegelEingabe(wert, fehler);
-        if (!a.regel) return texte::Aufruffehler{A::regel, fehler, 0, {}};
+        if (!a.regel) return texte::Aufruffehler{A::regel, {}, 0, {}, std::move(fehler)};
     } else if (o.lang == "maske") {
         a.maske = zahl<std::uint8_t>(wert, 0, 255);
         if (!a.maske) return falsch(A::maske);

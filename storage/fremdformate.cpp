@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/zahltext.h"
 #include "storage/lesehilfe.h"
 #include "storage/muster.h"
 #include "storage/musterlesen.h"
@@ -12,6 +11,8 @@ namespace storage {
 namespace {
 
 // ---- MCell ----
+
+using A = Ablehnung::Art;
 
 constexpr Zellzeichen kMCellZeichen{".", "*A", "#L", "BCDEFGHIJKLMNOPQRSTUVWXabcdefghij"};
 
@@ -43,8 +44,6 @@ struct Knoten {
         rechts = std::max(rechts, x1), unten = std::max(unten, y1);
     }
 };
-
-constexpr std::string_view kKeinKnoten = "ist weder ein Blatt aus 8 × 8 Zellen noch ein Knoten „Stufe NW NO SW SO“.";
 
 // The highest level read; its side still fits the coordinates with room to spare.
 constexpr int kMaxStufe = 62;
@@ -89,12 +88,12 @@ void male(const std::vector<Knoten>& knoten, std::int32_t index, std::int64_t x,
 }  // namespace
 
 MusterGelesen liesLife105(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     auto m = std::make_unique<Muster>();
     std::int64_t min[2] = {0, 0}, max[2] = {-1, -1};
     bool lebende = false, zeilen = false, bloecke = false;
     // The first pass reads the rule and finds the box; the second, with `ziel`, sets the cells.
-    auto durchlauf = [&](Muster* ziel, std::string& fehler) {
+    auto durchlauf = [&](Muster* ziel, Ablehnung& fehler) {
         Zeilen z(text);
         std::string_view s;
         std::int64_t links = 0, y = 0;  // the block's left column and the next row
@@ -138,18 +137,18 @@ MusterGelesen liesLife105(std::string_view text) {
         }
         return true;
     };
-    std::string fehler;
+    Ablehnung fehler;
     if (!durchlauf(nullptr, fehler)) return abgelehnt(fehler);
-    if (!zeilen) return abgelehnt(kKeineZellen);
+    if (!zeilen) return abgelehnt(A::keineZellen);
     if (bloecke && lebende) m->position = std::array<std::int64_t, 2>{min[0], min[1]};
     return fuelle(std::move(m), max[0] - min[0] + 1, max[1] - min[1] + 1,
                   [&](Muster* ziel) { durchlauf(ziel, fehler); });
 }
 
 MusterGelesen liesMCell(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     auto m = std::make_unique<Muster>();
-    std::string fehler;
+    Ablehnung fehler;
     Zeilen zeilen(text);
     std::string_view z;
     std::optional<std::string_view> brett;
@@ -157,8 +156,7 @@ MusterGelesen liesMCell(std::string_view text) {
     while (zeilen.naechste(z)) {
         const std::string_view s = ohneBlanks(z);
         if (const auto spiel = wert(s, "#GAME"); spiel && !gleichOhneFall(*spiel, "Life"))
-            return abgelehnt("Die MCell-Datei ist für das Spiel " + zitat(*spiel) +
-                             "; gelesen werden nur Regeln der Art „Life“ mit zwei Zuständen.");
+            return abgelehnt({.art = A::spiel, .name = std::string(*spiel)});
         if (const auto regel = wert(s, "#RULE"); regel && !liesRegelUndGitter(*regel, *m, zeilen.nummer(), true, fehler))
             return abgelehnt(fehler);
         if (const auto b = wert(s, "#BOARD")) brett = b;
@@ -169,15 +167,14 @@ MusterGelesen liesMCell(std::string_view text) {
 }
 
 MusterGelesen liesMakrozellen(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     auto m = std::make_unique<Muster>();
-    std::string fehler;
+    Ablehnung fehler;
     Zeilen zeilen(text);
     std::string_view z;
-    if (!zeilen.naechste(z) || !beginntMit(ohneBlanks(z), "[M2]"))
-        return abgelehnt("Die erste Zeile einer Makrozellen-Datei beginnt mit „[M2]“.");
+    if (!zeilen.naechste(z) || !beginntMit(ohneBlanks(z), "[M2]")) return abgelehnt(A::keinM2);
     std::vector<Knoten> knoten(1);
-    auto falsch = [&](std::string_view was) { return abgelehnt(zeile(zeilen.nummer()) + " " + std::string(was)); };
+    auto falsch = [&](A art, long long zahl = 0) { return abgelehnt(art, zeilen.nummer(), zahl); };
     while (zeilen.naechste(z)) {
         std::string_view s = ohneBlanks(z);
         if (s.empty()) continue;
@@ -187,40 +184,36 @@ MusterGelesen liesMakrozellen(std::string_view text) {
             continue;
         }
         if (knoten.size() > static_cast<std::size_t>(kMaxKnoten))
-            return abgelehnt("Die Makrozellen-Datei hat mehr als " + engine::ziffernText(kMaxKnoten) +
-                             " Knoten, mehr als ein Muster braucht, das in das größte Feld passt.");
+            return abgelehnt(A::vieleKnoten, 0, kMaxKnoten);
         Knoten k;
         if (!ziffer(s.front())) {
-            if (!liesBlatt(s, k)) return falsch(kKeinKnoten);
+            if (!liesBlatt(s, k)) return falsch(A::keinKnoten);
             knoten.push_back(k);
             continue;
         }
         Zahl stufe;
         liesZahl(s, stufe);
-        if (stufe.wert == 1 && !stufe.zuGross)
-            return falsch("enthält einen Knoten mit mehreren Zuständen; gelesen werden nur Muster mit zwei Zuständen.");
-        if (stufe.zuGross || stufe.wert < 4 || stufe.wert > kMaxStufe)
-            return falsch("enthält einen Knoten einer Stufe, die es nicht gibt (4 bis " + engine::ziffernText(kMaxStufe) +
-                          ").");
+        if (stufe.wert == 1 && !stufe.zuGross) return falsch(A::knotenZustaende);
+        if (stufe.zuGross || stufe.wert < 4 || stufe.wert > kMaxStufe) return falsch(A::knotenStufe, kMaxStufe);
         k.stufe = static_cast<int>(stufe.wert);
         const std::int64_t halb = std::int64_t{1} << (k.stufe - 1);
         for (int q = 0; q < 4; ++q) {
             Zahl kind;
             const bool abstand = !s.empty() && leer(s.front());
             s = ohneBlanks(s);
-            if (!abstand || !liesZahl(s, kind)) return falsch(kKeinKnoten);
+            if (!abstand || !liesZahl(s, kind)) return falsch(A::keinKnoten);
             if (kind.zuGross || kind.wert >= static_cast<std::int64_t>(knoten.size()) ||
                 (kind.wert > 0 && knoten[static_cast<std::size_t>(kind.wert)].stufe != k.stufe - 1))
-                return falsch("verweist auf einen Knoten, der davor nicht mit der Stufe darunter steht.");
+                return falsch(A::knotenVerweis);
             k.kind[q] = static_cast<std::int32_t>(kind.wert);
             const Knoten& c = knoten[static_cast<std::size_t>(kind.wert)];
             const std::int64_t dx = (q & 1) * halb, dy = (q >> 1) * halb;
             if (!c.leer()) k.nimmAuf(c.links + dx, c.oben + dy, c.rechts + dx, c.unten + dy);
         }
-        if (!ohneBlanks(s).empty()) return falsch(kKeinKnoten);
+        if (!ohneBlanks(s).empty()) return falsch(A::keinKnoten);
         knoten.push_back(k);
     }
-    if (knoten.size() == 1) return abgelehnt(kKeineZellen);
+    if (knoten.size() == 1) return abgelehnt(A::keineZellen);
     const Knoten& wurzel = knoten.back();
     if (wurzel.leer()) return {std::move(m), {}};
     // The root's middle is the origin, one row lower than the middle of its rows, as the format's writers place it.

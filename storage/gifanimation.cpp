@@ -30,14 +30,14 @@ GifAnimation::GifAnimation(int breite, int hoehe, const std::vector<std::uint32_
     : datei_(std::make_unique<Datei>()), farben_(farben), breite_(breite), hoehe_(hoehe), verzoegerung_(verzoegerung) {
     if (breite < 1 || hoehe < 1 || breite > 65535 || hoehe > 65535 || farben.empty() || farben.size() > 255 ||
         verzoegerung < 0 || verzoegerung > 65535) {
-        fehler_ = "das Bild hat eine Größe oder Farbzahl, die GIF nicht kennt";
+        fehler_.art = Ablehnung::Art::gifUngeeignet;
         return;
     }
     for (std::uint32_t& f : farben_) f &= 0xFFFFFF;
     int code = 0;
     datei_->gif = EGifOpen(&daten_, anhaengen, &code);
     if (!datei_->gif) {
-        scheitert("anlegen", code);
+        scheitert(Ablehnung::Klausel::anlegen, code);
         return;
     }
     EGifSetGifVersion(datei_->gif, true);
@@ -48,13 +48,13 @@ GifAnimation::GifAnimation(int breite, int hoehe, const std::vector<std::uint32_
                         static_cast<GifByteType>(farben[k])};
     ColorMapObject* palette = GifMakeMapObject(static_cast<int>(eintraege.size()), eintraege.data());
     if (!palette) {
-        scheitert("anlegen", E_GIF_ERR_NOT_ENOUGH_MEM);
+        scheitert(Ablehnung::Klausel::anlegen, E_GIF_ERR_NOT_ENOUGH_MEM);
         return;
     }
     const int ok = EGifPutScreenDesc(datei_->gif, breite, hoehe, 8, 0, palette);
     GifFreeMapObject(palette);
     if (ok != GIF_OK) {
-        scheitert("beginnen", datei_->gif->Error);
+        scheitert(Ablehnung::Klausel::beginnen, datei_->gif->Error);
         return;
     }
 
@@ -65,21 +65,21 @@ GifAnimation::GifAnimation(int breite, int hoehe, const std::vector<std::uint32_
         EGifPutExtensionBlock(datei_->gif, sizeof kennung, kennung) != GIF_OK ||
         EGifPutExtensionBlock(datei_->gif, sizeof schleife, schleife) != GIF_OK ||
         EGifPutExtensionTrailer(datei_->gif) != GIF_OK)
-        scheitert("beginnen", datei_->gif->Error);
+        scheitert(Ablehnung::Klausel::beginnen, datei_->gif->Error);
 }
 
 GifAnimation::~GifAnimation() {
     if (datei_->gif) EGifCloseFile(datei_->gif, nullptr);
 }
 
-void GifAnimation::scheitert(const char* was, int code) {
-    if (!fehler_.empty()) return;
+void GifAnimation::scheitert(Ablehnung::Klausel schritt, int code) {
+    if (fehler_) return;
     const char* grund = GifErrorString(code);
-    fehler_ = std::string("das GIF lässt sich nicht ") + was + (grund ? std::string(" (") + grund + ")" : "");
+    fehler_ = {.art = Ablehnung::Art::gifGescheitert, .klausel = schritt, .name = grund ? grund : ""};
 }
 
 bool GifAnimation::bild(const std::uint32_t* pixel) {
-    if (!fehler_.empty() || !datei_->gif) return false;
+    if (fehler_ || !datei_->gif) return false;
     const std::size_t anzahl = static_cast<std::size_t>(breite_) * static_cast<std::size_t>(hoehe_);
     neu_.resize(anzahl);
     // Neighbouring pixels mostly share a colour.
@@ -145,7 +145,7 @@ bool GifAnimation::schreibeWartendes() {
     for (int y = 0; ok && y < r.hoehe; ++y)
         ok = EGifPutLine(datei_->gif, wartend_.data() + static_cast<std::size_t>(y) * r.breite, r.breite) == GIF_OK;
     if (!ok) {
-        scheitert("schreiben", datei_->gif->Error);
+        scheitert(Ablehnung::Klausel::schreiben, datei_->gif->Error);
         return false;
     }
     wartendeZeit_ = -1;
@@ -154,12 +154,12 @@ bool GifAnimation::schreibeWartendes() {
 
 std::optional<std::string> GifAnimation::fertig() {
     if (!datei_->gif) return std::nullopt;
-    if (fehler_.empty() && wartendeZeit_ >= 0) schreibeWartendes();
+    if (!fehler_ && wartendeZeit_ >= 0) schreibeWartendes();
     int code = 0;
     const int ok = EGifCloseFile(datei_->gif, &code);
     datei_->gif = nullptr;
-    if (ok != GIF_OK) scheitert("abschließen", code);
-    if (!fehler_.empty()) return std::nullopt;
+    if (ok != GIF_OK) scheitert(Ablehnung::Klausel::abschliessen, code);
+    if (fehler_) return std::nullopt;
     return std::move(daten_);
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/ablehnung.h"
+
 namespace storage {
 
 /// An animated GIF built frame by frame in memory: GIF89a, one global palette, looping forever.
@@ -25,15 +27,15 @@ public:
     bool bild(const std::uint32_t* pixel);
     /// Ends the animation: the complete file, or nothing with fehler() set.
     std::optional<std::string> fertig();
-    /// A German reason for the first failure; empty while all went well.
-    const std::string& fehler() const { return fehler_; }
+    /// The reason for the first failure; none while all went well.
+    const Ablehnung& fehler() const { return fehler_; }
 
 private:
     // A frame waits until the next one shows whether it lasts longer.
     struct Rechteck {
         int x = 0, y = 0, breite = 0, hoehe = 0;
     };
-    void scheitert(const char* was, int code);
+    void scheitert(Ablehnung::Klausel schritt, int code);
     bool schreibeWartendes();
 
     struct Datei;
@@ -45,7 +47,7 @@ private:
     Rechteck rechteck_;
     int wartendeZeit_ = -1;  // hundredths of a second; -1: no frame waits
     std::string daten_;
-    std::string fehler_;
+    Ablehnung fehler_;
     int breite_;
     int hoehe_;
     int verzoegerung_;

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "engine/zahltext.h"
-
 namespace storage {
 
 namespace {
@@ -36,14 +34,15 @@ bool istGzip(std::string_view daten) { return daten.size() >= 2 && daten[0] == '
 
 Entpackt entpackeGzip(std::string_view daten, std::size_t grenze) {
     Entpackt antwort;
-    auto fehler = [&antwort](std::string grund) {
+    using A = Ablehnung::Art;
+    auto fehler = [&antwort](A art, long long zahl = 0) {
         antwort.text.clear();
         antwort.text.shrink_to_fit();
-        antwort.fehler = std::move(grund);
+        antwort.fehler = {.art = art, .zahl1 = zahl};
         return std::move(antwort);
     };
     Strom strom;
-    if (!strom.ok()) return fehler("Der gepackte Inhalt lässt sich nicht entpacken.");
+    if (!strom.ok()) return fehler(A::nichtEntpackbar);
     z_stream& z = strom.z();
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(daten.data()));
     // The caller bounds the input far below what uInt holds.
@@ -51,8 +50,7 @@ Entpackt entpackeGzip(std::string_view daten, std::size_t grenze) {
     for (;;) {
         const std::size_t fertig = antwort.text.size();
         if (fertig > grenze)
-            return fehler("Der entpackte Inhalt ist größer als " + engine::ziffernText(static_cast<long long>(grenze >> 20)) +
-                          " MB und wird nicht gelesen.");
+            return fehler(A::entpacktZuGross, static_cast<long long>(grenze >> 20));
         antwort.text.resize(std::min(fertig + kSchritt, grenze + 1));
         z.next_out = reinterpret_cast<Bytef*>(antwort.text.data() + fertig);
         z.avail_out = static_cast<uInt>(antwort.text.size() - fertig);
@@ -63,8 +61,8 @@ Entpackt entpackeGzip(std::string_view daten, std::size_t grenze) {
             return antwort;
         }
         // There is always room for output, so a stop without progress means the input ended early.
-        if (ergebnis == Z_BUF_ERROR) return fehler("Der gepackte Inhalt (gzip) ist unvollständig.");
-        if (ergebnis != Z_OK) return fehler("Der gepackte Inhalt (gzip) ist beschädigt.");
+        if (ergebnis == Z_BUF_ERROR) return fehler(A::gzipUnvollstaendig);
+        if (ergebnis != Z_OK) return fehler(A::gzipBeschaedigt);
     }
 }
 

@@ -4,15 +4,17 @@
 #include <string>
 #include <string_view>
 
+#include "storage/ablehnung.h"
+
 namespace storage {
 
 /// True when the bytes start with the gzip magic number 1f 8b.
 bool istGzip(std::string_view daten);
 
-/// Unpacked bytes, or an empty text and a German sentence saying why not.
+/// Unpacked bytes, or an empty text and the reason why not.
 struct Entpackt {
     std::string text;
-    std::string fehler;
+    Ablehnung fehler;
 };
 
 /// Unpacks the first gzip member of `daten`; more than `grenze` unpacked bytes are refused as

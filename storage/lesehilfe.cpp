@@ -3,8 +3,6 @@
 #include <charconv>
 #include <system_error>
 
-#include "engine/zahltext.h"
-
 namespace storage {
 
 bool gleichOhneFall(std::string_view a, std::string_view b) { return a.size() == b.size() && beginntMit(a, b, true); }
@@ -67,8 +65,6 @@ std::string zitat(std::string_view name, bool ende) {
     if (bis < name.size()) text += "…";
     return text + "“";
 }
-
-std::string zeile(int nummer) { return "Zeile " + engine::ziffernText(nummer); }
 
 bool Zeilen::naechste(std::string_view& z) {
     if (pos_ >= text_.size()) return false;

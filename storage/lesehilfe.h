@@ -40,9 +40,6 @@ inline constexpr std::size_t kZitatZeichen = 48;
 /// start or, with `ende` (paths), the end; control characters become blanks.
 std::string zitat(std::string_view name, bool ende = false);
 
-/// "Zeile 12", as the readers' messages name a line.
-std::string zeile(int nummer);
-
 /// Lines of a text ending in LF, CR LF or a bare CR; the line ends are not part of the lines.
 class Zeilen {
 public:

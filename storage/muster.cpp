@@ -18,28 +18,17 @@ constexpr std::int64_t kMaxLauf = 1'000'000'000;
 // Digits of a run count that are kept; more make it too large anyway.
 constexpr std::size_t kLaufZiffern = 17;
 
-using engine::ziffernText;
+using A = Ablehnung::Art;
+using K = Ablehnung::Klausel;
 
-std::string groessenSatz(std::int64_t breite, std::int64_t hoehe) {
-    return "Das Muster ist " + ziffernText(breite) + " × " + ziffernText(hoehe) + " Zellen groß";
-}
-
-std::string groessterFeldSatz() {
-    return "das größte Feld mit " + ziffernText(kMaxFeld) + " × " + ziffernText(kMaxFeld) + " Zellen";
-}
-
-// A character as the user can read it in a message.
-std::string zeichenText(char c) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 0x21 && u < 0x7F) return std::string("„") + c + "“";
-    return "mit dem Code " + ziffernText(u);
-}
+// The byte as the number a reason carries.
+long long byte(char c) { return static_cast<unsigned char>(c); }
 
 enum class Gitter { ja, fremd, unbekannt };
 
 // A bounded grid "T30,30" or "P30,30" (after the colon) into m; for any other topology, shift,
-// twist or size `grund` says why it cannot be set here.
-Gitter liesGitter(std::string_view s, Angaben& m, std::string& grund) {
+// twist or size `grund` says why it cannot be set here (its klausel and numbers).
+Gitter liesGitter(std::string_view s, Angaben& m, Ablehnung& grund) {
     if (s.empty()) return Gitter::unbekannt;
     const char art = klein(s.front());
     const auto artIndex = std::string_view("tpkcs").find(art);
@@ -70,21 +59,20 @@ Gitter liesGitter(std::string_view s, Angaben& m, std::string& grund) {
     if (!s.empty()) return Gitter::unbekannt;
     const std::int64_t n = masse[0].wert;
     const bool zuGross = masse[0].zuGross || masse[1].zuGross;
-    constexpr const char* kArten[] = {"", "", "eine Kleinsche Flasche", "eine Kreuzhaube", "eine Kugel"};
+    constexpr K kArten[] = {K::keine, K::keine, K::kleinscheFlasche, K::kreuzhaube, K::kugel};
     if (artIndex >= 2)
-        grund = std::string(kArten[artIndex]) + "; hier gibt es Torus, Quadrat und Spiegel";
+        grund.klausel = kArten[artIndex];
     else if (verschoben)
-        grund = "verschoben oder verdreht verklebte Kanten; hier gibt es Torus, Quadrat und Spiegel";
+        grund.klausel = K::verschoben;
     else if (n == 0 || masse[1].wert == 0)
-        grund = "in einer Richtung unbegrenzt; hier ist das Feld in beiden Richtungen begrenzt";
+        grund.klausel = K::unbegrenzt;
     else if (!zuGross && n != masse[1].wert)
-        grund = "ein Rechteck aus " + ziffernText(n) + " × " + ziffernText(masse[1].wert) +
-                " Zellen; hier ist das Feld quadratisch";
+        grund = {.klausel = K::rechteck, .zahl1 = n, .zahl2 = masse[1].wert};
     else if (zuGross || n > kMaxFeld)
-        grund = "größer als " + groessterFeldSatz();
+        grund = {.klausel = K::groesser, .zahl3 = kMaxFeld};
     else if (n % 2 != 0)
-        grund = "eine ungerade Seitenlänge; hier ist die Feldgröße gerade";
-    if (!grund.empty()) return Gitter::fremd;
+        grund.klausel = K::ungerade;
+    if (grund.klausel != K::keine) return Gitter::fremd;
     m.rand = art == 't' ? engine::Rand::Torus : engine::Rand::Quadrat;
     m.feldGroesse = static_cast<int>(n);
     return Gitter::ja;
@@ -126,10 +114,9 @@ void liesRleKommentar(std::string_view z, Muster& m) {
 }
 
 // "x = m, y = n" and an optional "rule = ..." to the end of the line.
-bool liesRleKopf(std::string_view z, int nummer, Muster& m, std::int64_t masse[2], std::string& fehler) {
+bool liesRleKopf(std::string_view z, int nummer, Muster& m, std::int64_t masse[2], Ablehnung& fehler) {
     auto falsch = [&] {
-        fehler = "Die Kopfzeile in " + zeile(nummer) +
-                 " ist fehlerhaft; erwartet wird „x = Breite, y = Höhe, rule = Regel“.";
+        fehler = {.art = A::kopfzeile, .zeile = nummer};
         return false;
     };
     // Takes "name =" with blanks anywhere.
@@ -146,7 +133,7 @@ bool liesRleKopf(std::string_view z, int nummer, Muster& m, std::int64_t masse[2
         Zahl wert;
         if (!schluessel(s, k == 0 ? "x" : "y") || !liesZahl(s, wert)) return falsch();
         if (wert.zuGross) {
-            fehler = "Die Größe in " + zeile(nummer) + " ist unsinnig groß.";
+            fehler = {.art = A::groesseUnsinnig, .zeile = nummer};
             return false;
         }
         masse[k] = wert.wert;
@@ -167,9 +154,9 @@ struct Zellmass {
 };
 
 // One pass over RLE-like cell data from line `ab` on: the extent of the living cells and, with
-// `ziel`, the cells themselves (the caller made sure they fit). False with a sentence on bad data.
+// `ziel`, the cells themselves (the caller made sure they fit). False with the reason on bad data.
 bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmass& mass, Muster* ziel,
-              std::string& fehler) {
+              Ablehnung& fehler) {
     Zeilen zeilen(text);
     std::string_view z;
     for (int k = 0; k < ab && zeilen.naechste(z);) ++k;
@@ -200,13 +187,12 @@ bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmas
                 std::string_view s(ziffern, anzahlZiffern);
                 if (!liesZahl(s, gelesen)) gelesen = {};
                 if (gelesen.wert == 0 && !gelesen.zuGross) {
-                    fehler = zeile(zeilen.nummer()) + " enthält die Wiederholungszahl 0.";
+                    fehler = {.art = A::wiederholungNull, .zeile = zeilen.nummer()};
                     return false;
                 }
                 if (gelesen.zuGross || gelesen.wert > kMaxLauf) {
-                    fehler = "Die Wiederholungszahl " +
-                             (gelesen.zuGross ? std::string("mit über 15 Ziffern") : ziffernText(gelesen.wert)) + " in " +
-                             zeile(zeilen.nummer()) + " ist zu groß.";
+                    fehler = {.art = A::wiederholungZuGross, .zeile = zeilen.nummer(),
+                              .zahl1 = gelesen.zuGross ? -1 : gelesen.wert};
                     return false;
                 }
                 lauf = gelesen.wert;
@@ -232,8 +218,7 @@ bool rleDaten(std::string_view text, int ab, const Zellzeichen& zeichen, Zellmas
                 if (zeileMitZelle) mass.hoehe = y + 1;
                 return true;
             } else if (zeichen.weitereZustaende.find(c) != std::string_view::npos) {
-                fehler = zeile(zeilen.nummer()) + " enthält mit " + zeichenText(c) +
-                         " Zellen eines weiteren Zustands; hier gibt es nur zwei.";
+                fehler = {.art = A::weitererZustand, .zeile = zeilen.nummer(), .zahl1 = byte(c)};
                 return false;
             } else {
                 fehler = unerwartet(zeilen.nummer(), c);
@@ -276,7 +261,7 @@ Format erkenne(std::string_view text) {
 }
 
 MusterGelesen liesText(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     switch (erkenne(text)) {
         case Format::rle: return liesRle(text);
         case Format::plaintext: return liesPlaintext(text);
@@ -284,12 +269,10 @@ MusterGelesen liesText(std::string_view text) {
         case Format::mcell: return liesMCell(text);
         case Format::makrozellen: return liesMakrozellen(text);
         case Format::life105: return liesLife105(text);
-        case Format::leer: return abgelehnt("Der Text enthält kein Muster.");
+        case Format::leer: return abgelehnt(A::keinMuster);
         case Format::unbekannt: break;
     }
-    return abgelehnt(
-        "Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06, MCell, "
-        "Makrozellen .mc).");
+    return abgelehnt(A::keinFormat);
 }
 
 }  // namespace
@@ -297,22 +280,20 @@ MusterGelesen liesText(std::string_view text) {
 // ---- Pieces shared with the other readers ----
 
 MusterGelesen pruefeText(std::string_view& text) {
-    if (text.size() > kMaxMusterText)
-        return abgelehnt("Der Text ist mit " + ziffernText(static_cast<std::int64_t>(text.size() >> 20)) +
-                         " MB zu lang für ein Muster.");
-    if (!istText(text)) return abgelehnt("Der Inhalt ist kein Text, sondern enthält Steuerzeichen wie eine Binärdatei.");
+    if (text.size() > kMaxMusterText) return abgelehnt(A::zuLang, 0, static_cast<long long>(text.size() >> 20));
+    if (!istText(text)) return abgelehnt(A::binaer);
     if (beginntMit(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
     return {};
 }
 
-bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler) {
+bool liesPaar(std::string_view& s, Zahl p[2], int nummer, Ablehnung& fehler) {
     for (int k = 0; k < 2; ++k) {
         if (!liesGanzeZahl(s, p[k]) || (k == 0 && (s.empty() || !leer(s.front())))) {
-            fehler = zeile(nummer) + " enthält kein Koordinatenpaar „x y“.";
+            fehler = {.art = A::keinPaar, .zeile = nummer};
             return false;
         }
         if (p[k].zuGross) {
-            fehler = "Die Koordinate in " + zeile(nummer) + " ist unsinnig groß.";
+            fehler = {.art = A::koordinateUnsinnig, .zeile = nummer};
             return false;
         }
         s = ohneBlanks(s);
@@ -320,23 +301,20 @@ bool liesPaar(std::string_view& s, Zahl p[2], int nummer, std::string& fehler) {
     return true;
 }
 
-std::string unerwartet(int nummer, char c) {
-    return zeile(nummer) + " enthält das unerwartete Zeichen " + zeichenText(c) + ".";
+Ablehnung unerwartet(int nummer, char c) { return {.art = A::unerwartet, .zeile = nummer, .zahl1 = byte(c)}; }
+
+Ablehnung zuGross(std::int64_t breite, std::int64_t hoehe) {
+    return {.art = A::zuGross, .zahl1 = breite, .zahl2 = hoehe, .zahl3 = kMaxFeld};
 }
 
-std::string zuGrossSatz(std::int64_t breite, std::int64_t hoehe) {
-    return groessenSatz(breite, hoehe) + " und passt nicht in " + groessterFeldSatz() + ".";
-}
-
-bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZweiZustaende, std::string& fehler) {
+bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZweiZustaende, Ablehnung& fehler) {
     text = ohneBlanks(text);
     const auto doppelpunkt = text.find(':');
     const std::string_view regel = ohneBlanks(text.substr(0, doppelpunkt));
-    const std::string wo = nummer > 0 ? " in " + zeile(nummer) : "";
     if (!regel.empty()) {
         RegelGelesen r = liesRegel(regel);
         if (r.art == RegelArt::unbekannt) {
-            fehler = "Die Regel " + zitat(regel) + wo + " ist unbekannt.";
+            fehler = {.art = A::regelUnbekannt, .zeile = nummer, .name = std::string(regel)};
             return false;
         }
         if (r.art == RegelArt::mehrZustaende && nurZweiZustaende) {
@@ -348,25 +326,27 @@ bool liesRegelUndGitter(std::string_view text, Angaben& m, int nummer, bool nurZ
     }
     if (doppelpunkt != std::string_view::npos) {
         const std::string_view gitter = ohneBlanks(text.substr(doppelpunkt + 1));
-        std::string grund;
+        Ablehnung grund;
         const Gitter g = liesGitter(gitter, m, grund);
-        const std::string name = zitat(std::string(":").append(gitter));
+        grund.name = std::string(":").append(gitter);
         if (g == Gitter::unbekannt) {
-            fehler = "Der Rand " + name + wo + " ist unbekannt.";
+            fehler = {.art = A::randUnbekannt, .zeile = nummer, .name = std::move(grund.name)};
             return false;
         }
-        if (g == Gitter::fremd)
-            m.fremderRand = "Der Rand " + name + " lässt sich hier nicht einstellen: " + grund + ".";
+        if (g == Gitter::fremd) {
+            grund.art = A::randNichtHier;
+            m.fremderRand = std::move(grund);
+        }
     }
     return true;
 }
 
-std::optional<Angaben> liesRegelEingabe(std::string_view text, std::string& fehler) {
+std::optional<Angaben> liesRegelEingabe(std::string_view text, Ablehnung& fehler) {
     Angaben a;
     if (!liesRegelUndGitter(text, a, 0, true, fehler)) return std::nullopt;
-    fehler = a.fremdeRegel.empty() ? a.fremderRand : a.fremdeRegel;
-    if (!a.regel && fehler.empty()) fehler = liesRegel("").fehler;
-    if (!fehler.empty()) return std::nullopt;
+    fehler = a.fremdeRegel ? a.fremdeRegel : a.fremderRand;
+    if (!a.regel && !fehler) fehler = liesRegel("").fehler;
+    if (fehler) return std::nullopt;
     return a;
 }
 
@@ -375,25 +355,29 @@ void liesBrett(std::string_view brett, bool umbruch, Angaben& m) {
     Zahl masse[2];
     const bool gelesen = liesZahl(s, masse[0]) && !s.empty() && klein(s.front()) == 'x' &&
                          (s.remove_prefix(1), liesZahl(s, masse[1])) && s.empty();
-    std::string grund = "keine Angabe „Breite x Höhe“";
-    if (gelesen && (masse[0].zuGross || masse[1].zuGross))
-        grund = "größer als " + groessterFeldSatz();
-    else if (gelesen) {
-        grund.clear();
-        const std::string gitter =
-            std::string(umbruch ? "T" : "P") + ziffernText(masse[0].wert) + "," + ziffernText(masse[1].wert);
+    Ablehnung grund{.klausel = K::keineAngabe};
+    if (gelesen && (masse[0].zuGross || masse[1].zuGross)) {
+        grund = {.klausel = K::groesser, .zahl3 = kMaxFeld};
+    } else if (gelesen) {
+        grund = {};
+        // Appended piece by piece: g++ 12 at -O3 warns falsely about string + string.
+        std::string gitter(1, umbruch ? 'T' : 'P');
+        gitter += engine::ziffernText(masse[0].wert);
+        gitter += ',';
+        gitter += engine::ziffernText(masse[1].wert);
         if (liesGitter(gitter, m, grund) == Gitter::ja) return;
     }
-    m.fremderRand = "Das Brett " + zitat(std::string(brett) + (umbruch ? " mit Umbruch" : " ohne Umbruch")) +
-                    " lässt sich hier nicht einstellen: " + grund + ".";
+    grund.art = umbruch ? A::brettMitUmbruch : A::brettOhneUmbruch;
+    grund.name = brett;
+    m.fremderRand = std::move(grund);
 }
 
 MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int ab, const Zellzeichen& zeichen,
                           std::int64_t breite, std::int64_t hoehe) {
     Zellmass mass;
-    std::string fehler;
+    Ablehnung fehler;
     if (!rleDaten(text, ab, zeichen, mass, nullptr, fehler)) return abgelehnt(fehler);
-    if (!mass.daten) return abgelehnt(kKeineZellen);
+    if (!mass.daten) return abgelehnt(A::keineZellen);
     // A header's box holds the cells; a sloppy writer's cells beyond it widen the box.
     return fuelle(std::move(m), std::max(mass.breite, breite), std::max(mass.hoehe, hoehe),
                   [&](Muster* ziel) { rleDaten(text, ab, zeichen, mass, ziel, fehler); });
@@ -402,9 +386,9 @@ MusterGelesen mitRleDaten(std::unique_ptr<Muster> m, std::string_view text, int 
 // ---- Readers ----
 
 MusterGelesen liesRle(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     auto m = std::make_unique<Muster>();
-    std::string fehler;
+    Ablehnung fehler;
     Zeilen zeilen(text);
     std::string_view z;
     std::int64_t masse[2] = {0, 0};
@@ -426,9 +410,9 @@ MusterGelesen liesRle(std::string_view text) {
 }
 
 MusterGelesen liesPlaintext(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     bool daten = false;
-    auto durchlauf = [&](Muster* ziel, std::int64_t& breite, std::int64_t& hoehe, std::string& fehler) {
+    auto durchlauf = [&](Muster* ziel, std::int64_t& breite, std::int64_t& hoehe, Ablehnung& fehler) {
         Zeilen zeilen(text);
         std::string_view z;
         std::int64_t y = 0;
@@ -453,18 +437,18 @@ MusterGelesen liesPlaintext(std::string_view text) {
         return true;
     };
     std::int64_t breite = 0, hoehe = 0;
-    std::string fehler;
+    Ablehnung fehler;
     if (!durchlauf(nullptr, breite, hoehe, fehler)) return abgelehnt(fehler);
-    if (!daten) return abgelehnt(kKeineZellen);
+    if (!daten) return abgelehnt(A::keineZellen);
     return fuelle(std::make_unique<Muster>(), breite, hoehe,
                   [&](Muster* ziel) { durchlauf(ziel, breite, hoehe, fehler); });
 }
 
 MusterGelesen liesLife106(std::string_view text) {
-    if (MusterGelesen f = pruefeText(text); !f.fehler.empty()) return f;
+    if (MusterGelesen f = pruefeText(text); f.fehler) return f;
     std::int64_t min[2] = {0, 0}, max[2] = {-1, -1};
     bool erste = true;
-    auto durchlauf = [&](Muster* ziel, std::string& fehler) {
+    auto durchlauf = [&](Muster* ziel, Ablehnung& fehler) {
         Zeilen zeilen(text);
         std::string_view z;
         while (zeilen.naechste(z)) {
@@ -473,7 +457,7 @@ MusterGelesen liesLife106(std::string_view text) {
             Zahl p[2];
             if (!liesPaar(s, p, zeilen.nummer(), fehler)) return false;
             if (!s.empty()) {
-                fehler = zeile(zeilen.nummer()) + " enthält mehr als ein Koordinatenpaar „x y“.";
+                fehler = {.art = A::mehrerePaare, .zeile = zeilen.nummer()};
                 return false;
             }
             if (ziel) {
@@ -488,9 +472,9 @@ MusterGelesen liesLife106(std::string_view text) {
         }
         return true;
     };
-    std::string fehler;
+    Ablehnung fehler;
     if (!durchlauf(nullptr, fehler)) return abgelehnt(fehler);
-    if (erste) return abgelehnt(kKeineZellen);
+    if (erste) return abgelehnt(A::keineZellen);
     auto m = std::make_unique<Muster>();
     m->position = std::array<std::int64_t, 2>{min[0], min[1]};
     return fuelle(std::move(m), max[0] - min[0] + 1, max[1] - min[1] + 1,
@@ -500,25 +484,20 @@ MusterGelesen liesLife106(std::string_view text) {
 MusterGelesen liesMuster(std::string_view text) {
     if (text.size() > kMaxMusterText || !istGzip(text)) return liesText(text);
     Entpackt entpackt = entpackeGzip(text, kMaxMusterText);
-    if (!entpackt.fehler.empty()) return abgelehnt(std::move(entpackt.fehler));
+    if (entpackt.fehler) return abgelehnt(std::move(entpackt.fehler));
     return liesText(entpackt.text);
 }
 
 // ---- Placing ----
-
-std::string hinweisNichtUebernommen(const Muster& m) {
-    return m.fremdeRegel + (m.fremdeRegel.empty() || m.fremderRand.empty() ? "" : " ") + m.fremderRand;
-}
 
 int groesseFuer(const Muster& m, int n) {
     const int seite = std::max(m.breite, m.hoehe);
     return std::max(n, seite + seite % 2);
 }
 
-std::optional<Platz> platzFuer(const Muster& m, int n, std::string& fehler) {
+std::optional<Platz> platzFuer(const Muster& m, int n, Ablehnung& fehler) {
     if (m.breite > n || m.hoehe > n) {
-        fehler = groessenSatz(m.breite, m.hoehe) + " und passt nicht in das Feld von " + ziffernText(n) + " × " +
-                 ziffernText(n) + " Zellen.";
+        fehler = {.art = A::passtNicht, .zahl1 = m.breite, .zahl2 = m.hoehe, .zahl3 = n};
         return std::nullopt;
     }
     const int links = -n / 2;

@@ -9,6 +9,7 @@
 
 #include "engine/schritt.h"
 #include "engine/welt.h"
+#include "storage/ablehnung.h"
 #include "storage/regeltext.h"
 
 namespace storage {
@@ -23,10 +24,9 @@ struct Angaben {
     /// Edge mode and field size of the text's bounded grid, when this program has them.
     std::optional<engine::Rand> rand;
     int feldGroesse = 0;
-    /// One German sentence each on a rule or bounded grid the text names that this program cannot
-    /// set, naming it and why; empty when there is none.
-    std::string fremdeRegel;
-    std::string fremderRand;
+    /// Why a rule or bounded grid the text names cannot be set here; none when there is none.
+    Ablehnung fremdeRegel;
+    Ablehnung fremderRand;
 };
 
 /// A pattern read from one of the common exchange formats; it always fits the largest field.
@@ -40,17 +40,17 @@ struct Muster : Angaben {
 };
 
 /// A rule as the user types it: a rule text as liesRegel() reads it, optionally followed by a
-/// bounded grid (":T30,30", ":P40,40"), blanks anywhere. Nothing, with one German sentence, when
-/// the rule or the grid cannot be set here.
-std::optional<Angaben> liesRegelEingabe(std::string_view text, std::string& fehler);
+/// bounded grid (":T30,30", ":P40,40"), blanks anywhere. Nothing, with the reason, when the rule
+/// or the grid cannot be set here.
+std::optional<Angaben> liesRegelEingabe(std::string_view text, Ablehnung& fehler);
 
 /// The name of an edge mode as the window shows it, without trailing blanks: "Torus", "Quadrat", "Spiegel".
 std::string_view randName(engine::Rand rand);
 
-/// A reader's answer: a pattern, or nothing and one or two German sentences saying why.
+/// A reader's answer: a pattern, or nothing and the reason.
 struct MusterGelesen {
     std::unique_ptr<Muster> muster;
-    std::string fehler;
+    Ablehnung fehler;
 };
 
 /// Reads RLE, plaintext (.cells), Life 1.06, MCell or macrocell, whichever the text is, also
@@ -74,9 +74,6 @@ inline constexpr int kMaxKnoten = 10000;
 /// Macrocell "[M2]" with two states whose living cells fit the largest field; at most kMaxKnoten nodes.
 MusterGelesen liesMakrozellen(std::string_view text);
 
-/// The sentences on the file's rule and grid that this program cannot set; empty when there are none.
-std::string hinweisNichtUebernommen(const Muster& muster);
-
 /// The smallest even field size, at least n, that holds the pattern's box; larger than the
 /// largest field when none does.
 int groesseFuer(const Muster& muster, int n);
@@ -88,8 +85,8 @@ struct Platz {
 };
 
 /// Where the pattern goes on a field of size n: at the file's position when it lies wholly inside
-/// the field there, otherwise centred. Nothing, with a German sentence, when it is larger than the field.
-std::optional<Platz> platzFuer(const Muster& muster, int n, std::string& fehler);
+/// the field there, otherwise centred. Nothing, with the reason, when it is larger than the field.
+std::optional<Platz> platzFuer(const Muster& muster, int n, Ablehnung& fehler);
 
 /// Writes state 1 at every living cell of the pattern placed at `platz`; every other cell keeps its state.
 void setzeEin(engine::Welt& welt, const Muster& muster, Platz platz);

@@ -17,6 +17,7 @@ constexpr std::string_view kLageBuchstaben = "cekainyqjrtwz-";
 constexpr int mapBit(int dx, int dy) { return 1 << (8 - ((dy + 1) * 3 + (dx + 1))); }
 
 using Tabelle = std::array<bool, 512>;
+using K = Ablehnung::Klausel;
 
 // Living neighbours in the directions of `maske` of the neighbourhood with MAP index `index`.
 int anzahlIn(int index, std::uint8_t maske) {
@@ -59,22 +60,20 @@ std::optional<MusterRegel> zerlege(const Tabelle& t) {
     return std::nullopt;
 }
 
-// One pass over a rule text; every answer but a rule carries its sentence.
+// One pass over a rule text; every answer but a rule carries its reason.
 class RegelLeser {
 public:
     explicit RegelLeser(std::string_view text) : ohneLeer_(ohneLeer(text)), text_(ohneLeer_), rest_(text_) {}
 
     RegelGelesen lies() {
-        if (text_.empty()) return {RegelArt::unbekannt, std::nullopt, "Es ist keine Regel angegeben."};
+        if (text_.empty()) return unbekannt({.art = Ablehnung::Art::keineRegel});
         for (const BenannteRegel& r : kBenannteRegeln)
             if (gleichOhneFall(text_, ohneLeer(r.name))) return RegelLeser(r.notation).lies();
         if (beginntMit(text_, "MAP")) return map();
         const char erstes = klein(text_.front());
         if (erstes == 'b' || erstes == 's') return bs(erstes);
         if (ziffer(erstes) || strich(erstes)) return sb();
-        return unbekannt(zitat(text_) +
-                         " ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ "
-                         "oder eine MAP-Regel.");
+        return unbekannt({.art = Ablehnung::Art::keineRegelform, .name = std::string(text_)});
     }
 
 private:
@@ -84,7 +83,7 @@ private:
     MusterRegel regel_;
     // Why a known notation does not run here; the first reason found.
     RegelArt art_ = RegelArt::lauffaehig;
-    std::string grund_;
+    Ablehnung grund_;
 
     static bool strich(char c) { return c == '/' || c == '_'; }
 
@@ -95,24 +94,23 @@ private:
         return t;
     }
 
-    RegelGelesen unbekannt(std::string satz) const { return {RegelArt::unbekannt, std::nullopt, std::move(satz)}; }
+    static RegelGelesen unbekannt(Ablehnung grund) { return {RegelArt::unbekannt, std::nullopt, std::move(grund)}; }
 
     // The text read so far and what should have come next.
-    RegelGelesen erwartet(std::string_view was) const {
-        return unbekannt(zitat(text_) + " ist keine Regel: nach " +
-                         zitat(text_.substr(0, text_.size() - rest_.size())) + " wird " + std::string(was) +
-                         " erwartet.");
+    RegelGelesen erwartet(Ablehnung::Klausel was) const {
+        return unbekannt({.art = Ablehnung::Art::regelErwartet, .klausel = was, .name = std::string(text_),
+                          .gelesen = std::string(text_.substr(0, text_.size() - rest_.size()))});
     }
 
-    void nichtHier(RegelArt art, std::string grund) {
+    void nichtHier(RegelArt art, Ablehnung::Klausel warum, long long zustaende = 0) {
         if (art_ != RegelArt::lauffaehig) return;
         art_ = art;
-        grund_ = std::move(grund);
+        grund_ = {.art = Ablehnung::Art::regelNichtHier, .klausel = warum, .zahl1 = zustaende, .name = std::string(text_)};
     }
 
     RegelGelesen ergebnis() const {
         if (art_ == RegelArt::lauffaehig) return {art_, regel_, {}};
-        return {art_, std::nullopt, "Die Regel " + zitat(text_) + " lässt sich hier nicht einstellen: " + grund_ + "."};
+        return {art_, std::nullopt, grund_};
     }
 
     bool nimm(char c) {
@@ -133,7 +131,7 @@ private:
             if (c >= '0' && c <= '8') {
                 menge |= static_cast<std::uint16_t>(1u << (c - '0'));
             } else if (kLageBuchstaben.find(c) != std::string_view::npos) {
-                nichtHier(RegelArt::fremd, "sie unterscheidet die Nachbarn nach ihrer Lage, hier zählt nur ihre Zahl");
+                nichtHier(RegelArt::fremd, K::nachLage);
             } else {
                 return;
             }
@@ -146,18 +144,16 @@ private:
         if (nimmStrich()) {
             if (!nimm('c')) nimm('g');
             Zahl zustaende;
-            if (!liesZahl(rest_, zustaende) || zustaende.wert < 2) return erwartet("die Zahl der Zustände (ab 2)");
+            if (!liesZahl(rest_, zustaende) || zustaende.wert < 2) return erwartet(K::zahlDerZustaende);
             if (zustaende.wert != 2)
-                nichtHier(RegelArt::mehrZustaende,
-                          "sie hat " + (zustaende.zuGross ? std::string("unzählige") : engine::ziffernText(zustaende.wert)) +
-                              " Zustände, hier gibt es zwei");
+                nichtHier(RegelArt::mehrZustaende, K::zustaende, zustaende.zuGross ? -1 : zustaende.wert);
         }
         if (nimm('v')) {
             regel_.maske = kVonNeumann;
             regel_.mitNachbarn = true;
         } else if (nimm('h'))
-            nichtHier(RegelArt::fremd, "sie gilt im Sechseckgitter");
-        if (!rest_.empty()) return erwartet("eine Zahl von 0 bis 8 oder das Ende");
+            nichtHier(RegelArt::fremd, K::sechseck);
+        if (!rest_.empty()) return erwartet(K::zahlOderEnde);
         return ergebnis();
     }
 
@@ -168,16 +164,14 @@ private:
         zaehlungen(menge(erstes));
         const bool mitStrich = nimmStrich();
         if (!nimm(zweites))
-            return erwartet(mitStrich ? (zweites == 's' ? "„S“" : "„B“")
-                                      : (zweites == 's' ? "eine Zahl von 0 bis 8, „/“ oder „S“"
-                                                        : "eine Zahl von 0 bis 8, „/“ oder „B“"));
+            return erwartet(mitStrich ? (zweites == 's' ? K::s : K::b) : (zweites == 's' ? K::zahlStrichS : K::zahlStrichB));
         zaehlungen(menge(zweites));
         return schluss();
     }
 
     RegelGelesen sb() {
         zaehlungen(regel_.regel.ueberleben);
-        if (!nimmStrich()) return erwartet("eine Zahl von 0 bis 8 oder „/“");
+        if (!nimmStrich()) return erwartet(K::zahlOderStrich);
         zaehlungen(regel_.regel.geburt);
         return schluss();
     }
@@ -200,9 +194,9 @@ private:
         const bool base64 = s.find_first_not_of(kBase64) == std::string_view::npos;
         if (!base64 || (s.size() != 86 && s.size() != 22 && s.size() != 6)) {
             rest_ = text_.substr(3);
-            return erwartet("eine Tabelle aus 86 Zeichen Base64");
+            return erwartet(K::tabelle);
         }
-        if (s.size() != 86) nichtHier(RegelArt::fremd, "sie gilt für eine andere Nachbarschaft als die acht Nachbarn");
+        if (s.size() != 86) nichtHier(RegelArt::fremd, K::andereNachbarschaft);
         if (art_ != RegelArt::lauffaehig) return ergebnis();
         Tabelle t{};
         for (int bit = 0; bit < 512; ++bit) {
@@ -210,7 +204,7 @@ private:
             t[bit] = (wert >> (5 - bit % 6)) & 1;
         }
         if (const auto r = zerlege(t)) regel_ = {r->regel, r->maske, true};
-        else nichtHier(RegelArt::fremd, "sie hängt nicht allein von der Zahl lebender Nachbarn ab");
+        else nichtHier(RegelArt::fremd, K::nichtNurAnzahl);
         return ergebnis();
     }
 };

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "engine/schritt.h"
+#include "storage/ablehnung.h"
 
 namespace storage {
 
@@ -52,17 +53,17 @@ enum class RegelArt {
     unbekannt,      ///< no notation this program knows
 };
 
-/// A rule text as understood: the rule when it runs here, otherwise one German sentence why not.
+/// A rule text as understood: the rule when it runs here, otherwise the reason why not.
 struct RegelGelesen {
     RegelArt art = RegelArt::unbekannt;
     std::optional<MusterRegel> regel;
-    std::string fehler;
+    Ablehnung fehler;
 };
 
 /// Reads a rule as a user types it or a pattern file names it: a name of kBenannteRegeln in any
 /// letter case; "B3/S23" in any case, with "/", "_" or nothing between the parts, either part
 /// first, and "V" at the end for the four orthogonal neighbours; the older "23/3" with survival
-/// first; or a MAP rule. Blanks are ignored anywhere. A sentence names what was not understood.
+/// first; or a MAP rule. Blanks are ignored anywhere. The reason names what was not understood.
 RegelGelesen liesRegel(std::string_view text);
 
 /// The rule as other programs write it: "B3/S23" with all eight neighbours, otherwise the MAP

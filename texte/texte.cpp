@@ -65,7 +65,7 @@ static_assert(std::size(kSchritte) == static_cast<std::size_t>(Schritt::lauf) + 
 /// Why a pattern from the census cannot be inserted: the reader's clause, or "„xq4_x“ ist kein Objekt.",
 /// "Keine Suppe brachte „xs4_33“."
 std::string zensusGrund(Sprache s, const Problem& p) {
-    if (p.fall == Problem::Fall::zensusAbgelehnt) return p.grund;
+    if (p.fall == Problem::Fall::zensusAbgelehnt) return ablehnung(s, p.grund);
     const std::string code = zitat(s, p.name);
     if (p.fall == Problem::Fall::keinObjekt) return code + (de(s) ? " ist kein Objekt." : " is no object.");
     return de(s) ? "Keine Suppe brachte " + code + "." : "No soup brought " + code + ".";
@@ -181,44 +181,203 @@ std::string lesefehler(Sprache s, const storage::Lesefehler& f) {
     }
 }
 
+namespace {
+
+using AA = storage::Ablehnung::Art;
+using K = storage::Ablehnung::Klausel;
+
+// Indexed by Ablehnung::Art. In the templates {z} stands for the line, {1} to {3} for the numbers,
+// {n} and {g} for the quoted name and part read, {c} for the character, {k} for the clause, {wo}
+// for " in Zeile z" where there is a line, {r} for " (name)" where there is a name.
+constexpr Paar kAblehnungen[] = {
+    {"", ""},
+    {"Der Text ist mit {1} MB zu lang für ein Muster.", "At {1} MB the text is too long for a pattern."},
+    {"Der Inhalt ist kein Text, sondern enthält Steuerzeichen wie eine Binärdatei.",
+     "The content is not text but holds control characters like a binary file."},
+    {"Der Text enthält kein Muster.", "The text holds no pattern."},
+    {"Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06, MCell, Makrozellen "
+     ".mc).",
+     "The text is in no known pattern format (RLE, plaintext .cells, Life 1.05, Life 1.06, MCell, macrocell .mc)."},
+    {"Der Text enthält keine Zellen, nur Kommentare oder Kopfzeilen.", "The text holds no cells, only comments or headers."},
+    {"Der gepackte Inhalt lässt sich nicht entpacken.", "The packed content cannot be unpacked."},
+    {"Der entpackte Inhalt ist größer als {1} MB und wird nicht gelesen.",
+     "The unpacked content is larger than {1} MB and is not read."},
+    {"Der gepackte Inhalt (gzip) ist unvollständig.", "The packed content (gzip) is incomplete."},
+    {"Der gepackte Inhalt (gzip) ist beschädigt.", "The packed content (gzip) is damaged."},
+    {"Die Kopfzeile in Zeile {z} ist fehlerhaft; erwartet wird „x = Breite, y = Höhe, rule = Regel“.",
+     "The header in line {z} is faulty; expected is “x = width, y = height, rule = rule”."},
+    {"Die Größe in Zeile {z} ist unsinnig groß.", "The size in line {z} is absurdly large."},
+    {"Die Koordinate in Zeile {z} ist unsinnig groß.", "The coordinate in line {z} is absurdly large."},
+    {"Zeile {z} enthält die Wiederholungszahl 0.", "Line {z} holds the run count 0."},
+    {"Die Wiederholungszahl {1} in Zeile {z} ist zu groß.", "The run count {1} in line {z} is too large."},
+    {"Zeile {z} enthält mit {c} Zellen eines weiteren Zustands; hier gibt es nur zwei.",
+     "Line {z} holds cells of a further state, {c}; here there are only two."},
+    {"Zeile {z} enthält das unerwartete Zeichen {c}.", "Line {z} holds the unexpected character {c}."},
+    {"Zeile {z} enthält kein Koordinatenpaar „x y“.", "Line {z} holds no coordinate pair “x y”."},
+    {"Zeile {z} enthält mehr als ein Koordinatenpaar „x y“.", "Line {z} holds more than one coordinate pair “x y”."},
+    {"Zeile {z} ist weder ein Blatt aus 8 × 8 Zellen noch ein Knoten „Stufe NW NO SW SO“.",
+     "Line {z} is neither a leaf of 8 × 8 cells nor a node “level NW NE SW SE”."},
+    {"Zeile {z} enthält einen Knoten mit mehreren Zuständen; gelesen werden nur Muster mit zwei Zuständen.",
+     "Line {z} holds a node with several states; only patterns with two states are read."},
+    {"Zeile {z} enthält einen Knoten einer Stufe, die es nicht gibt (4 bis {1}).",
+     "Line {z} holds a node of a level that does not exist (4 to {1})."},
+    {"Zeile {z} verweist auf einen Knoten, der davor nicht mit der Stufe darunter steht.",
+     "Line {z} refers to a node that does not stand before it with the level below."},
+    {"Die MCell-Datei ist für das Spiel {n}; gelesen werden nur Regeln der Art „Life“ mit zwei Zuständen.",
+     "The MCell file is for the game {n}; only rules of the kind “Life” with two states are read."},
+    {"Die erste Zeile einer Makrozellen-Datei beginnt mit „[M2]“.", "The first line of a macrocell file starts with “[M2]”."},
+    {"Die Makrozellen-Datei hat mehr als {1} Knoten, mehr als ein Muster braucht, das in das größte Feld passt.",
+     "The macrocell file has more than {1} nodes, more than a pattern that fits the largest field needs."},
+    {"Das Muster ist {1} × {2} Zellen groß und passt nicht in das größte Feld mit {3} × {3} Zellen.",
+     "The pattern is {1} × {2} cells large and does not fit the largest field of {3} × {3} cells."},
+    {"Das Muster ist {1} × {2} Zellen groß und passt nicht in das Feld von {3} × {3} Zellen.",
+     "The pattern is {1} × {2} cells large and does not fit the field of {3} × {3} cells."},
+    {"Die Regel {n}{wo} ist unbekannt.", "The rule {n}{wo} is unknown."},
+    {"Der Rand {n}{wo} ist unbekannt.", "The edge {n}{wo} is unknown."},
+    {"Es ist keine Regel angegeben.", "No rule is given."},
+    {"{n} ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ oder eine "
+     "MAP-Regel.",
+     "{n} is no rule: expected is a name like “Life”, a notation like “B3/S23” or “23/3”, or a MAP rule."},
+    {"{n} ist keine Regel: nach {g} wird {k} erwartet.", "{n} is no rule: {g} must be followed by {k}."},
+    {"Die Regel {n} lässt sich hier nicht einstellen: {k}.", "The rule {n} cannot be set here: {k}."},
+    {"Der Rand {n} lässt sich hier nicht einstellen: {k}.", "The edge {n} cannot be set here: {k}."},
+    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The wrapping board {n} cannot be set here: {k}."},
+    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The board {n} without wrapping cannot be set here: {k}."},
+    {"das Bild hat eine Größe oder Farbzahl, die GIF nicht kennt",
+     "the picture has a size or number of colours that GIF does not know"},
+    {"das GIF lässt sich nicht {k}{r}", "the GIF cannot be {k}{r}"},
+};
+static_assert(std::size(kAblehnungen) == static_cast<std::size_t>(AA::gifGescheitert) + 1);
+
+// Indexed by Ablehnung::Klausel.
+constexpr Paar kKlauseln[] = {
+    {"", ""},
+    {"sie unterscheidet die Nachbarn nach ihrer Lage, hier zählt nur ihre Zahl",
+     "it tells the neighbours apart by their place, here only their number counts"},
+    {"sie hat {1} Zustände, hier gibt es zwei", "it has {1} states, here there are two"},
+    {"sie gilt im Sechseckgitter", "it holds on the hexagonal grid"},
+    {"sie gilt für eine andere Nachbarschaft als die acht Nachbarn",
+     "it holds for another neighbourhood than the eight neighbours"},
+    {"sie hängt nicht allein von der Zahl lebender Nachbarn ab",
+     "it does not depend on the number of living neighbours alone"},
+    {"eine Kleinsche Flasche; hier gibt es Torus, Quadrat und Spiegel",
+     "a Klein bottle; here there are Torus, Square and Mirror"},
+    {"eine Kreuzhaube; hier gibt es Torus, Quadrat und Spiegel", "a cross-cap; here there are Torus, Square and Mirror"},
+    {"eine Kugel; hier gibt es Torus, Quadrat und Spiegel", "a sphere; here there are Torus, Square and Mirror"},
+    {"verschoben oder verdreht verklebte Kanten; hier gibt es Torus, Quadrat und Spiegel",
+     "edges glued with a shift or twist; here there are Torus, Square and Mirror"},
+    {"in einer Richtung unbegrenzt; hier ist das Feld in beiden Richtungen begrenzt",
+     "unbounded in one direction; here the field is bounded in both"},
+    {"ein Rechteck aus {1} × {2} Zellen; hier ist das Feld quadratisch",
+     "a rectangle of {1} × {2} cells; here the field is square"},
+    {"größer als das größte Feld mit {3} × {3} Zellen", "larger than the largest field of {3} × {3} cells"},
+    {"eine ungerade Seitenlänge; hier ist die Feldgröße gerade", "an odd side length; here the field size is even"},
+    {"keine Angabe „Breite x Höhe“", "no statement “width x height”"},
+    {"„S“", "“S”"},
+    {"„B“", "“B”"},
+    {"eine Zahl von 0 bis 8, „/“ oder „S“", "a number from 0 to 8, “/” or “S”"},
+    {"eine Zahl von 0 bis 8, „/“ oder „B“", "a number from 0 to 8, “/” or “B”"},
+    {"die Zahl der Zustände (ab 2)", "the number of states (from 2)"},
+    {"eine Zahl von 0 bis 8 oder das Ende", "a number from 0 to 8 or the end"},
+    {"eine Zahl von 0 bis 8 oder „/“", "a number from 0 to 8 or “/”"},
+    {"eine Tabelle aus 86 Zeichen Base64", "a table of 86 base64 characters"},
+    {"anlegen", "created"},
+    {"beginnen", "started"},
+    {"schreiben", "written"},
+    {"abschließen", "finished"},
+};
+static_assert(std::size(kKlauseln) == static_cast<std::size_t>(K::abschliessen) + 1);
+
+// Where -1 stands for a number too large to tell.
+constexpr Paar kLangeWiederholung{"Die Wiederholungszahl mit über 15 Ziffern in Zeile {z} ist zu groß.",
+                                  "The run count of more than 15 digits in line {z} is too large."};
+constexpr Paar kUnzaehligeZustaende{"sie hat unzählige Zustände, hier gibt es zwei",
+                                    "it has countless states, here there are two"};
+
+/// The template with its places filled from the reason.
+std::string fuelleAus(Sprache s, std::string_view vorlage, const storage::Ablehnung& g) {
+    std::string text;
+    for (std::size_t k = 0; k < vorlage.size(); ++k) {
+        const std::size_t ende = vorlage[k] == '{' ? vorlage.find('}', k) : std::string_view::npos;
+        if (ende == std::string_view::npos) {
+            text += vorlage[k];
+            continue;
+        }
+        const std::string_view platz = vorlage.substr(k + 1, ende - k - 1);
+        k = ende;
+        if (platz == "z") text += ziffernText(g.zeile);
+        else if (platz == "1") text += ziffernText(g.zahl1);
+        else if (platz == "2") text += ziffernText(g.zahl2);
+        else if (platz == "3") text += ziffernText(g.zahl3);
+        else if (platz == "n") text += zitat(s, g.name);
+        else if (platz == "g") text += zitat(s, g.gelesen);
+        else if (platz == "wo" && g.zeile > 0) text += (de(s) ? " in Zeile " : " in line ") + ziffernText(g.zeile);
+        else if (platz == "r" && !g.name.empty()) text += " (" + g.name + ")";
+        else if (platz == "c") {
+            // A printable character quoted, any other byte by its code.
+            const auto c = static_cast<unsigned char>(g.zahl1);
+            if (c >= 0x21 && c < 0x7F) text += zitat(s, std::string(1, static_cast<char>(c)));
+            else text += (de(s) ? "mit dem Code " : "with the code ") + ziffernText(c);
+        } else if (platz == "k") {
+            const Paar& p = g.klausel == K::zustaende && g.zahl1 < 0 ? kUnzaehligeZustaende
+                                                                     : kKlauseln[static_cast<std::size_t>(g.klausel)];
+            text += fuelleAus(s, de(s) ? p.deutsch : p.englisch, g);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ablehnung(Sprache s, const storage::Ablehnung& grund) {
+    storage::Ablehnung g = grund;
+    // German quotes the board with its wrapping.
+    if (de(s) && (g.art == AA::brettMitUmbruch || g.art == AA::brettOhneUmbruch))
+        g.name += g.art == AA::brettMitUmbruch ? " mit Umbruch" : " ohne Umbruch";
+    const Paar& p = g.art == AA::wiederholungZuGross && g.zahl1 < 0 ? kLangeWiederholung
+                                                                   : kAblehnungen[static_cast<std::size_t>(g.art)];
+    return fuelleAus(s, de(s) ? p.deutsch : p.englisch, g);
+}
+
 std::string problemGrund(Sprache s, const Problem& problem) {
     using F = Problem::Fall;
-    // The file system's or the world reader's reason stands where the reader's clause would.
-    Problem p = problem;
-    if (p.datei != storage::Dateigrund::keiner) p.grund = dateigrund(s, p.datei);
-    if (p.welt.grund != storage::Lesegrund::keiner) p.grund = lesefehler(s, p.welt);
+    const Problem& p = problem;
+    // The file system's, the world reader's or the pattern reader's reason.
+    const std::string grund = p.welt.grund != storage::Lesegrund::keiner ? lesefehler(s, p.welt)
+                              : p.datei != storage::Dateigrund::keiner   ? dateigrund(s, p.datei)
+                                                                         : ablehnung(s, p.grund);
     const std::string n = zitat(s, p.name, true);
     switch (p.fall) {
         case F::keiner: return {};
         case F::keineWelt:
             return de(s) ? "Die Datei " + n + " ist keine Welt: Weltdateien enden auf „.vir“, kleingeschrieben."
                          : "The file " + n + " is not a world: world files end in “.vir”, in small letters.";
-        case F::nichtGelesen: return (de(s) ? "Die Datei " : "The file ") + n + " " + p.grund + ".";
+        case F::nichtGelesen: return (de(s) ? "Die Datei " : "The file ") + n + " " + grund + ".";
         case F::suchmuster:
             return de(s) ? "Der Name " + n +
                                " enthält „*“ oder „?“: das sind Suchmuster, keine Zeichen eines Dateinamens."
                          : "The name " + n +
                                " contains “*” or “?”: these are search patterns, not characters of a file name.";
         case F::weltNichtGespeichert:
-            return de(s) ? "Die Welt lässt sich nicht als " + n + " speichern: " + p.grund + "."
-                         : "The world cannot be saved as " + n + ": " + p.grund + ".";
+            return de(s) ? "Die Welt lässt sich nicht als " + n + " speichern: " + grund + "."
+                         : "The world cannot be saved as " + n + ": " + grund + ".";
         case F::musterAbgelehnt: {
             const std::string von = p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : n;
-            return von + ": " + p.grund;
+            return von + ": " + grund;
         }
         case F::keinMusterformat:
             return de(s) ? "Die Endung " + n + " sagt kein Musterformat; möglich sind .rle, .cells, .lif und .life."
                          : "The ending " + n + " names no pattern format; possible are .rle, .cells, .lif and .life.";
         case F::musterNichtGespeichert:
-            return de(s) ? "Das Muster lässt sich nicht als " + n + " speichern: " + p.grund + "."
-                         : "The pattern cannot be saved as " + n + ": " + p.grund + ".";
+            return de(s) ? "Das Muster lässt sich nicht als " + n + " speichern: " + grund + "."
+                         : "The pattern cannot be saved as " + n + ": " + grund + ".";
         case F::nichtGespeichert:
-            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: " + p.grund + "."
-                         : "The file " + n + " cannot be saved: " + p.grund + ".";
+            return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: " + grund + "."
+                         : "The file " + n + " cannot be saved: " + grund + ".";
         case F::nichtKodierbar:
             return de(s) ? "Die Datei " + n + " lässt sich nicht speichern: das Bild lässt sich nicht kodieren."
                          : "The file " + n + " cannot be saved: the picture cannot be encoded.";
-        case F::eigenerSatz: return p.grund;
+        case F::eigenerSatz: return p.dazu ? grund + " " + ablehnung(s, p.dazu) : grund;
         case F::geburtBeiNull: return de(s) ? "Geburt bei 0 Nachbarn" : "birth on 0 neighbours";
         case F::keineSuppen: return de(s) ? "keine Suppen" : "no soups";
         case F::zensusAbgelehnt:
@@ -229,7 +388,7 @@ std::string problemGrund(Sprache s, const Problem& problem) {
             return de(s) ? "Es gibt noch keinen Zensus zum Speichern." : "There is no census to save yet.";
     }
     assert(false);
-    return p.grund;
+    return grund;
 }
 
 std::string problemText(Sprache s, const Problem& p) {
@@ -245,7 +404,7 @@ std::string problemText(Sprache s, const Problem& p) {
                 p.name.empty() ? (de(s) ? "der Zwischenablage" : "the clipboard") : zitat(s, p.name, true);
             return (de(s) ? "Das Muster aus " + von + " lässt sich nicht einfügen. "
                           : "The pattern from " + von + " cannot be inserted. ") +
-                   p.grund + bleibt;
+                   ablehnung(s, p.grund) + bleibt;
         }
         case F::geburtBeiNull:
             return de(s) ? "Eine Regel mit Geburt bei 0 Nachbarn füllt die unbegrenzte Ebene; dafür gibt es keinen Zensus."
@@ -346,7 +505,7 @@ std::string aufruffehler(Sprache s, const Aufruffehler& f) {
         case A::sprache:
             return de(s) ? "Die Sprache " + w + " gibt es nicht; möglich sind de und en."
                          : "There is no language " + w + "; possible are de and en.";
-        case A::regel: return f.wert;
+        case A::regel: return ablehnung(s, f.regel);
         case A::suppen:
             return de(s) ? "Die Zahl der Suppen " + w + " ist keine ganze Zahl von 1 bis 10^18."
                          : "The number of soups " + w + " is not a whole number from 1 to 10^18.";

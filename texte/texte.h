@@ -6,6 +6,7 @@
 
 #include "engine/schritt.h"
 #include "history/periode.h"
+#include "storage/ablehnung.h"
 #include "storage/dateigrund.h"
 #include "storage/weltdatei.h"
 
@@ -45,15 +46,15 @@ struct Problem {
     enum class Fall {
         keiner,
         keineWelt,               ///< a world file's name does not end in ".vir"
-        nichtGelesen,            ///< the file `name` could not be read: grund, a predicate ("ist leer")
+        nichtGelesen,            ///< the file `name` could not be read: datei or welt
         suchmuster,              ///< a name to save under holds "*" or "?"
-        weltNichtGespeichert,    ///< the world could not be written as `name`: grund
+        weltNichtGespeichert,    ///< the world could not be written as `name`: datei
         musterAbgelehnt,         ///< the pattern from `name` (empty: the clipboard) was refused: grund
         keinMusterformat,        ///< the ending `name` names no pattern format
-        musterNichtGespeichert,  ///< the pattern could not be written as `name`: grund
-        nichtGespeichert,        ///< the file `name` could not be written: grund
+        musterNichtGespeichert,  ///< the pattern could not be written as `name`: datei
+        nichtGespeichert,        ///< the file `name` could not be written: datei or grund
         nichtKodierbar,          ///< the picture for the file `name` could not be encoded
-        eigenerSatz,             ///< the lower layer's own sentence in grund
+        eigenerSatz,             ///< the reader's sentence for grund alone, then for dazu
         geburtBeiNull,           ///< a census was asked for under a rule with birth on 0 neighbours
         keineSuppen,             ///< a census was asked for with no soups
         zensusAbgelehnt,         ///< a pattern from the census was refused: grund
@@ -64,12 +65,19 @@ struct Problem {
     Fall fall = Fall::keiner;
     /// A file name, ending or pattern origin, unquoted.
     std::string name{};
-    /// The reason the reading or writing layer gave: the file system's, else the reader's own clause.
-    std::string grund{};
+    /// The reader's reason, where a pattern, rule or GIF writer gave it.
+    storage::Ablehnung grund{};
+    /// The file system's reason, where it gave one.
     storage::Dateigrund datei = storage::Dateigrund::keiner;
     /// What is wrong inside a world file, where that was the reason.
     storage::Lesefehler welt{};
+    /// A second reason told after grund: the grid a pattern named besides a rule that cannot be set.
+    storage::Ablehnung dazu{};
 };
+/// The reader's sentence for a refusal or for what a text names that cannot be set here
+/// ("Zeile 2 enthält das unerwartete Zeichen „q“."); for the GIF writer's kinds the clause that
+/// follows "lässt sich nicht speichern:"; "" for none.
+std::string ablehnung(Sprache sprache, const storage::Ablehnung& grund);
 /// What is wrong inside a world file, a predicate: "enthält in Zeile 17 keinen gültigen Zellzustand (0 bis 3)".
 std::string lesefehler(Sprache sprache, const storage::Lesefehler& fehler);
 /// The file system's reason: a predicate for reading ("ist nicht vorhanden"), a clause for writing.
@@ -112,12 +120,14 @@ struct Aufruffehler {
         keineZensusdateien, zensusMitDatei, zensusB0, nurZensus
     };
     Art art;
-    /// The argument or value meant; for regel the reader's own sentence.
+    /// The argument or value meant.
     std::string wert;
     /// The upper bound where a number was out of range.
     long long grenze = 0;
     /// The endings that would do, for endung.
     std::string endungen;
+    /// Why the rule cannot be set, for regel.
+    storage::Ablehnung regel{};
 };
 /// One sentence naming what a command line lacks.
 std::string aufruffehler(Sprache sprache, const Aufruffehler& fehler);

@@ -23,8 +23,8 @@ namespace {
 
 using F = texte::Problem::Fall;
 
-/// A warning: what went wrong with which name, and the reason the lower layer gave.
-Meldung warnung(F fall, const fs::path& name, std::string grund = {}) {
+/// A warning: what went wrong with which name, and the reason the reader gave.
+Meldung warnung(F fall, const fs::path& name, storage::Ablehnung grund = {}) {
     return {Meldung::Art::warnung, {fall, name.string(), std::move(grund)}, {}};
 }
 
@@ -122,7 +122,7 @@ Meldung Werkbank::setzeMusterEin(const storage::Muster& muster, const std::strin
     const bool gitter = ersetzen && muster.rand;
     const int alt = welt_->feldGroesse;
     const int n = feld ? *feld : gitter ? muster.feldGroesse : storage::groesseFuer(muster, alt);
-    std::string grund;
+    storage::Ablehnung grund;
     const std::optional<storage::Platz> platz = storage::platzFuer(muster, n, grund);
     if (!platz)
         return warnung(schritt == S::objektEinfuegen || schritt == S::suppeZeigen ? F::zensusAbgelehnt : F::musterAbgelehnt,
@@ -144,9 +144,12 @@ Meldung Werkbank::setzeMusterEin(const storage::Muster& muster, const std::strin
     }
     storage::setzeEin(*welt_, muster, *platz);
     weltGeaendert();
-    if (std::string hinweis = storage::hinweisNichtUebernommen(muster); ersetzen && !hinweis.empty()) {
+    if (ersetzen && (muster.fremdeRegel || muster.fremderRand)) {
         m.art = Meldung::Art::hinweis;
-        m.problem = {F::eigenerSatz, {}, std::move(hinweis)};
+        const bool regel = static_cast<bool>(muster.fremdeRegel);
+        m.problem = {.fall = F::eigenerSatz,
+                     .grund = regel ? muster.fremdeRegel : muster.fremderRand,
+                     .dazu = regel ? muster.fremderRand : storage::Ablehnung{}};
     }
     return m;
 }
@@ -234,7 +237,7 @@ Meldung Werkbank::speichereAnimation(fs::path pfad, const view::Systemfarben& sy
     };
     auto bild = std::make_unique<Bild>();
     const int bilder = animationsBilder();
-    for (int k = 0; k < bilder && gif.fehler().empty(); ++k) {
+    for (int k = 0; k < bilder && !gif.fehler(); ++k) {
         const int zurueck = ringStaende_ - 1 - k;
         if (zurueck >= 0) {
             const int slot = (welt_->gedIndex - zurueck + engine::kRing) % engine::kRing;

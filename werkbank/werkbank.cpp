@@ -212,9 +212,9 @@ void Werkbank::freieGroesse(const std::optional<std::string>& eingabe) {
 }
 
 Meldung Werkbank::setzeRegelText(const std::string& text) {
-    std::string fehler;
+    storage::Ablehnung fehler;
     const std::optional<storage::Angaben> angaben = storage::liesRegelEingabe(text, fehler);
-    if (!angaben) return {Meldung::Art::warnung, {texte::Problem::Fall::eigenerSatz, {}, fehler}, {}};
+    if (!angaben) return {Meldung::Art::warnung, {texte::Problem::Fall::eigenerSatz, {}, std::move(fehler)}, {}};
     return setzeAngaben(*angaben);
 }
 

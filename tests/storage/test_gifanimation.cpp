@@ -20,7 +20,7 @@ TEST(GifAnimation, FramesComeBackThroughGiflibInTheirPaletteColoursLooping) {
     for (const auto& bild : bilder) ASSERT_TRUE(gif.bild(bild.data()));
     ASSERT_TRUE(gif.bild(bilder[2].data()));  // the same again: the last frame lasts twice as long
     const auto daten = gif.fertig();
-    ASSERT_TRUE(daten) << gif.fehler();
+    ASSERT_TRUE(daten) << gif.fehler().name;
     const auto pfad = std::filesystem::temp_directory_path() / "morlix_test.gif";
     std::ofstream(pfad, std::ios::binary) << *daten;
     const testhilfe::GifInhalt inhalt = testhilfe::liesGif(pfad.string());

@@ -119,8 +119,11 @@ TEST(WerkbankDateien, ImportTakesWhatThePatternStatesAndPasteOnlyAddsCellsBothGr
               std::string::npos);
     EXPECT_EQ(b.w->importiereMuster(o / "breit.rle").hilfe(), "");  // fits the field of 40
 
-    const Meldung fremd = b.w->fuegeMusterEin("x = 1, y = 1, rule = B3/S23/5\no!\n", "dem Test", true);
+    const Meldung fremd = b.w->fuegeMusterEin("x = 1, y = 1, rule = B3/S23/5:K20,20\no!\n", "dem Test", true);
     EXPECT_EQ(fremd.art, Meldung::Art::hinweis);
+    EXPECT_EQ(fremd.text(texte::Sprache::englisch),
+              "The rule “B3/S23/5” cannot be set here: it has 5 states, here there are two. The edge “:K20,20” cannot be "
+              "set here: a Klein bottle; here there are Torus, Square and Mirror.");
     EXPECT_EQ(b.w->regel().geburt, (1 << 3) | (1 << 6));  // the foreign rule was not taken
     EXPECT_EQ(testhilfe::lebende(b.w->welt()), 1);        // the field was cleared first
 }
