@@ -176,7 +176,8 @@ std::string lesefehler(Sprache s, const storage::Lesefehler& f) {
         case L::vorzeitig: return (de(s) ? "endet vorzeitig nach Zeile " : "ends early after line ") + z;
         default: {
             const Paar& p = kWerte[static_cast<std::size_t>(f.grund)];
-            return de(s) ? "enthält in Zeile " + z + " " + p.deutsch : "holds in line " + z + " " + p.englisch;
+            if (!de(s)) return "has " + std::string(p.englisch) + " in line " + z;
+            return "enthält in Zeile " + z + " " + p.deutsch;
         }
     }
 }
@@ -193,34 +194,34 @@ constexpr Paar kAblehnungen[] = {
     {"", ""},
     {"Der Text ist mit {1} MB zu lang für ein Muster.", "At {1} MB the text is too long for a pattern."},
     {"Der Inhalt ist kein Text, sondern enthält Steuerzeichen wie eine Binärdatei.",
-     "The content is not text but holds control characters like a binary file."},
-    {"Der Text enthält kein Muster.", "The text holds no pattern."},
+     "The content is not text but contains control characters like a binary file."},
+    {"Der Text enthält kein Muster.", "The text contains no pattern."},
     {"Der Text ist in keinem bekannten Musterformat (RLE, Plaintext .cells, Life 1.05, Life 1.06, MCell, Makrozellen "
      ".mc).",
      "The text is in no known pattern format (RLE, plaintext .cells, Life 1.05, Life 1.06, MCell, macrocell .mc)."},
-    {"Der Text enthält keine Zellen, nur Kommentare oder Kopfzeilen.", "The text holds no cells, only comments or headers."},
+    {"Der Text enthält keine Zellen, nur Kommentare oder Kopfzeilen.", "The text contains no cells, only comments or headers."},
     {"Der gepackte Inhalt lässt sich nicht entpacken.", "The packed content cannot be unpacked."},
     {"Der entpackte Inhalt ist größer als {1} MB und wird nicht gelesen.",
      "The unpacked content is larger than {1} MB and is not read."},
     {"Der gepackte Inhalt (gzip) ist unvollständig.", "The packed content (gzip) is incomplete."},
     {"Der gepackte Inhalt (gzip) ist beschädigt.", "The packed content (gzip) is damaged."},
     {"Die Kopfzeile in Zeile {z} ist fehlerhaft; erwartet wird „x = Breite, y = Höhe, rule = Regel“.",
-     "The header in line {z} is faulty; expected is “x = width, y = height, rule = rule”."},
-    {"Die Größe in Zeile {z} ist unsinnig groß.", "The size in line {z} is absurdly large."},
-    {"Die Koordinate in Zeile {z} ist unsinnig groß.", "The coordinate in line {z} is absurdly large."},
-    {"Zeile {z} enthält die Wiederholungszahl 0.", "Line {z} holds the run count 0."},
+     "The header in line {z} is faulty; it should read “x = width, y = height, rule = rule”."},
+    {"Die Größe in Zeile {z} ist unsinnig groß.", "The size in line {z} is unreasonably large."},
+    {"Die Koordinate in Zeile {z} ist unsinnig groß.", "The coordinate in line {z} is unreasonably large."},
+    {"Zeile {z} enthält die Wiederholungszahl 0.", "Line {z} contains the run count 0."},
     {"Die Wiederholungszahl {1} in Zeile {z} ist zu groß.", "The run count {1} in line {z} is too large."},
     {"Zeile {z} enthält mit {c} Zellen eines weiteren Zustands; hier gibt es nur zwei.",
-     "Line {z} holds cells of a further state, {c}; here there are only two."},
-    {"Zeile {z} enthält das unerwartete Zeichen {c}.", "Line {z} holds the unexpected character {c}."},
-    {"Zeile {z} enthält kein Koordinatenpaar „x y“.", "Line {z} holds no coordinate pair “x y”."},
-    {"Zeile {z} enthält mehr als ein Koordinatenpaar „x y“.", "Line {z} holds more than one coordinate pair “x y”."},
+     "Line {z} contains cells of a further state, {c}; here there are only two."},
+    {"Zeile {z} enthält das unerwartete Zeichen {c}.", "Line {z} contains the unexpected character {c}."},
+    {"Zeile {z} enthält kein Koordinatenpaar „x y“.", "Line {z} contains no coordinate pair “x y”."},
+    {"Zeile {z} enthält mehr als ein Koordinatenpaar „x y“.", "Line {z} contains more than one coordinate pair “x y”."},
     {"Zeile {z} ist weder ein Blatt aus 8 × 8 Zellen noch ein Knoten „Stufe NW NO SW SO“.",
      "Line {z} is neither a leaf of 8 × 8 cells nor a node “level NW NE SW SE”."},
     {"Zeile {z} enthält einen Knoten mit mehreren Zuständen; gelesen werden nur Muster mit zwei Zuständen.",
-     "Line {z} holds a node with several states; only patterns with two states are read."},
+     "Line {z} contains a node with several states; only patterns with two states are read."},
     {"Zeile {z} enthält einen Knoten einer Stufe, die es nicht gibt (4 bis {1}).",
-     "Line {z} holds a node of a level that does not exist (4 to {1})."},
+     "Line {z} contains a node of a level that does not exist (4 to {1})."},
     {"Zeile {z} verweist auf einen Knoten, der davor nicht mit der Stufe darunter steht.",
      "Line {z} refers to a node that does not stand before it with the level below."},
     {"Die MCell-Datei ist für das Spiel {n}; gelesen werden nur Regeln der Art „Life“ mit zwei Zuständen.",
@@ -237,12 +238,12 @@ constexpr Paar kAblehnungen[] = {
     {"Es ist keine Regel angegeben.", "No rule is given."},
     {"{n} ist keine Regel: erwartet wird ein Name wie „Life“, eine Angabe wie „B3/S23“ oder „23/3“ oder eine "
      "MAP-Regel.",
-     "{n} is no rule: expected is a name like “Life”, a notation like “B3/S23” or “23/3”, or a MAP rule."},
+     "{n} is no rule: expected a name like “Life”, a notation like “B3/S23” or “23/3”, or a MAP rule."},
     {"{n} ist keine Regel: nach {g} wird {k} erwartet.", "{n} is no rule: {g} must be followed by {k}."},
     {"Die Regel {n} lässt sich hier nicht einstellen: {k}.", "The rule {n} cannot be set here: {k}."},
     {"Der Rand {n} lässt sich hier nicht einstellen: {k}.", "The edge {n} cannot be set here: {k}."},
-    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The wrapping board {n} cannot be set here: {k}."},
-    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The board {n} without wrapping cannot be set here: {k}."},
+    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The torus grid {n} cannot be set here: {k}."},
+    {"Das Brett {n} lässt sich hier nicht einstellen: {k}.", "The bounded grid {n} cannot be set here: {k}."},
     {"das Bild hat eine Größe oder Farbzahl, die GIF nicht kennt",
      "the picture has a size or number of colours that GIF does not know"},
     {"das GIF lässt sich nicht {k}{r}", "the GIF cannot be {k}{r}"},

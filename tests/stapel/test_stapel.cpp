@@ -97,7 +97,7 @@ TEST(Stapel, FilesThatCannotBeReadOrWrittenGiveStatusOneAndNoHalfFile) {
     // The reader's reason in English, with the same status.
     const Lauf englisch = rufe({"--sprache=en", kaputt});
     EXPECT_EQ(englisch.status, stapel::kDateiFehler);
-    EXPECT_TRUE(englisch.fehler.ends_with("kaputt.rle”: Line 2 holds the unexpected character “q”.\n")) << englisch.fehler;
+    EXPECT_TRUE(englisch.fehler.ends_with("kaputt.rle”: Line 2 contains the unexpected character “q”.\n")) << englisch.fehler;
     // On a torus of 26 the row keeps 23 cells and gives birth to 23 above and below it.
     EXPECT_TRUE(rufe({"-g", "26", breit}).aus.starts_with("Generation 1: 69 lebende Zellen"));
 }
