@@ -87,7 +87,9 @@ QLabel* beschriftung(QWidget* eltern, const QString& name, const char* text, int
 
 void passeEin(QLabel* l, int platz) {
     QFont schrift = l->font();
-    while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(l->text()) > platz)
+    // A label that names an input shows its shortcut letter underlined, without the "&".
+    const QString text = l->buddy() ? QString(l->text()).remove(QLatin1Char('&')) : l->text();
+    while (schrift.pixelSize() > 8 && QFontMetrics(schrift).horizontalAdvance(text) > platz)
         schrift.setPixelSize(schrift.pixelSize() - 1);
     l->setFont(schrift);
 }
@@ -108,7 +110,8 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const char* text, int l
     auto* k = new QPushButton(eltern);
     k->setObjectName(name);
     beschrifte(k, text);
-    k->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click must not take the keyboard from the field and the window.
+    k->setFocusPolicy(Qt::TabFocus);
     platziere(k, links, oben, breite, hoehe);
     return k;
 }

@@ -60,8 +60,10 @@ std::optional<Anteil> QtDialoge::anteil(QWidget* eltern, const QString& titel, c
     QDialog dialog(eltern);
     dialog.setWindowTitle(titel);
     auto* anordnung = new QVBoxLayout(&dialog);
-    anordnung->addWidget(new QLabel(frage, &dialog));
+    auto* frageText = new QLabel(frage, &dialog);
+    anordnung->addWidget(frageText);
     auto* zahl = new QSpinBox(&dialog);
+    frageText->setBuddy(zahl);  // the question names the number for screen readers
     zahl->setObjectName(QStringLiteral("anteil"));
     zahl->setRange(0, 100);
     zahl->setSuffix(QStringLiteral(" %"));

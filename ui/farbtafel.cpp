@@ -22,25 +22,27 @@ FarbTafel::FarbTafel(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* bedi
         int links, oben, breite;
     };
     const Feld felder[] = {
-        {view::FarbZiel::Schirm, "Picture5_0", "Label7", QT_TRANSLATE_NOOP("MorLix", "Schirm"), 120, 7920, 672},
-        {view::FarbZiel::Raster, "Picture13", "Label22", QT_TRANSLATE_NOOP("MorLix", "Raster"), 120, 8220, 672},
-        {view::FarbZiel::ZelleNeu, "Picture9", "Label17", QT_TRANSLATE_NOOP("MorLix", "Zelle neu"), 1200, 7788, 732},
-        {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", QT_TRANSLATE_NOOP("MorLix", "Zelle alt 1"), 1200, 8064,
+        {view::FarbZiel::Schirm, "Picture5_0", "Label7", QT_TRANSLATE_NOOP("MorLix", "Sc&hirm"), 120, 7920, 672},
+        {view::FarbZiel::Raster, "Picture13", "Label22", QT_TRANSLATE_NOOP("MorLix", "Ras&ter"), 120, 8220, 672},
+        {view::FarbZiel::ZelleNeu, "Picture9", "Label17", QT_TRANSLATE_NOOP("MorLix", "Zelle &neu"), 1200, 7788, 732},
+        {view::FarbZiel::ZelleAlt1, "Picture4_0", "Label6", QT_TRANSLATE_NOOP("MorLix", "Zelle alt &1"), 1200, 8064,
          792},
-        {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", QT_TRANSLATE_NOOP("MorLix", "Zelle alt 2"), 1200, 8340,
+        {view::FarbZiel::ZelleAlt2, "Picture10", "Label18", QT_TRANSLATE_NOOP("MorLix", "Zelle alt &2"), 1200, 8340,
          732}};
     QList<QLabel*> beschriftungen;
     for (const Feld& f : felder) {
         auto* feld = new Farbfeld(this);
         feld->setObjectName(QString::fromLatin1(f.name));
+        feld->setFocusPolicy(Qt::TabFocus);
         platziere(feld, f.links, f.oben, 255, 255);
         felder_[static_cast<int>(f.ziel)] = feld;
         connect(feld, &Farbfeld::geklickt, this, [this, z = f.ziel] { waehle(z); });
         QLabel* l = beschriftung(this, QString::fromLatin1(f.beschriftung), f.text, f.links + 300,
                                  f.oben, f.breite, 252);
+        l->setBuddy(feld);
         beschriftungen << l;
-        beiMaus(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QMouseEvent* e) {
-            if (e->button() == Qt::LeftButton) waehle(z);
+        beiEreignis(l, {QEvent::MouseButtonPress}, [this, z = f.ziel](QEvent* e) {
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) waehle(z);
         });
     }
     // Never cut off, and all in the size the tightest one needs.

@@ -1,5 +1,6 @@
 #include "ui/feldtafel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "ui/bilder.h"
 #include "ui/sprache.h"
 #include "ui/widgets.h"
+#include "ui/zugang.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -39,12 +41,22 @@ FeldTafel::FeldTafel(werkbank::Werkbank& modell, QWidget* client)
       radWaagerecht_(pixel(3540, 0, 3075, 255).width(), pixel(3540, 0, 3075, 255).height(), edit::kRadGrund),
       radSenkrecht_(pixel(9840, 3960, 255, 2535).width(), pixel(9840, 3960, 255, 2535).height(), edit::kRadGrund) {
     feld_.setzeSystemfarben(systemfarben());
-    feldBild_ = new FeldBild(feld_, this);
+    richteZugangEin();
+    ZellAuskunft zellen;
+    zellen.seite = [this] { return modell_.feldGroesse(); };
+    zellen.zustand = [this](int i, int j) {
+        return modell_.welt().zelle(engine::speicherIndex(i), engine::speicherIndex(j));
+    };
+    zellen.zeiger = [this] {
+        const auto z = modell_.zeiger();
+        return z ? std::optional<QPoint>(QPoint(z->i, z->j)) : std::nullopt;
+    };
+    feldBild_ = new FeldBild(feld_, this, std::move(zellen));
     feldBild_->setObjectName(QStringLiteral("picAusgabe"));
     platziere(feldBild_, 180, 240, 9660, 9720);
     feldBild_->setCursor(zeigerBleistift());
-    // A click on the field takes the keyboard from a text box: keys go to the world again.
-    feldBild_->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the field; a click on it takes the keyboard from a text box: keys go to the world again.
+    feldBild_->setFocusPolicy(Qt::StrongFocus);
     connect(feldBild_, &FeldBild::mausRunter, this,
             [this](int knopf, double x, double y) { modell_.mausRunter(knopf, x, y); });
     connect(feldBild_, &FeldBild::mausBewegt, this, [this](int, double x, double y) {
@@ -77,14 +89,21 @@ void FeldTafel::baueScroll() {
                                pfeil[r][3]);
         p->setIcon(bildScrollPfeil(r, p->size() - QSize(4, 4)));
         p->setIconSize(p->size() - QSize(4, 4));
-        // The real press and release: pressed() also fires when the held pointer comes back over it.
-        beiMaus(p, {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease},
-                [this, r](QMouseEvent* e) {
-                    if (e->type() == QEvent::MouseButtonRelease)
-                        modell_.scrollLoslassen();
-                    else
-                        pfeilRunter(r);
-                });
+        // The real press and release: pressed() also fires when the held pointer comes back over
+        // it. Space held on the focused arrow repeats as the held mouse button does.
+        beiEreignis(p,
+                    {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease,
+                     QEvent::KeyPress, QEvent::KeyRelease},
+                    [this, r](QEvent* e) {
+                        const bool taste = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease;
+                        if (taste && (static_cast<QKeyEvent*>(e)->key() != Qt::Key_Space ||
+                                      static_cast<QKeyEvent*>(e)->isAutoRepeat()))
+                            return;
+                        if (e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::KeyRelease)
+                            modell_.scrollLoslassen();
+                        else
+                            pfeilRunter(r);
+                    });
 
         QPushButton* e = knopf(this, indexName("cmdScroll1", r), "1", eins[r][0], eins[r][1],
                                eins[r][2], eins[r][3]);
@@ -181,19 +200,25 @@ void FeldTafel::baueTastenzeiger() {
     connect(f6, &QShortcut::activated, this, [this] {
         feldBild_->setFocus(Qt::ShortcutFocusReason);
         modell_.zeigerAn();
+        meldeZeiger(feldBild_);
     });
-    feldBild_->beiFokus = [this](bool hinein) { hinein ? modell_.zeigerAn() : modell_.zeigerAus(); };
+    feldBild_->beiFokus = [this](bool hinein) {
+        hinein ? modell_.zeigerAn() : modell_.zeigerAus();
+        if (hinein) meldeZeiger(feldBild_);
+    };
     feldBild_->beiUmschaltLos = [this] { modell_.zeigerStrichEnde(); };
     feldBild_->beiTaste = [this](int taste, bool umschalt) {
         switch (taste) {
-            case Qt::Key_Left: modell_.zeigerBewegen(-1, 0, umschalt); return true;
-            case Qt::Key_Right: modell_.zeigerBewegen(1, 0, umschalt); return true;
-            case Qt::Key_Up: modell_.zeigerBewegen(0, -1, umschalt); return true;
-            case Qt::Key_Down: modell_.zeigerBewegen(0, 1, umschalt); return true;
-            case Qt::Key_X: modell_.zeigerSchalten(); return true;
+            case Qt::Key_Left: modell_.zeigerBewegen(-1, 0, umschalt); break;
+            case Qt::Key_Right: modell_.zeigerBewegen(1, 0, umschalt); break;
+            case Qt::Key_Up: modell_.zeigerBewegen(0, -1, umschalt); break;
+            case Qt::Key_Down: modell_.zeigerBewegen(0, 1, umschalt); break;
+            case Qt::Key_X: modell_.zeigerSchalten(); break;
             case Qt::Key_Escape: feldBild_->clearFocus(); return true;
             default: return false;  // Space, Return and the menus' keys reach the window
         }
+        meldeZeiger(feldBild_);
+        return true;
     };
 }
 

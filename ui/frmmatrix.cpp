@@ -8,6 +8,7 @@
 #include "engine/nachbarmaske.h"
 #include "ui/bausteine.h"
 #include "ui/sprache.h"
+#include "ui/zugang.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -82,9 +83,16 @@ frmMatrix::frmMatrix(werkbank::Werkbank& modell, QWidget* eltern) : QWidget(elte
     }
 
     QPushButton* okKnopf =
-        knopf(this, QStringLiteral("Command1"), QT_TRANSLATE_NOOP("MorLix", "ok"), 480, 2520, 1815, 375);
+        knopf(this, QStringLiteral("Command1"), QT_TRANSLATE_NOOP("MorLix", "&ok"), 480, 2520, 1815, 375);
     ui::faerbe(okKnopf, kAngekreuzt, Qt::black);
     connect(okKnopf, &QPushButton::clicked, this, &frmMatrix::ok);
+    ordneTabFolge({this});
+    benenne(this);
+}
+
+void frmMatrix::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange) benenne(this);
 }
 
 void frmMatrix::zeige() {

@@ -39,6 +39,8 @@ public:
 protected:
     /// Return is "ok", Escape leaves without it.
     void keyPressEvent(QKeyEvent* e) override;
+    /// Names the controls for screen readers in the chosen language.
+    void changeEvent(QEvent* e) override;
 
 private:
     void faerbe(int element);

@@ -17,6 +17,7 @@
 #include "history/zeitreihe.h"
 #include "ui/dialoge.h"
 #include "ui/sprache.h"
+#include "ui/zugang.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -56,9 +57,10 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
     beschrifteDiagramm();
 
     auto* ansicht = new QChartView(diagramm_, this);
+    ansicht->setObjectName(QStringLiteral("diaVerlauf"));
     ansicht->setRenderHint(QPainter::Antialiasing);
     auto* knopf = new QPushButton(this);
-    beschrifte(knopf, QT_TRANSLATE_NOOP("MorLix", "Verlauf speichern…"));
+    beschrifte(knopf, QT_TRANSLATE_NOOP("MorLix", "Verlauf &speichern…"));
     knopf->setObjectName(QStringLiteral("cmdVerlaufSpeichern"));
     connect(knopf, &QPushButton::clicked, this, &frmVerlauf::speichern);
     auto* anordnung = new QVBoxLayout(this);
@@ -70,6 +72,7 @@ frmVerlauf::frmVerlauf(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* el
     takt_->setInterval(100);
     connect(takt_, &QTimer::timeout, this, &frmVerlauf::zeichne);
     zeichne();
+    benenne(this);
 }
 
 void frmVerlauf::showEvent(QShowEvent*) { zeichne(); }
@@ -87,6 +90,7 @@ void frmVerlauf::changeEvent(QEvent* ereignis) {
     QWidget::changeEvent(ereignis);
     if (ereignis->type() != QEvent::LanguageChange) return;
     beschrifteDiagramm();
+    benenne(this);
     if (isVisible()) zeichne();
 }
 

@@ -25,6 +25,7 @@
 #include "ui/regeltafel.h"
 #include "ui/sprache.h"
 #include "ui/starttafel.h"
+#include "ui/zugang.h"
 
 namespace ui {
 
@@ -66,8 +67,9 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern) : QMainWindow(eltern), dia
     feldTafel_ = new FeldTafel(modell_, client_);
     auto* beispiele = new BeispielTafel(modell_, client_);
     fusszeile_ = new Fusszeile(modell_, dialoge_, client_);
-    tafeln_ = {startTafel_, new RegelTafel(modell_, bedienfeld), new MausTafel(modell_, bedienfeld),
-               new FarbTafel(modell_, dialoge_, bedienfeld), randTafel, feldTafel_, beispiele, fusszeile_};
+    // In reading order: the field, the control panel from the top, the examples, the bottom line.
+    tafeln_ = {feldTafel_, startTafel_, new RegelTafel(modell_, bedienfeld), new MausTafel(modell_, bedienfeld),
+               new FarbTafel(modell_, dialoge_, bedienfeld), randTafel, beispiele, fusszeile_};
     for (Tafel* t : tafeln_) connect(t, &Tafel::hilfe, fusszeile_, &Fusszeile::zeigeHilfe);
     connect(startTafel_, &StartTafel::beispieleZeigen, this, [this] { setzeBreite(kClientBreite); });
     connect(beispiele, &BeispielTafel::verbergen, this, [this] { setzeBreite(kClientOhneBeispiele); });
@@ -75,6 +77,8 @@ frmVireo::frmVireo(Dialoge& dialoge, QWidget* eltern) : QMainWindow(eltern), dia
 
     baueMenues();
     new Hilfe(client_, [this](const QString& text) { fusszeile_->zeigeHilfe(text); });
+    ordneTabFolge(QList<QWidget*>(tafeln_.begin(), tafeln_.end()));
+    benenne(this);
     setzeBreite(kClientBreite);
     modell_.beobachte(*this);
     geaendert(werkbank::kAlles);
@@ -103,23 +107,23 @@ QMenu* frmVireo::menue(const char* name, const char* quelle, bool anhaengen) {
 }
 
 void frmVireo::baueMenues() {
-    QMenu* datei = menue("cmdDatei", QT_TRANSLATE_NOOP("MorLix", "Datei"));
-    connect(eintrag(datei, "cmdNeu", QT_TRANSLATE_NOOP("MorLix", "neu")), &QAction::triggered, this, &frmVireo::neu);
-    connect(eintrag(datei, "cmdLaden", QT_TRANSLATE_NOOP("MorLix", "öffnen")), &QAction::triggered, this,
+    QMenu* datei = menue("cmdDatei", QT_TRANSLATE_NOOP("MorLix", "&Datei"));
+    connect(eintrag(datei, "cmdNeu", QT_TRANSLATE_NOOP("MorLix", "&neu")), &QAction::triggered, this, &frmVireo::neu);
+    connect(eintrag(datei, "cmdLaden", QT_TRANSLATE_NOOP("MorLix", "ö&ffnen")), &QAction::triggered, this,
             &frmVireo::oeffnen);
-    connect(eintrag(datei, "cmdSpeichern", QT_TRANSLATE_NOOP("MorLix", "speichern")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdSpeichern", QT_TRANSLATE_NOOP("MorLix", "&speichern")), &QAction::triggered, this,
             &frmVireo::speichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdImport", QT_TRANSLATE_NOOP("MorLix", "Muster importieren (ersetzt die Welt)…")),
+    connect(eintrag(datei, "cmdImport", QT_TRANSLATE_NOOP("MorLix", "Muster &importieren (ersetzt die Welt)…")),
             &QAction::triggered, this, &frmVireo::importieren);
-    connect(eintrag(datei, "cmdExport", QT_TRANSLATE_NOOP("MorLix", "Muster exportieren…")), &QAction::triggered, this,
-            &frmVireo::exportieren);
-    connect(eintrag(datei, "cmdBild", QT_TRANSLATE_NOOP("MorLix", "Bild speichern…")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdExport", QT_TRANSLATE_NOOP("MorLix", "Muster &exportieren…")), &QAction::triggered,
+            this, &frmVireo::exportieren);
+    connect(eintrag(datei, "cmdBild", QT_TRANSLATE_NOOP("MorLix", "Bil&d speichern…")), &QAction::triggered, this,
             &frmVireo::bildSpeichern);
-    connect(eintrag(datei, "cmdAnimation", QT_TRANSLATE_NOOP("MorLix", "Animation speichern…")), &QAction::triggered,
+    connect(eintrag(datei, "cmdAnimation", QT_TRANSLATE_NOOP("MorLix", "&Animation speichern…")), &QAction::triggered,
             this, &frmVireo::animationSpeichern);
     datei->addSeparator();
-    connect(eintrag(datei, "cmdEnde", QT_TRANSLATE_NOOP("MorLix", "beenden")), &QAction::triggered, this,
+    connect(eintrag(datei, "cmdEnde", QT_TRANSLATE_NOOP("MorLix", "&beenden")), &QAction::triggered, this,
             &frmVireo::beenden);
     const std::pair<const char*, QKeySequence> tasten[] = {{"cmdNeu", QKeySequence::New},
                                                            {"cmdLaden", QKeySequence::Open},
@@ -128,7 +132,7 @@ void frmVireo::baueMenues() {
     for (const auto& [name, taste] : tasten) datei->findChild<QAction*>(QString::fromLatin1(name))->setShortcut(taste);
 
     // Placed after the designed menus, below.
-    QMenu* bearbeiten = menue("cmdBearbeiten", QT_TRANSLATE_NOOP("MorLix", "Bearbeiten"), false);
+    QMenu* bearbeiten = menue("cmdBearbeiten", QT_TRANSLATE_NOOP("MorLix", "&Bearbeiten"), false);
     rueckgaengig_ = eintrag(bearbeiten, "cmdRueckgaengig", nullptr);
     rueckgaengig_->setShortcut(QKeySequence::Undo);
     wiederholen_ = eintrag(bearbeiten, "cmdWiederholen", nullptr);
@@ -138,50 +142,48 @@ void frmVireo::baueMenues() {
     // A run's step grows with every tick: its name is read when the menu opens.
     connect(bearbeiten, &QMenu::aboutToShow, this, &frmVireo::zeigeChronik);
     bearbeiten->addSeparator();
-    QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QT_TRANSLATE_NOOP("MorLix", "Muster kopieren"));
+    QAction* kopie = eintrag(bearbeiten, "cmdKopieren", QT_TRANSLATE_NOOP("MorLix", "Muster &kopieren"));
     QAction* einfuegung =
-        eintrag(bearbeiten, "cmdEinfuegen", QT_TRANSLATE_NOOP("MorLix", "Muster einfügen (zur Welt hinzu)"));
+        eintrag(bearbeiten, "cmdEinfuegen", QT_TRANSLATE_NOOP("MorLix", "Muster &einfügen (zur Welt hinzu)"));
     // A focused text box keeps its own copy and paste: it claims these keys first.
     kopie->setShortcut(QKeySequence::Copy);
     einfuegung->setShortcut(QKeySequence::Paste);
     connect(kopie, &QAction::triggered, this, &frmVireo::kopieren);
     connect(einfuegung, &QAction::triggered, this, &frmVireo::einfuegen);
     bearbeiten->addSeparator();
-    connect(eintrag(bearbeiten, "cmdZufallsfeld", QT_TRANSLATE_NOOP("MorLix", "Zufallsfeld…")), &QAction::triggered, this,
-            &frmVireo::zufallsfeld);
+    connect(eintrag(bearbeiten, "cmdZufallsfeld", QT_TRANSLATE_NOOP("MorLix", "&Zufallsfeld…")), &QAction::triggered,
+            this, &frmVireo::zufallsfeld);
 
-    QMenu* raster = menue("cmdRaster", QT_TRANSLATE_NOOP("MorLix", "Raster einstellen"));
+    QMenu* raster = menue("cmdRaster", QT_TRANSLATE_NOOP("MorLix", "Raster &einstellen"));
     const char* namen[3] = {"cmd30", "cmd50", "cmd90"};
-    const char* texte[3] = {"30 x 30", "60 x 60 ", "90 x 90 "};
+    const char* texte[3] = {"&30 x 30", "&60 x 60 ", "&90 x 90 "};
     for (int k = 0; k < 3; ++k) {
         groessen_[k] = eintrag(raster, namen[k], texte[k]);
         groessen_[k]->setCheckable(true);
         connect(groessen_[k], &QAction::triggered, this, [this, k] { modell_.festeGroesse(k); });
     }
-    connect(eintrag(raster, "cmdfrei", QT_TRANSLATE_NOOP("MorLix", "frei")), &QAction::triggered, this,
+    connect(eintrag(raster, "cmdfrei", QT_TRANSLATE_NOOP("MorLix", "&frei")), &QAction::triggered, this,
             &frmVireo::freieGroesse);
 
     QAction* rea = menuBar()->addAction(QString());
-    beschrifte(rea, QT_TRANSLATE_NOOP("MorLix", "Raster ein/aus"));
+    beschrifte(rea, QT_TRANSLATE_NOOP("MorLix", "Raster ein/a&us"));
     rea->setObjectName(QStringLiteral("cmdRea"));
     connect(rea, &QAction::triggered, this, [this] { modell_.rasterUmschalten(); });
     QAction* matrix = menuBar()->addAction(QString());
-    beschrifte(matrix, QT_TRANSLATE_NOOP("MorLix", "Nachbarmatrix"));
+    beschrifte(matrix, QT_TRANSLATE_NOOP("MorLix", "Nachbar&matrix"));
     matrix->setObjectName(QStringLiteral("cmdMatrixdef"));
     connect(matrix, &QAction::triggered, this, &frmVireo::matrixOeffnen);
 
     // The program's own menus follow the designed ones, which keep their order and places.
     menuBar()->addMenu(bearbeiten);
 
-    QMenu* regel = menue("cmdRegel", QT_TRANSLATE_NOOP("MorLix", "Regel"));
+    QMenu* regel = menue("cmdRegel", QT_TRANSLATE_NOOP("MorLix", "&Regel"));
     regelJetzt_ = regel->addAction(QString());
     regelJetzt_->setEnabled(false);
     regel->addSeparator();
     for (const werkbank::BenannteRegel& r : werkbank::Werkbank::benannteRegeln()) {
         const QString name = QString::fromStdString(r.name);
-        // "&" marks a menu's shortcut letter; "Day & Night" means the sign itself.
-        QAction* a = regel->addAction(QStringLiteral("%1\t%2").arg(
-            QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")), QString::fromStdString(r.notation)));
+        QAction* a = regel->addAction(QString());
         a->setCheckable(true);
         a->setData(name);
         connect(a, &QAction::triggered, this, [this, n = r.notation] {
@@ -190,24 +192,25 @@ void frmVireo::baueMenues() {
         regelNamen_ << a;
     }
     regel->addSeparator();
-    connect(eintrag(regel, "cmdRegelEingeben", QT_TRANSLATE_NOOP("MorLix", "Regel eingeben…")), &QAction::triggered,
+    connect(eintrag(regel, "cmdRegelEingeben", QT_TRANSLATE_NOOP("MorLix", "Regel &eingeben…")), &QAction::triggered,
             this, &frmVireo::regelEingeben);
-    connect(eintrag(regel, "cmdZufallsregel", QT_TRANSLATE_NOOP("MorLix", "Zufallsregel")), &QAction::triggered, this,
+    connect(eintrag(regel, "cmdZufallsregel", QT_TRANSLATE_NOOP("MorLix", "&Zufallsregel")), &QAction::triggered, this,
             &frmVireo::zufallsregel);
+    beschrifteRegelNamen();
 
-    QMenu* ansicht = menue("cmdAnsicht", QT_TRANSLATE_NOOP("MorLix", "Ansicht"));
-    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QT_TRANSLATE_NOOP("MorLix", "Verlauf…"));
+    QMenu* ansicht = menue("cmdAnsicht", QT_TRANSLATE_NOOP("MorLix", "&Ansicht"));
+    QAction* verlauf = eintrag(ansicht, "cmdVerlauf", QT_TRANSLATE_NOOP("MorLix", "&Verlauf…"));
     verlauf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     connect(verlauf, &QAction::triggered, this, &frmVireo::verlaufZeigen);
-    QAction* zensus = eintrag(ansicht, "cmdZensus", QT_TRANSLATE_NOOP("MorLix", "Zensus…"));
+    QAction* zensus = eintrag(ansicht, "cmdZensus", QT_TRANSLATE_NOOP("MorLix", "&Zensus…"));
     zensus->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
     connect(zensus, &QAction::triggered, this, &frmVireo::zensusZeigen);
 
     // Each language is named in itself, so that it can be found whatever the program speaks now.
-    QMenu* sprache = menue("mnuSprache", QT_TRANSLATE_NOOP("MorLix", "Sprache"));
+    QMenu* sprache = menue("mnuSprache", QT_TRANSLATE_NOOP("MorLix", "&Sprache"));
     auto* gruppe = new QActionGroup(sprache);
-    const std::pair<const char*, QString> sprachen[2] = {{"mnuDeutsch", QStringLiteral("Deutsch")},
-                                                         {"mnuEnglisch", QStringLiteral("English")}};
+    const std::pair<const char*, QString> sprachen[2] = {{"mnuDeutsch", QStringLiteral("&Deutsch")},
+                                                         {"mnuEnglisch", QStringLiteral("&English")}};
     for (int k = 0; k < 2; ++k) {
         sprachen_[k] = sprache->addAction(sprachen[k].second);
         sprachen_[k]->setObjectName(QString::fromLatin1(sprachen[k].first));
@@ -219,6 +222,17 @@ void frmVireo::baueMenues() {
             merkeSprache(s);
         });
     }
+}
+
+void frmVireo::beschrifteRegelNamen() {
+    // A rule's name is the same in every language; its letter is one the menu's own entries leave.
+    QString belegt;
+    for (QAction* a : findChild<QMenu*>(QStringLiteral("cmdRegel"))->actions())
+        if (!regelNamen_.contains(a) && !kuerzel(a->text()).isNull()) belegt += kuerzel(a->text());
+    const std::vector<werkbank::BenannteRegel> regeln = werkbank::Werkbank::benannteRegeln();
+    for (qsizetype k = 0; k < regelNamen_.size(); ++k)
+        regelNamen_[k]->setText(mitKuerzel(QString::fromStdString(regeln[std::size_t(k)].name), belegt) +
+                                QLatin1Char('\t') + QString::fromStdString(regeln[std::size_t(k)].notation));
 }
 
 void frmVireo::zeigeRegel() {
@@ -242,7 +256,7 @@ void frmVireo::zufallsregel() {
     const std::optional<Anteil> wahl = dialoge_.anteil(
         this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Zufallsregel")),
         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Jede Anzahl für Geburt und Überleben gilt mit der Chance:")), {},
-        uebersetze(QT_TRANSLATE_NOOP("MorLix", "auch Geburt bei 0 Nachbarn")));
+        uebersetze(QT_TRANSLATE_NOOP("MorLix", "auch &Geburt bei 0 Nachbarn")));
     if (wahl) modell_.zufallsregel(wahl->prozent / 100.0, wahl->haken);
 }
 
@@ -286,8 +300,8 @@ void frmVireo::zeigeChronik() {
         aktion->setEnabled(!schritt.empty());
         aktion->setText(schritt.empty() ? verb : verb + QStringLiteral(": ") + QString::fromStdString(schritt));
     };
-    zeige(rueckgaengig_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Rückgängig")), modell_.rueckgaengigName());
-    zeige(wiederholen_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Wiederholen")), modell_.wiederholenName());
+    zeige(rueckgaengig_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Rückgängig")), modell_.rueckgaengigName());
+    zeige(wiederholen_, uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Wiederholen")), modell_.wiederholenName());
     setWindowModified(modell_.veraendert());
 }
 
@@ -296,8 +310,8 @@ bool frmVireo::darfVerwerfen() {
     switch (dialoge_.frage(
         this, QString::fromLatin1(engine::kProgrammName),
         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Die Welt wurde geändert. Änderungen speichern?")),
-        {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "Verwerfen")),
-         uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))})) {
+        {uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Speichern")), uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Verwerfen")),
+         uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Abbrechen"))})) {
         case 0: return speichereWelt();
         case 1: return true;
         default: return false;
@@ -343,6 +357,8 @@ void frmVireo::changeEvent(QEvent* ereignis) {
     QMainWindow::changeEvent(ereignis);
     if (ereignis->type() != QEvent::LanguageChange) return;
     beschrifteNeu(this);
+    beschrifteRegelNamen();
+    benenne(this);
     zeigeChronik();
     zeigeRegel();
     // What the help line said belongs to the language before.

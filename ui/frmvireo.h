@@ -78,6 +78,8 @@ private:
     bool darfVerwerfen();
     /// Shows what undo and redo would do.
     void zeigeChronik();
+    /// Captions the named rules of the rule menu, each with a shortcut letter of its own.
+    void beschrifteRegelNamen();
     /// Shows the rule in force in the rule menu.
     void zeigeRegel();
 

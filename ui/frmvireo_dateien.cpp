@@ -98,8 +98,8 @@ void frmVireo::animationSpeichern() {
                        uebersetze(QT_TRANSLATE_NOOP("MorLix",
                                                     "Das Gedächtnis hält noch keine Generation: die Animation "
                                                     "bestünde nur aus dem jetzigen Bild. Trotzdem speichern?")),
-                       {uebersetze(QT_TRANSLATE_NOOP("MorLix", "Speichern")),
-                        uebersetze(QT_TRANSLATE_NOOP("MorLix", "Abbrechen"))}) != 0)
+                       {uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Speichern")),
+                        uebersetze(QT_TRANSLATE_NOOP("MorLix", "&Abbrechen"))}) != 0)
         return;
     const std::optional<QString> pfad = dialoge_.dateiSpeichern(
         this, titel, QDir::currentPath(), animationName_.isEmpty() ? QStringLiteral("MorLix.gif") : animationName_,

@@ -21,6 +21,7 @@
 
 #include "ui/dialoge.h"
 #include "ui/sprache.h"
+#include "ui/zugang.h"
 #include "werkbank/werkbank.h"
 
 namespace ui {
@@ -34,10 +35,11 @@ constexpr int kSpracheRolle = Qt::UserRole + 1;  // of an object's name and kind
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-/// A label of the form whose caption follows the language.
-QLabel* zeile(QWidget* eltern, const char* quelle) {
+/// A label of the form whose caption follows the language, naming `feld` if any.
+QLabel* zeile(QWidget* eltern, const char* quelle, QWidget* feld) {
     auto* l = new QLabel(eltern);
     beschrifte(l, quelle);
+    l->setBuddy(feld);
     return l;
 }
 
@@ -68,19 +70,19 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
     wurzel_ = new QLineEdit(this);
     wurzel_->setObjectName(QStringLiteral("txtZensusWurzel"));
     start_ = new QPushButton(this);
-    beschrifte(start_, QT_TRANSLATE_NOOP("MorLix", "Start"));
+    beschrifte(start_, QT_TRANSLATE_NOOP("MorLix", "&Start"));
     start_->setObjectName(QStringLiteral("cmdZensusStart"));
     stopp_ = new QPushButton(this);
-    beschrifte(stopp_, QT_TRANSLATE_NOOP("MorLix", "Stopp"));
+    beschrifte(stopp_, QT_TRANSLATE_NOOP("MorLix", "St&opp"));
     stopp_->setObjectName(QStringLiteral("cmdZensusStopp"));
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(start_);
     knoepfe->addWidget(stopp_);
     knoepfe->addStretch();
     auto* form = new QFormLayout;
-    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Es gilt:")), regel_);
-    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Suppen:")), suppen_);
-    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Wurzel:")), wurzel_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Es gilt:"), nullptr), regel_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "Su&ppen:"), suppen_), suppen_);
+    form->addRow(zeile(this, QT_TRANSLATE_NOOP("MorLix", "&Wurzel:"), wurzel_), wurzel_);
     form->addRow(knoepfe);
 
     kopf_ = new QLabel(this);
@@ -106,10 +108,10 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
 
     suppe_ = new QPushButton(this);
     suppe_->setObjectName(QStringLiteral("cmdSuppeZeigen"));
-    beschrifte(suppe_, QT_TRANSLATE_NOOP("MorLix", "Suppe zeigen"));
+    beschrifte(suppe_, QT_TRANSLATE_NOOP("MorLix", "Suppe &zeigen"));
     auto* speichern = new QPushButton(this);
     speichern->setObjectName(QStringLiteral("cmdZensusSpeichern"));
-    beschrifte(speichern, QT_TRANSLATE_NOOP("MorLix", "Zensus speichern…"));
+    beschrifte(speichern, QT_TRANSLATE_NOOP("MorLix", "Zensus sp&eichern…"));
     beschrifteUebrige();
     auto* unten = new QHBoxLayout;
     unten->addWidget(suppe_);
@@ -126,7 +128,8 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
 
     connect(start_, &QPushButton::clicked, this, &frmZensus::starten);
     connect(stopp_, &QPushButton::clicked, this, &frmZensus::anhalten);
-    connect(tabelle_, &QTableWidget::cellDoubleClicked, this, &frmZensus::objektEinfuegen);
+    // A double click, or Return on the chosen line.
+    connect(tabelle_, &QTableWidget::activated, this, [this](const QModelIndex& i) { objektEinfuegen(i.row()); });
     connect(suppe_, &QPushButton::clicked, this, &frmZensus::suppeZeigen);
     connect(speichern, &QPushButton::clicked, this, &frmZensus::speichern);
     takt_ = new QTimer(this);
@@ -134,6 +137,7 @@ frmZensus::frmZensus(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* elte
     connect(takt_, &QTimer::timeout, this, &frmZensus::aktualisiere);
     zeige(werkbank::kRegel);
     aktualisiere();
+    benenne(this);
 }
 
 void frmZensus::zeige(std::uint32_t was) {
@@ -147,7 +151,8 @@ void frmZensus::beschrifteUebrige() {
                                          uebersetze(QT_TRANSLATE_NOOP("MorLix", "Art")),
                                          uebersetze(QT_TRANSLATE_NOOP("MorLix", "Anzahl")),
                                          uebersetze(QT_TRANSLATE_NOOP("MorLix", "je Suppe"))});
-    tabelle_->setToolTip(uebersetze(QT_TRANSLATE_NOOP("MorLix", "Doppelklick fügt das Objekt in die Mitte des Feldes ein")));
+    tabelle_->setToolTip(uebersetze(
+        QT_TRANSLATE_NOOP("MorLix", "Doppelklick oder Eingabetaste fügt das Objekt in die Mitte des Feldes ein")));
     suppe_->setToolTip(uebersetze(
         QT_TRANSLATE_NOOP("MorLix", "Die erste Suppe, die das gewählte Objekt brachte, in die Mitte des leeren Feldes")));
 }
@@ -156,6 +161,7 @@ void frmZensus::changeEvent(QEvent* ereignis) {
     QWidget::changeEvent(ereignis);
     if (ereignis->type() != QEvent::LanguageChange) return;
     beschrifteUebrige();
+    benenne(this);
     aktualisiere();
 }
 

@@ -28,7 +28,8 @@ Fusszeile::Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* clie
     zeile_ = ausgabe(this, "Text3", 780, 555);
     groesse_ = ausgabe(this, "Text12", 1440, 915);
     befund_ = ausgabe(this, "txtBefund", 2460, 1200);
-    befund_->setFocusPolicy(Qt::NoFocus);
+    // Read by Tab; a click leaves the keys with the world.
+    befund_->setFocusPolicy(Qt::TabFocus);
     befund_->setAlignment(Qt::AlignCenter);
     // Starts right of the finding, which stands beside the size.
     hilfeZeile_ = ausgabe(this, "txthilfe", 3720, 7320);
@@ -36,7 +37,7 @@ Fusszeile::Fusszeile(werkbank::Werkbank& modell, Dialoge& dialoge, QWidget* clie
     faerbe(hilfeZeile_, QColor(255, 255, 192), Qt::black);
 
     QPushButton* info =
-        knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "Info"), 11100, 10020, 1320, 375);
+        knopf(this, QStringLiteral("Command7"), QT_TRANSLATE_NOOP("MorLix", "&Info"), 11100, 10020, 1320, 375);
     connect(info, &QPushButton::clicked, this, [this, &dialoge] {
         dialoge.information(
             this, uebersetze(QT_TRANSLATE_NOOP("MorLix", "Über %1")).arg(QLatin1String(engine::kProgrammName)),

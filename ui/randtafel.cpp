@@ -16,8 +16,8 @@ RandTafel::RandTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     balken(this, QStringLiteral("Label4"), QT_TRANSLATE_NOOP("MorLix", "Randoptionen"), 0, 8640, 2412, 252,
            QColor(64, 64, 64));
     auto* gruppe = new QButtonGroup(this);
-    const char* texte[3] = {QT_TRANSLATE_NOOP("MorLix", "Torus"), QT_TRANSLATE_NOOP("MorLix", "Quadrat "),
-                            QT_TRANSLATE_NOOP("MorLix", "Spiegel")};
+    const char* texte[3] = {QT_TRANSLATE_NOOP("MorLix", "T&orus"), QT_TRANSLATE_NOOP("MorLix", "&Quadrat "),
+                            QT_TRANSLATE_NOOP("MorLix", "Spie&gel")};
     for (int k = 0; k < 3; ++k) {
         knoepfe_[k] = optionsfeld(this, indexName("Option1", k), texte[k], 120, 8940 + 255 * k, 1300, 255);
         gruppe->addButton(knoepfe_[k], k);

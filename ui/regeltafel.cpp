@@ -34,16 +34,17 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     quadrat("Picture2_2", 1080, 4920, QColor(0, 0, 255));
 
     const std::pair<const char*, const char*> saetze[] = {
-        {"Label1_4", QT_TRANSLATE_NOOP("MorLix", "Zelle lebt weiter, wenn sie")},
+        {"Label1_4", QT_TRANSLATE_NOOP("MorLix", "Zelle lebt &weiter, wenn sie")},
         {"Label1_1", QT_TRANSLATE_NOOP("MorLix", "lebende Nachbarn hat,")},
         {"Label1_5", QT_TRANSLATE_NOOP("MorLix", "sonst stirbt sie.")},
-        {"Label1_6", QT_TRANSLATE_NOOP("MorLix", "Zelle wird belebt, wenn sie")},
+        {"Label1_6", QT_TRANSLATE_NOOP("MorLix", "Zelle wird be&lebt, wenn sie")},
         {"Label1_2", QT_TRANSLATE_NOOP("MorLix", "lebende Nachbarn hat,")},
         {"Label1_3", QT_TRANSLATE_NOOP("MorLix", "sonst bleibt sie unbelebt.")}};
     const int oben[] = {3480, 4320, 4560, 5160, 6000, 6240};
+    QLabel* zeilen[6];
     for (int k = 0; k < 6; ++k)
-        beschriftung(this, QString::fromLatin1(saetze[k].first), saetze[k].second, 120, oben[k],
-                     2280, k == 5 ? 240 : 252);
+        zeilen[k] = beschriftung(this, QString::fromLatin1(saetze[k].first), saetze[k].second, 120, oben[k], 2280,
+                                 k == 5 ? 240 : 252);
 
     // Digit rows over the boxes, in a fixed-pitch font so the digits stand over their boxes.
     QFont fest(QStringLiteral("DejaVu Sans Mono"));
@@ -68,6 +69,9 @@ RegelTafel::RegelTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
         connect(geburt_[k], &QCheckBox::clicked, this,
                 [this, k] { modell_.kastenGeklickt(werkbank::Reihe::Geburt, k); });
     }
+    // The sentence before a row of boxes leads the keyboard to its first box.
+    zeilen[0]->setBuddy(ueberleben_[0]);
+    zeilen[3]->setBuddy(geburt_[0]);
     zeige(werkbank::kRegel);
 }
 

@@ -46,6 +46,11 @@ void beschrifte(QObject* o, const char* quelle) {
     zeige(o, uebersetze(quelle));
 }
 
+QString beschriftungVon(const QObject* o) {
+    const QVariant quelle = o->property(kQuelle);
+    return quelle.isValid() ? uebersetze(quelle.toByteArray().constData()) : QString();
+}
+
 void beschrifteNeu(QObject* wurzel) {
     QList<QObject*> alle = wurzel->findChildren<QObject*>();
     alle.prepend(wurzel);

@@ -19,6 +19,8 @@ QString uebersetze(const char* quelle);
 /// Gives a label, button, action, menu or window its caption from a German source text of the
 /// catalogue and keeps the source, so that beschrifteNeu tells it in the next language.
 void beschrifte(QObject* o, const char* quelle);
+/// The caption `o` was given through beschrifte, in the chosen language; empty when none.
+QString beschriftungVon(const QObject* o);
 /// A label with this property set to true is sized to its caption in every language.
 inline constexpr char kPassend[] = "morlixPassend";
 /// Tells every captioned object at and below `wurzel` in the chosen language.

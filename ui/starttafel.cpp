@@ -34,6 +34,8 @@ QScrollBar* regler(QWidget* eltern, const char* name, int links, int oben, int b
     r->setRange(min, max);
     r->setSingleStep(1);
     r->setPageStep(1);
+    // Reached by Tab, where the arrow keys move it; a click leaves the keyboard where it was.
+    r->setFocusPolicy(Qt::TabFocus);
     platziere(r, links, oben, breite, 240);
     return r;
 }
@@ -72,7 +74,8 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     rueckblickRegler_ = regler(this, "HScroll2", 960, 1560, 1212, 0, history::kGegenwart);
     connect(rueckblickRegler_, &QScrollBar::valueChanged, this, [this](int v) { modell_.rueckblick(v); });
     QLabel* rueckblende = beschriftung(this, QStringLiteral("Label20"),
-                                       QT_TRANSLATE_NOOP("MorLix", " Rückblende bis -99"), 120, 1920, 1872, 312);
+                                       QT_TRANSLATE_NOOP("MorLix", " Rüc&kblende bis -99"), 120, 1920, 1872, 312);
+    rueckblende->setBuddy(rueckblickRegler_);
     // The clear button covers the label's right end: the caption has to end before it.
     passeEin(rueckblende, tw(1800 - 120));
     QPushButton* vergessen = knopf(this, QStringLiteral("Command11"), "x", 1800, 1920, 372, 252);
@@ -88,7 +91,8 @@ StartTafel::StartTafel(werkbank::Werkbank& modell, QWidget* bedienfeld)
     faerbe(minus, kOrange);
     connect(plus, &QPushButton::clicked, this, [this] { modell_.generationenPlus(); });
     connect(minus, &QPushButton::clicked, this, [this] { modell_.generationenMinus(); });
-    beschriftung(this, QStringLiteral("Label8"), QT_TRANSLATE_NOOP("MorLix", "überspringen"), 1080, 2430, 1212, 252);
+    beschriftung(this, QStringLiteral("Label8"), QT_TRANSLATE_NOOP("MorLix", "übers&pringen"), 1080, 2430, 1212, 252)
+        ->setBuddy(generationen_);
 
     QPushButton* beispiele = knopf(this, QStringLiteral("Command5"), nullptr, 1980, 0, 432, 252);
     beispiele->setIcon(bild(Bild::PanelAuf, beispiele->size() - QSize(4, 2)));

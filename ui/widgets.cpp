@@ -38,7 +38,8 @@ int knopfBits(Qt::MouseButtons knoepfe) {
     return bits;
 }
 
-FeldBild::FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern) : QWidget(eltern), flaeche_(flaeche) {
+FeldBild::FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern, ZellAuskunft zellen)
+    : QWidget(eltern), flaeche_(flaeche), zellen_(std::move(zellen)) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -51,13 +52,19 @@ void FeldBild::paintEvent(QPaintEvent*) {
     maler.drawImage(0, 0, bild);
     if (!marke_) return;
     // Two frames, dark inside light, stand out on any cell colour.
-    const QRect r(QPoint(flaeche_.spalte(marke_->left()), flaeche_.zeile(marke_->top())),
-                  QPoint(flaeche_.spalte(marke_->right()), flaeche_.zeile(marke_->bottom())));
+    const QRect r = pixelVon(*marke_);
     maler.setPen(QPen(QColor(255, 170, 0), 2));
     maler.drawRect(r.adjusted(-1, -1, 1, 1));
     maler.setPen(QPen(Qt::black, 1));
     maler.drawRect(r.adjusted(1, 1, -1, -1));
 }
+
+QRect FeldBild::pixelVon(const QRectF& nutzer) const {
+    return {QPoint(flaeche_.spalte(nutzer.left()), flaeche_.zeile(nutzer.top())),
+            QPoint(flaeche_.spalte(nutzer.right()), flaeche_.zeile(nutzer.bottom()))};
+}
+
+QPointF FeldBild::nutzerVon(QPointF pixel) const { return {flaeche_.nutzerX(pixel.x()), flaeche_.nutzerY(pixel.y())}; }
 
 void FeldBild::setzeMarke(std::optional<QRectF> marke) {
     if (marke == marke_) return;
@@ -89,18 +96,18 @@ void FeldBild::focusOutEvent(QFocusEvent* e) {
 }
 
 void FeldBild::mousePressEvent(QMouseEvent* e) {
-    const QPointF p = e->position();
-    emit mausRunter(knopfBits(e->button()), flaeche_.nutzerX(p.x()), flaeche_.nutzerY(p.y()));
+    const QPointF p = nutzerVon(e->position());
+    emit mausRunter(knopfBits(e->button()), p.x(), p.y());
 }
 
 void FeldBild::mouseMoveEvent(QMouseEvent* e) {
-    const QPointF p = e->position();
-    emit mausBewegt(knopfBits(e->buttons()), flaeche_.nutzerX(p.x()), flaeche_.nutzerY(p.y()));
+    const QPointF p = nutzerVon(e->position());
+    emit mausBewegt(knopfBits(e->buttons()), p.x(), p.y());
 }
 
 void FeldBild::mouseReleaseEvent(QMouseEvent* e) {
-    const QPointF p = e->position();
-    emit mausHoch(knopfBits(e->button()), flaeche_.nutzerX(p.x()), flaeche_.nutzerY(p.y()));
+    const QPointF p = nutzerVon(e->position());
+    emit mausHoch(knopfBits(e->button()), p.x(), p.y());
 }
 
 Farbfeld::Farbfeld(QWidget* eltern) : QWidget(eltern) { setMouseTracking(true); }
@@ -116,34 +123,44 @@ void Farbfeld::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), qFarbe(farbe_));
     p.setPen(QColor(128, 128, 128));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+        p.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void Farbfeld::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) emit geklickt();
 }
 
+void Farbfeld::keyPressEvent(QKeyEvent* e) {
+    // Space as on a button; Return keeps its meaning for the window.
+    if (e->key() == Qt::Key_Space && !e->isAutoRepeat()) return emit geklickt();
+    QWidget::keyPressEvent(e);
+}
+
 namespace {
 
-class Mausfilter : public QObject {
+class Ereignisfilter : public QObject {
 public:
-    Mausfilter(QObject* eltern, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler)
+    Ereignisfilter(QObject* eltern, std::initializer_list<int> arten, std::function<void(QEvent*)> handler)
         : QObject(eltern), arten_(arten), handler_(std::move(handler)) {}
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override {
-        if (arten_.contains(e->type())) handler_(static_cast<QMouseEvent*>(e));
+        if (arten_.contains(e->type())) handler_(e);
         return QObject::eventFilter(o, e);
     }
 
 private:
     QList<int> arten_;
-    std::function<void(QMouseEvent*)> handler_;
+    std::function<void(QEvent*)> handler_;
 };
 
 }  // namespace
 
-void beiMaus(QWidget* w, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler) {
-    w->installEventFilter(new Mausfilter(w, arten, std::move(handler)));
+void beiEreignis(QWidget* w, std::initializer_list<int> arten, std::function<void(QEvent*)> handler) {
+    w->installEventFilter(new Ereignisfilter(w, arten, std::move(handler)));
 }
 
 }  // namespace ui

@@ -20,12 +20,28 @@ view::Farbe alsFarbe(QColor farbe);
 /// Mouse button bits of a set of Qt buttons: 1 left, 2 right, 4 middle.
 int knopfBits(Qt::MouseButtons knoepfe);
 
+/// What a screen reader may learn of the cells a picture shows, in field coordinates i, j
+/// (-seite/2 .. seite/2 - 1); empty for a picture without cells.
+struct ZellAuskunft {
+    std::function<int()> seite;
+    /// The state of cell (i, j): 0 empty, 2 new, 1 survived once, 3 older.
+    std::function<int(int i, int j)> zustand;
+    /// The keyboard's cell cursor, if shown.
+    std::function<std::optional<QPoint>()> zeiger;
+};
+
 /// Shows a kept picture and reports mouse events in the picture's user coordinates.
 /// Buttons are reported as bits: 1 left, 2 right, 4 middle.
 class FeldBild : public QWidget {
     Q_OBJECT
 public:
-    FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern);
+    /// A picture of `flaeche`; with `zellen` set it shows cells to screen readers.
+    FeldBild(view::Pixelflaeche& flaeche, QWidget* eltern, ZellAuskunft zellen = {});
+    /// Pixels covered by the rectangle of the user coordinates (x1, y1)-(x2, y2).
+    QRect pixelVon(const QRectF& nutzer) const;
+    /// User coordinates of a pixel position.
+    QPointF nutzerVon(QPointF pixel) const;
+    const ZellAuskunft& zellen() const { return zellen_; }
     /// Frames the rectangle of the user coordinates (x1, y1)-(x2, y2) over the picture, the
     /// keyboard's cell cursor; nothing when empty.
     void setzeMarke(std::optional<QRectF> marke);
@@ -57,10 +73,11 @@ protected:
 
 private:
     view::Pixelflaeche& flaeche_;
+    ZellAuskunft zellen_;
     std::optional<QRectF> marke_;
 };
 
-/// A colour field: a small area showing a colour value; left clicks are reported.
+/// A colour field: a small area showing a colour value; left clicks and Space are reported.
 class Farbfeld : public QWidget {
     Q_OBJECT
 public:
@@ -75,14 +92,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     view::Farbe farbe_ = 0;
 };
 
-/// Calls `handler` with every mouse event of the given types that reaches w, before w sees it;
-/// for controls without signals of their own (labels) or whose signals say too much (a button's
+/// Calls `handler` with every event of the given types that reaches w, before w sees it; for
+/// controls without signals of their own (labels) or whose signals say too much (a button's
 /// pressed() also fires when the pointer comes back over it). Lives as long as w.
-void beiMaus(QWidget* w, std::initializer_list<int> arten, std::function<void(QMouseEvent*)> handler);
+void beiEreignis(QWidget* w, std::initializer_list<int> arten, std::function<void(QEvent*)> handler);
 
 }  // namespace ui

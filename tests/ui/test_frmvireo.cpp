@@ -1,6 +1,7 @@
 // The main window's wiring, its dialogs, menus, help line and second windows: what the user does
 // reaches the model, and the model's changes reach the screen. The model's own rules are tested
 // with the model. Runs under a German locale, as users do.
+#include <QAccessible>
 #include <QAction>
 #include <QChartView>
 #include <QLineSeries>
@@ -29,6 +30,7 @@
 #include "ui/bilder.h"
 #include "ui/hilfe.h"
 #include "ui/sprache.h"
+#include "ui/tafel.h"
 
 namespace {
 
@@ -169,6 +171,21 @@ class TestFrmVireo : public QObject, Fenster {
         QApplication::sendEvent(w, &e);
     }
 
+    /// The English catalogue: German source -> English; every entry must have its English.
+    void lies(QMap<QString, QString>& katalog) {
+        QFile ts(QStringLiteral(MORLIX_TS));
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QString quelle;
+        for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("source")) quelle = xml.readElementText();
+            if (xml.name() != QLatin1String("translation")) continue;
+            QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable("no English yet: " + quelle));
+            katalog.insert(quelle, xml.readElementText());
+        }
+        QVERIFY(katalog.size() > 100);
+    }
+
 private slots:
     void cleanup() { schliesse(); }
 
@@ -179,7 +196,7 @@ private slots:
         QCOMPARE(text("Text12"), QStringLiteral(" 30 x 30"));
         QVERIFY(finde<QAction>("cmd30")->isChecked());
         QStringList menues;  // the designed ones first
-        for (const QAction* a : f->menuBar()->actions()) menues << a->text();
+        for (const QAction* a : f->menuBar()->actions()) menues << a->text().remove('&');  // shortcut letters aside
         QCOMPARE(menues, QStringList({"Datei", "Raster einstellen", "Raster ein/aus", "Nachbarmatrix", "Bearbeiten",
                                       "Regel", "Ansicht", "Sprache"}));
         QVERIFY(finde<QCheckBox>("Check1_2")->isChecked() && !finde<QCheckBox>("Check2_2")->isChecked());
@@ -348,14 +365,14 @@ private slots:
         QTest::mouseClick(finde<QWidget>("picAusgabe"), Qt::LeftButton, {}, zeigerAuf(3, 4));
         klick("cmdEinf_5");
         klick("cmdScroll1_2");
-        QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: Scrollen"));
+        QCOMPARE(zurueck->text(), QStringLiteral("&Rückgängig: Scrollen"));
         QVERIFY(!vor->isEnabled());
         QVERIFY(f->isWindowModified());
         taste(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(zellPixel(0, 0), 0x000096u);  // the block back where it was inserted
         zurueck->trigger();
         QCOMPARE(zellPixel(0, 0), 0xFFFFFFu);
-        QCOMPARE(vor->text(), QStringLiteral("Wiederholen: Muster einfügen"));
+        QCOMPARE(vor->text(), QStringLiteral("&Wiederholen: Muster einfügen"));
         taste(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(zellPixel(3, 4), 0xFFFFFFu);
         taste(Qt::Key_Y, Qt::ControlModifier);
@@ -435,8 +452,8 @@ private slots:
         dialoge.antworten = {1};
         f->oeffneDatei(datei.fileName());
         QCOMPARE(m().befund().lebende, 5);
-        QVERIFY(dialoge.aufrufe.last().startsWith(
-            QStringLiteral("frage|MorLix|Die Welt wurde geändert. Änderungen speichern?|Speichern,Verwerfen,Abbrechen")));
+        QVERIFY(dialoge.aufrufe.last().startsWith(QStringLiteral(
+            "frage|MorLix|Die Welt wurde geändert. Änderungen speichern?|&Speichern,&Verwerfen,&Abbrechen")));
     }
 
     void theHelpLineExplainsWhatThePointerIsOverFromItsFirstCharacter() {
@@ -507,7 +524,7 @@ private slots:
         auto* regel = finde<QMenu>("cmdRegel");
         QAction* highlife = nullptr;
         for (QAction* a : regel->actions())
-            if (a->text().startsWith(QStringLiteral("HighLife\t"))) highlife = a;
+            if (a->text().remove('&').startsWith(QStringLiteral("HighLife\t"))) highlife = a;
         QVERIFY(highlife);
         highlife->trigger();
         QCOMPARE(m().regel().geburt, (1 << 3) | (1 << 6));
@@ -567,18 +584,9 @@ private slots:
     void theLanguageSwitchesAtRunTimeInEveryWindowAndIsRemembered() {
         const QTemporaryDir ordner;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path());
-        QMap<QString, QString> katalog;  // German source -> English, where they differ
-        QFile ts(QStringLiteral(MORLIX_TS));
-        QVERIFY(ts.open(QIODevice::ReadOnly));
-        QString quelle;
-        for (QXmlStreamReader xml(&ts); !xml.atEnd();) {
-            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            if (xml.name() == QLatin1String("source")) quelle = xml.readElementText();
-            if (xml.name() != QLatin1String("translation")) continue;
-            QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable("no English yet: " + quelle));
-            katalog.insert(quelle, xml.readElementText());
-        }
-        QVERIFY(katalog.size() > 100);
+        QMap<QString, QString> katalog;
+        lies(katalog);
+        if (QTest::currentTestFailed()) return;
         QVERIFY(oeffne());
         menue("cmdVerlauf");
         menue("cmdZensus");
@@ -610,9 +618,9 @@ private slots:
         for (const QString& t : gezeigt()) QVERIFY2(!englisch.contains(t), qPrintable("still English: " + t));
         for (const auto& [name, text] : {std::pair{"Label2", "Wahl der Welt"}, {"Label20", " Rückblende bis -99"},
                                          {"Label1_3", "sonst bleibt sie unbelebt."}, {"Label18", "Zelle alt 2"}})
-            QCOMPARE(finde<QLabel>(name)->text(), QString::fromUtf8(text));
-        QCOMPARE(finde<QRadioButton>("Option1_1")->text(), QStringLiteral("Quadrat "));
-        QCOMPARE(finde<QMenu>("cmdRaster")->title(), QStringLiteral("Raster einstellen"));
+            QCOMPARE(finde<QLabel>(name)->text().remove('&'), QString::fromUtf8(text));
+        QCOMPARE(finde<QRadioButton>("Option1_1")->text().remove('&'), QStringLiteral("Quadrat "));
+        QCOMPARE(finde<QMenu>("cmdRaster")->title().remove('&'), QStringLiteral("Raster einstellen"));
         QCOMPARE(text("txtBefund"), QStringLiteral("leer"));
     }
 
@@ -632,6 +640,159 @@ private slots:
         dialoge.antworten = {2, 1};  // cancel, then discard
         QVERIFY(!endetBei([this] { f->close(); }));
         QVERIFY(endetBei([this] { f->close(); }));
+    }
+
+    void tabAndShiftTabReachEveryControlOnceInReadingOrder() {
+        QVERIFY(oeffne());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QList<QWidget*> weg;
+        for (taste(Qt::Key_Tab); weg.size() < 300 && !weg.contains(QApplication::focusWidget()); taste(Qt::Key_Tab))
+            weg << QApplication::focusWidget();
+        QCOMPARE(QApplication::focusWidget(), weg.front());  // round and back, each once
+        // Every button (of a group of options the chosen one), box, slider and the like; the help
+        // line repeats what the controls' descriptions say.
+        QSet<QWidget*> alle;
+        for (QWidget* w : f->findChildren<QWidget*>()) {
+            auto* option = qobject_cast<QRadioButton*>(w);
+            const bool bedienbar = option ? option->isChecked()
+                                          : qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+                                                qobject_cast<QLineEdit*>(w) || w->focusPolicy() != Qt::NoFocus;
+            if (bedienbar && w->isVisible() && w->isEnabled() && w->objectName() != "txthilfe") alle << w;
+        }
+        QCOMPARE(QSet<QWidget*>(weg.begin(), weg.end()), alle);
+
+        auto tafel = [](QWidget* w) {
+            while (w && !qobject_cast<ui::Tafel*>(w)) w = w->parentWidget();
+            return w ? w->objectName() : QString();
+        };
+        // The field, the control panel from its top, the examples, the bottom line.
+        while (tafel(weg.front()) != "feldTafel" || tafel(weg.back()) == "feldTafel") weg.move(0, weg.size() - 1);
+        QStringList tafeln;
+        for (qsizetype k = 0; k < weg.size(); ++k) {
+            const QString t = tafel(weg[k]);
+            if (tafeln.isEmpty() || tafeln.back() != t) tafeln << t;
+            if (k == 0 || tafel(weg[k - 1]) != t) continue;
+            const QPoint a = weg[k - 1]->mapTo(f.get(), QPoint()), b = weg[k]->mapTo(f.get(), QPoint());
+            QVERIFY2(std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()), qPrintable(weg[k]->objectName()));
+        }
+        QCOMPARE(tafeln, QStringList({"feldTafel", "startTafel", "regelTafel", "mausTafel", "farbTafel", "randTafel",
+                                      "Picture8", "fusszeile"}));
+        weg.front()->setFocus(Qt::TabFocusReason);
+        for (qsizetype k = weg.size() - 1; k >= 0; --k) {
+            taste(Qt::Key_Tab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), weg[k]);
+        }
+    }
+
+    void everyControlIsNamedForScreenReadersAndNoShortcutLetterClashesInEitherLanguage() {
+        QVERIFY(oeffne());
+        menue("cmdMatrixdef");
+        menue("cmdVerlauf");
+        menue("cmdZensus");
+        const QList<QWidget*> fenster = {f.get(), finde<QWidget>("frmMatrix"), finde<QWidget>("frmVerlauf"),
+                                         finde<QWidget>("frmZensus")};
+        // Every caption of a scope, its shortcut letter required where it names something in words.
+        auto pruefeKuerzel = [](const QString& bereich, const QList<std::pair<QString, bool>>& texte) {
+            QSet<int> belegt;
+            for (const auto& [text, noetig] : texte) {
+                const QKeySequence k = QKeySequence::mnemonic(text);
+                QVERIFY2(!noetig || !k.isEmpty(), qPrintable(bereich + ": no letter in " + text));
+                QVERIFY2(k.isEmpty() || !belegt.contains(k[0].toCombined()),
+                         qPrintable(bereich + ": clash at " + text));
+                if (!k.isEmpty()) belegt << k[0].toCombined();
+            }
+        };
+        auto worte = [](const QString& t) {
+            return std::count_if(t.begin(), t.end(), [](QChar c) { return c.isLetter(); }) >= 2;
+        };
+        QMap<QString, QString> katalog;
+        lies(katalog);
+        if (QTest::currentTestFailed()) return;
+        auto vorgelesen = [](QString t) { return t.remove('&').trimmed().remove(QRegularExpression(":$")); };
+        QSet<QString> deutsch;  // what a screen reader must not read out in English
+        for (auto i = katalog.cbegin(); i != katalog.cend(); ++i)
+            if (vorgelesen(i.key()) != vorgelesen(i.value())) deutsch << vorgelesen(i.key());
+        for (const auto sprache : {texte::Sprache::deutsch, texte::Sprache::englisch}) {
+            m().setzeSprache(sprache);
+            QCoreApplication::processEvents();
+            for (QWidget* w : fenster) {
+                QList<QAccessibleInterface*> offen = {QAccessible::queryAccessibleInterface(w)};
+                int geprueft = 0;
+                while (!offen.isEmpty()) {
+                    QAccessibleInterface* i = offen.takeLast();
+                    QVERIFY(i && i->isValid());
+                    for (int k = 0; k < i->childCount(); ++k) offen << i->child(k);
+                    if (!i->state().focusable) continue;
+                    const QString wer =
+                        (i->object() ? i->object()->objectName() : i->text(QAccessible::Description)) + " in " +
+                        w->objectName();
+                    QVERIFY2(!i->text(QAccessible::Name).trimmed().isEmpty(), qPrintable("no name: " + wer));
+                    QVERIFY2(!i->text(QAccessible::Description).isEmpty(), qPrintable("no description: " + wer));
+                    for (const QAccessible::Text t : {QAccessible::Name, QAccessible::Description})
+                        QVERIFY2(sprache == texte::Sprache::deutsch || !deutsch.contains(i->text(t)),
+                                 qPrintable("still German: " + i->text(t)));
+                    ++geprueft;
+                }
+                QVERIFY2(geprueft >= 2, qPrintable(w->objectName()));
+
+                QList<std::pair<QString, bool>> texte;
+                if (auto* leiste = w->findChild<QMenuBar*>())
+                    for (const QAction* a : leiste->actions()) texte.append({a->text(), true});
+                for (const QAbstractButton* k : w->findChildren<QAbstractButton*>())
+                    if (k->window() == w) texte.append({k->text(), worte(k->text())});
+                for (const QLabel* l : w->findChildren<QLabel*>())
+                    if (l->window() == w && l->buddy()) texte.append({l->text(), true});
+                pruefeKuerzel(w->objectName(), texte);
+                for (const QMenu* menue : w->findChildren<QMenu*>()) {
+                    texte.clear();
+                    for (const QAction* a : menue->actions())
+                        if (!a->isSeparator()) texte.append({a->text(), a->isEnabled()});
+                    pruefeKuerzel(menue->objectName(), texte);
+                }
+            }
+        }
+        m().setzeSprache(texte::Sprache::deutsch);
+    }
+
+    void theFieldShowsScreenReadersItsCellsAndTheCursorsCell() {
+        QVERIFY(oeffne());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(finde<QWidget>("picAusgabe"));
+        QVERIFY(zugang && zugang->tableInterface());
+        QAccessibleTableInterface* tabelle = zugang->tableInterface();
+        QCOMPARE(tabelle->rowCount(), 30);
+        QCOMPARE(tabelle->columnCount(), 30);
+        QCOMPARE(zugang->childCount(), 900);
+        auto zelle = [&](int i, int j) { return tabelle->cellAt(j + 15, i + 15)->text(QAccessible::Name); };
+        auto fokus = [&] {  // row and column of the cell a screen reader finds focused
+            QAccessibleInterface* z = zugang->focusChild();
+            if (!z || !z->state().focused || zugang->indexOfChild(z) != z->tableCellInterface()->rowIndex() * 30 +
+                                                                             z->tableCellInterface()->columnIndex())
+                return QPoint(-1, -1);
+            return QPoint(z->tableCellInterface()->columnIndex(), z->tableCellInterface()->rowIndex());
+        };
+        QCOMPARE(fokus(), QPoint(-1, -1));
+        // A block of four, which stays: new, then one generation old, then older.
+        taste(Qt::Key_F6);
+        QCOMPARE(fokus(), QPoint(15, 15));
+        for (Qt::Key k : {Qt::Key_X, Qt::Key_Right, Qt::Key_X, Qt::Key_Down, Qt::Key_X, Qt::Key_Left, Qt::Key_X})
+            taste(k);
+        QCOMPARE(fokus(), QPoint(15, 16));
+        QCOMPARE(zelle(0, 1), QStringLiteral("lebend, neu"));
+        QCOMPARE(tabelle->cellAt(16, 15)->text(QAccessible::Description), QStringLiteral("Spalte 0, Zeile 1"));
+        taste(Qt::Key_Space);
+        QCOMPARE(zelle(1, 1), QStringLiteral("lebend, 1 Generation alt"));
+        taste(Qt::Key_Space);
+        QCOMPARE(zelle(1, 0), QStringLiteral("lebend, 2 oder mehr Generationen alt"));
+        QCOMPARE(zelle(2, 0), QStringLiteral("leer"));
+        m().setzeSprache(texte::Sprache::englisch);
+        QCoreApplication::processEvents();
+        QCOMPARE(zelle(0, 0), QStringLiteral("alive, 2 or more generations old"));
+        m().setzeSprache(texte::Sprache::deutsch);
+        taste(Qt::Key_Escape);
+        QCOMPARE(fokus(), QPoint(-1, -1));
     }
 
     void everyPictureDrawsAndTheScrollArrowsPointTheirWay() {
