@@ -45,8 +45,12 @@ constexpr Platz kPlaetze[examples::kMusterAnzahl] = {
     {180, 8820, Seite::Unten, false, -1},  {1440, 8940, Seite::Oben, false, -1},
     {120, 7440, Seite::Oben, false, -1}};
 
-// The pattern as a picture: its cells as small squares on a white tile; size in twips.
-QPixmap musterBild(int index, bool gedreht, QSize& groesseTwips) {
+// Where the captions of the second and third world stand; the examples below each belong to it.
+constexpr int kWelt13Oben = 6540, kWelt35Oben = 8040;
+
+// The pattern as a picture: its cells as small squares on a white tile; size in twips, and the
+// pattern's own columns and rows (before turning).
+QPixmap musterBild(int index, bool gedreht, QSize& groesseTwips, QSize& ausmass) {
     const auto zellen = examples::muster(index);
     int xMin = 100, xMax = 0, yMin = 100, yMax = 0;
     for (const auto& z : zellen) {
@@ -54,6 +58,7 @@ QPixmap musterBild(int index, bool gedreht, QSize& groesseTwips) {
         yMin = std::min(yMin, z.y), yMax = std::max(yMax, z.y);
     }
     int spalten = xMax - xMin + 1, zeilen = yMax - yMin + 1;
+    ausmass = QSize(spalten, zeilen);
     if (gedreht) std::swap(spalten, zeilen);
     groesseTwips = QSize((spalten - 1) * kRaster + kQuadrat + 2 * kRand, (zeilen - 1) * kRaster + kQuadrat + 2 * kRand);
     QPixmap bild(tw(groesseTwips.width()), tw(groesseTwips.height()));
@@ -106,8 +111,8 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
     const int ueberOrt[7][2] = {{780, 2940}, {360, 3360}, {0, 4680}, {120, 5760}, {120, 7680}, {420, 8460}, {900, 9240}};
     for (int k = 0; k < 7; ++k) text(indexName("Label11", k), ueber[k], ueberOrt[k][0], ueberOrt[k][1]);
     text(QStringLiteral("Label16"), QT_TRANSLATE_NOOP("MorLix", "weitere Welten"), 120, 6240, true);
-    text(QStringLiteral("Label12"), QT_TRANSLATE_NOOP("MorLix", "1-3 / 3 Welt"), 0, 6540, true);
-    text(QStringLiteral("Label13"), QT_TRANSLATE_NOOP("MorLix", "3-5 / 3 Welt"), 0, 8040, true);
+    text(QStringLiteral("Label12"), QT_TRANSLATE_NOOP("MorLix", "1-3 / 3 Welt"), 0, kWelt13Oben, true);
+    text(QStringLiteral("Label13"), QT_TRANSLATE_NOOP("MorLix", "3-5 / 3 Welt"), 0, kWelt35Oben, true);
 
     const QPixmap einfuegen = bild(Bild::Einfuegen, QSize(tw(kKnopfBreite) - 6, tw(kKnopfHoehe) - 4));
     for (int i = 0; i < examples::kMusterAnzahl; ++i) {
@@ -117,8 +122,14 @@ BeispielTafel::BeispielTafel(werkbank::Werkbank& modell, QWidget* client)
         k->setIconSize(einfuegen.size());
         connect(k, &QPushButton::clicked, this, [this, i] { modell_.beispielEinfuegen(i); });
 
-        QSize g;
-        const QPixmap bild = musterBild(i, pl.gedreht, g);
+        QSize g, ausmass;
+        const QPixmap bild = musterBild(i, pl.gedreht, g, ausmass);
+        // What a screen reader says of the button (see zugang.cpp), and the world above it.
+        k->setProperty("beispielGroesse", ausmass);
+        k->setProperty("beispielLebend", static_cast<int>(examples::muster(i).size()));
+        k->setProperty("beispielWelt", QLatin1String(pl.oben >= kWelt35Oben   ? "Label13"
+                                                   : pl.oben >= kWelt13Oben ? "Label12"
+                                                                            : "Label9"));
         int links = pl.links + (kKnopfBreite - g.width()) / 2;
         int oben = pl.oben - 15 - g.height();
         if (pl.seite == Seite::Rechts) {

@@ -285,68 +285,68 @@
         <translation>Scroll wheel</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="89"/>
+        <location filename="beispieltafel.cpp" line="94"/>
         <source>Beispiele</source>
         <translation>Examples</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="96"/>
+        <location filename="beispieltafel.cpp" line="101"/>
         <source>Vireos Welt:</source>
         <translation>Vireo&apos;s world:</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="97"/>
+        <location filename="beispieltafel.cpp" line="102"/>
         <source>2-3 / 3 Welt</source>
         <translation>2-3 / 3 world</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="98"/>
+        <location filename="beispieltafel.cpp" line="103"/>
         <source>statisch</source>
         <translation>still</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="99"/>
+        <location filename="beispieltafel.cpp" line="104"/>
         <source>Blinker</source>
         <translation>Blinker</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="100"/>
         <location filename="beispieltafel.cpp" line="105"/>
+        <location filename="beispieltafel.cpp" line="110"/>
         <source>Krabbler</source>
         <translation>Crawler</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="101"/>
+        <location filename="beispieltafel.cpp" line="106"/>
         <source>symmetrische Verläufe</source>
         <translation>symmetric courses</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="102"/>
+        <location filename="beispieltafel.cpp" line="107"/>
         <source>erzeugt Krabblerwelten</source>
         <translation>makes crawler worlds</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="103"/>
+        <location filename="beispieltafel.cpp" line="108"/>
         <source>4-Phasen Blinker</source>
         <translation>4-phase blinker</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="104"/>
+        <location filename="beispieltafel.cpp" line="109"/>
         <source>Tintenfisch</source>
         <translation>Squid</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="108"/>
+        <location filename="beispieltafel.cpp" line="113"/>
         <source>weitere Welten</source>
         <translation>more worlds</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="109"/>
+        <location filename="beispieltafel.cpp" line="114"/>
         <source>1-3 / 3 Welt</source>
         <translation>1-3 / 3 world</translation>
     </message>
     <message>
-        <location filename="beispieltafel.cpp" line="110"/>
+        <location filename="beispieltafel.cpp" line="115"/>
         <source>3-5 / 3 Welt</source>
         <translation>3-5 / 3 world</translation>
     </message>
@@ -1129,32 +1129,37 @@ Developed by the MorLix team, built with Qt.</translation>
         <translation>State of the census</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="287"/>
+        <location filename="zugang.cpp" line="146"/>
+        <source>%1 × %2 Zellen, %3 lebend</source>
+        <translation>%1 × %2 cells, %3 alive</translation>
+    </message>
+    <message>
+        <location filename="zugang.cpp" line="299"/>
         <source>Spalte %1, Zeile %2</source>
         <translation>column %1, row %2</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="362"/>
+        <location filename="zugang.cpp" line="374"/>
         <source>leer</source>
         <translation>empty</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="363"/>
+        <location filename="zugang.cpp" line="375"/>
         <source>lebend, neu</source>
         <translation>alive, new</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="364"/>
+        <location filename="zugang.cpp" line="376"/>
         <source>lebend, 1 Generation alt</source>
         <translation>alive, 1 generation old</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="365"/>
+        <location filename="zugang.cpp" line="377"/>
         <source>lebend, 2 oder mehr Generationen alt</source>
         <translation>alive, 2 or more generations old</translation>
     </message>
     <message>
-        <location filename="zugang.cpp" line="366"/>
+        <location filename="zugang.cpp" line="378"/>
         <source>Zustand %1</source>
         <translation>state %1</translation>
     </message>

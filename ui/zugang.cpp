@@ -134,15 +134,27 @@ void benenneTeil(QWidget* fenster, QWidget* w, const QLabel* etikett) {
         if (anzeige.isEmpty() && z.anzeige) anzeige = uebersetze(z.anzeige).replace(QLatin1String("%1"), index);
         if (beschreibung.isEmpty() && z.beschreibung) beschreibung = uebersetze(z.beschreibung);
     }
+    // A label that takes the keyboard (selectable text) is read by its live text: a name set
+    // here would stay behind when the text changes.
+    const bool eigenerText = anzeige.isEmpty() && qobject_cast<const QLabel*>(w);
     // A caption of one sign ("x", "+1") is a picture more than a name.
     const QString titel = vorgelesen(beschriftungsText(w));
     if (anzeige.isEmpty() && std::count_if(titel.begin(), titel.end(), [](QChar c) { return c.isLetter(); }) >= 2)
         anzeige = titel;
+    // An example's button: which pattern, by its size and cells, and in which world.
+    if (const QSize g = w->property("beispielGroesse").toSize(); g.isValid()) {
+        anzeige += QLatin1String(": ") + uebersetze(QT_TRANSLATE_NOOP("MorLix", "%1 × %2 Zellen, %3 lebend"))
+                                             .arg(g.width())
+                                             .arg(g.height())
+                                             .arg(w->property("beispielLebend").toInt());
+        if (const auto* welt = fenster->findChild<QLabel*>(w->property("beispielWelt").toString()))
+            anzeige += QLatin1String(", ") + vorgelesen(welt->text());
+    }
     if (anzeige.isEmpty() && etikett) anzeige = vorgelesen(beschriftungsText(etikett));
     if (anzeige.isEmpty()) anzeige = hilfeText(fenster, w);
     if (beschreibung.isEmpty()) beschreibung = hilfeText(fenster, w);
     if (beschreibung.isEmpty()) beschreibung = hilfeText(fenster, etikett);
-    w->setAccessibleName(anzeige);
+    w->setAccessibleName(eigenerText ? QString() : anzeige);
     // Left empty, the description is the tooltip, as that changes.
     w->setAccessibleDescription(beschreibung);
 }

@@ -751,6 +751,13 @@ private slots:
                     pruefeKuerzel(menue->objectName(), texte);
                 }
             }
+            // An example's button says which world it belongs to; a label read out follows its text.
+            auto name = [](QObject* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+            QVERIFY(name(finde<QWidget>("cmdEinf_14")).endsWith(vorgelesen(finde<QLabel>("Label13")->text())));
+            QVERIFY(name(finde<QWidget>("cmdEinf_13")).endsWith(vorgelesen(finde<QLabel>("Label12")->text())));
+            auto* kopf = finde<QLabel>("lblZensusKopf");
+            kopf->setText(kopf->text() + " …");
+            QCOMPARE(name(kopf), kopf->text());
         }
         m().setzeSprache(texte::Sprache::deutsch);
     }
