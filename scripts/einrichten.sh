@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, if any are missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 
-pakete=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-charts-dev libgl1-mesa-dev googletest libgtest-dev
+pakete=(build-essential cmake qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-charts-dev libgl1-mesa-dev googletest libgtest-dev
         libbenchmark-dev libgif-dev gifsicle zlib1g-dev nettle-dev pkg-config xvfb xauth x11-apps imagemagick
         fonts-dejavu-core
         qt6-translations-l10n qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools desktop-file-utils locales)

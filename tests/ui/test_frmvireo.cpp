@@ -1,11 +1,15 @@
 // The main window's wiring, its dialogs, menus, help line and second windows: what the user does
 // reaches the model, and the model's changes reach the screen. The model's own rules are tested
 // with the model. Runs under a German locale, as users do.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAction>
 #include <QChartView>
 #include <QLineSeries>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QSettings>
 #include <QXmlStreamReader>
@@ -781,12 +785,27 @@ private slots:
             return QPoint(z->tableCellInterface()->columnIndex(), z->tableCellInterface()->rowIndex());
         };
         QCOMPARE(fokus(), QPoint(-1, -1));
+        // What a screen reader is told: Qt passes events on only while its accessibility is on.
+        static QList<std::pair<QObject*, int>> gemeldet;
+        gemeldet.clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
+            if (e->type() == QAccessible::Focus) gemeldet.append({e->object(), e->child()});
+        });
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        const auto aus = qScopeGuard([] {
+            QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+            QAccessible::installUpdateHandler(nullptr);
+        });
+        QObject* feld = finde<QWidget>("picAusgabe");
         // A block of four, which stays: new, then one generation old, then older.
         taste(Qt::Key_F6);
         QCOMPARE(fokus(), QPoint(15, 15));
+        QVERIFY(!gemeldet.isEmpty());
+        QCOMPARE(gemeldet.last(), std::pair(feld, 15 * 30 + 15));
         for (Qt::Key k : {Qt::Key_X, Qt::Key_Right, Qt::Key_X, Qt::Key_Down, Qt::Key_X, Qt::Key_Left, Qt::Key_X})
             taste(k);
         QCOMPARE(fokus(), QPoint(15, 16));
+        QCOMPARE(gemeldet.last(), std::pair(feld, 16 * 30 + 15));
         QCOMPARE(zelle(0, 1), QStringLiteral("lebend, neu"));
         QCOMPARE(tabelle->cellAt(16, 15)->text(QAccessible::Description), QStringLiteral("Spalte 0, Zeile 1"));
         taste(Qt::Key_Space);
